@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdio>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nakkas {
+class Services;
+}
+
+namespace nakkas::cli {
+
+enum ExitCode { kDone = 0, kRefused = 1, kUsage = 2 };
+
+// One option a command accepts. Flags take no value; the others take the next argument or the
+// text after "=".
+struct OptionSpec {
+    std::string_view name;  // without the leading "--"
+    bool takesValue = true;
+    bool repeatable = false;
+};
+
+// The parsed command line of one command.
+struct Args {
+    std::vector<std::string> positional;
+    std::map<std::string, std::vector<std::string>, std::less<>> values;  // repeated values in order
+    std::map<std::string, bool, std::less<>> flags;
+
+    bool has(std::string_view name) const { return values.count(name) > 0 || flags.count(name) > 0; }
+    bool flag(std::string_view name) const { return flags.count(name) > 0; }
+    // The last value given, or the fallback.
+    std::string value(std::string_view name, std::string_view fallback = {}) const;
+    const std::vector<std::string>& all(std::string_view name) const;
+};
+
+// Parses the arguments after the command name. On a usage error returns false and sets error.
+bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> specs, Args& out,
+               std::string& error);
+
+struct Context {
+    Services& services;
+    std::FILE* out;
+    std::FILE* err;
+};
+
+void write(std::FILE* f, std::string_view text);
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;  // printed by "COMMAND --help"
+    std::span<const OptionSpec> (*options)();
+    int (*run)(const Args& args, Context& ctx);
+};
+
+std::span<const Command> commands();
+
+// The whole program, for main and for tests.
+int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out, std::FILE* err);
+
+// Commands, one file each.
+int runDefaults(const Args&, Context&);
+int runBanner(const Args&, Context&);
+int runObject(const Args&, Context&);
+int runSnippet(const Args&, Context&);
+
+std::span<const OptionSpec> objectOptions();
+std::span<const OptionSpec> snippetOptions();
+
+}  // namespace nakkas::cli

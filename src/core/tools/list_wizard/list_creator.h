@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nakkas {
+
+class Services;
+
+// "Liste Elemanı Oluşturucu": collects the entries of a Spinner, GridView or ListView adapter.
+// A new one is made for each opening.
+class ListCreator {
+public:
+    explicit ListCreator(Services& services) : m_services(services) {}
+
+    std::string entry;  // the one-line field
+    std::optional<std::size_t> selected;
+
+    const std::vector<std::string>& items() const { return m_items; }
+    std::string countLabel() const;  // "Toplam N eleman var"
+
+    void add();     // "Ekle"
+    void remove();  // "&Kaldır"
+    void clear();   // "&Temizle"
+    // "&Oluştur": true when the form closes with a result.
+    bool confirm();
+
+    // Each item in double quotes, joined by ", ".
+    const std::string& listItemText() const { return m_listItemText; }
+
+private:
+    Services& m_services;
+    std::vector<std::string> m_items;
+    std::string m_listItemText;
+};
+
+// The list item text for the given items.
+std::string joinListItems(const std::vector<std::string>& items);
+
+}  // namespace nakkas
