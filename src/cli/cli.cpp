@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace nakkas::cli {
 

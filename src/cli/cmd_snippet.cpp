@@ -1,15 +1,47 @@
 #include "cli.h"
+#include "snippets/snippet_catalogue.h"
 
 namespace nakkas::cli {
 
 namespace {
 constexpr OptionSpec kOptions[] = {{"list", false}};
 }
-std::span<const OptionSpec> snippetOptions() { return kOptions; }
+std::span<const OptionSpec> snippetOptions() {
+    return kOptions;
+}
 
-int runSnippet(const Args&, Context& ctx) {
-    write(ctx.err, "nakkas-cli snippet: henüz yok\n");
-    return kUsage;
+int runSnippet(const Args& args, Context& ctx) {
+    if (args.flag("list")) {
+        if (!args.positional.empty()) {
+            write(ctx.err, "nakkas-cli snippet: --list ile birlikte ad verilmez\n");
+            return kUsage;
+        }
+        std::string list;
+        for (const Snippet& s : snippetCatalogue()) {
+            list += s.element;
+            list += '\t';
+            list += s.label;
+            list += '\n';
+        }
+        write(ctx.out, list);
+        return kDone;
+    }
+    if (args.positional.size() != 1) {
+        write(ctx.err, args.positional.empty() ? "nakkas-cli snippet: kod parçası adı eksik\n"
+                                               : "nakkas-cli snippet: fazladan argüman\n");
+        write(ctx.err, "(kullanım için: nakkas-cli snippet --help)\n");
+        return kUsage;
+    }
+    const Snippet* snippet = findSnippet(args.positional.front());
+    if (!snippet) {
+        write(ctx.err, "nakkas-cli snippet: bilinmeyen kod parçası: " + args.positional.front() +
+                           "\n(liste için: nakkas-cli snippet --list)\n");
+        return kUsage;
+    }
+    // The text goes out as it is, CR LF included and without a trailing newline of our own, so
+    // that it can be piped straight into a file.
+    write(ctx.out, snippet->text);
+    return kDone;
 }
 
 }  // namespace nakkas::cli
