@@ -1,0 +1,81 @@
+#pragma once
+
+#include <string>
+
+#include "app/commands.h"
+#include "app/defaults.h"
+#include "app/program_settings.h"
+#include "definer/code_panel.h"
+#include "definer/definer_form.h"
+
+namespace nakkas {
+
+class Services;
+class ListCreator;
+
+// The values the Tab Host wizard starts from.
+struct TabHostHandover {
+    std::string activityName;
+    std::string variableName;
+    std::string idName;
+};
+
+// The modal dialogs and the window, as the form view needs them. The window shows real dialogs;
+// tests answer from a script.
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+    // True when the list item creator was confirmed.
+    virtual bool runListCreator(ListCreator& creator) = 0;
+    virtual void runTabHostWizard(const TabHostHandover& handover) = 0;
+    virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
+    virtual void showAbout() = 0;
+    virtual void closeMainWindow() = 0;
+};
+
+// The one form view: the definer form above the code panel, and the handler of every command.
+class FormView {
+public:
+    FormView(Services& services, DialogHost& host, Defaults& defaults, PanelText& panelText);
+
+    // Runs the handler of a ribbon command.
+    void run(const Command& command);
+
+    DefinerForm& definer() { return m_definer; }
+    CodePanel& panel() { return m_panel; }
+    const Defaults& defaults() const { return m_defaults; }
+    const TabHostHandover& tabHostHandover() const { return m_handover; }
+    const std::string& listItemText() const { return m_listItemText; }
+
+    // Where the help pages were installed.
+    void setHelpFolder(std::string folder) { m_helpFolder = std::move(folder); }
+
+    // Handlers, one per command kind.
+    void chooseEntry(int entry);
+    void generate();
+    void programSettings();
+    void about();
+    void snippet(int index);
+    void help(int page);
+    void reset();
+    void exit();
+
+    // Code panel tool buttons that need the desktop.
+    void copyAll();
+    void clearPanel() { m_panel.replace({}); }
+
+    // Starts a new instance and closes this one; keeps running when the new one cannot start.
+    void restart();
+
+private:
+    Services& m_services;
+    DialogHost& m_host;
+    Defaults& m_defaults;
+    DefinerForm m_definer;
+    CodePanel m_panel;
+    TabHostHandover m_handover;
+    std::string m_listItemText;
+    std::string m_helpFolder;
+};
+
+}  // namespace nakkas

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "app/ribbon.h"
+
+namespace nakkas {
+
+// Keyboard access to the ribbon: Alt shows the tips of the categories and of the application
+// button, a category's tip opens it and shows its elements' tips, an element's tip runs it.
+class KeyTips {
+public:
+    enum class Mode { Off, Categories, Elements };
+
+    struct Outcome {
+        bool handled = false;
+        std::optional<int> openCategory;           // switch to this category
+        const RibbonElement* element = nullptr;    // run it (or open its drop-down)
+        bool openApplicationMenu = false;
+    };
+
+    explicit KeyTips(const Ribbon& ribbon) : m_ribbon(ribbon) {}
+
+    Mode mode() const { return m_mode; }
+    int category() const { return m_category; }
+
+    // Alt alone: shows the category tips, or leaves when they are shown.
+    void alt();
+    // One typed tip, case-insensitive.
+    Outcome type(std::string_view tip);
+    // Escape: one level back.
+    void escape();
+    void leave() { m_mode = Mode::Off; }
+
+private:
+    const Ribbon& m_ribbon;
+    Mode m_mode = Mode::Off;
+    int m_category = -1;
+};
+
+}  // namespace nakkas

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/defaults.h"
+
+namespace nakkas {
+
+class Services;
+
+// "Program Ayarları - Program Varsayılanları": edits the seven stored defaults.
+class ProgramSettings {
+public:
+    static constexpr std::array<std::string_view, 3> kVersions{"1", "2", "3"};
+
+    enum class Outcome {
+        StayOpen,  // nothing was decided; the dialog stays open
+        Close,     // close the dialog
+        Restart,   // close and restart the program
+    };
+
+    ProgramSettings(Defaults& record, Services& services);
+
+    std::string paketAdi;
+    std::string activityAdi;
+    std::string simgeAdi;
+    std::string veritabani;
+    std::string tabloAdi;
+    int versionIndex = -1;  // -1: no entry selected
+    bool clearPanelAtStart = false;
+
+    Outcome save();             // "Kaydet"
+    Outcome restoreFactory();   // "Varsayılan Ayarlar"
+
+private:
+    Outcome confirmRestart(std::string_view question);
+
+    Defaults& m_record;
+    Services& m_services;
+};
+
+// Shown when the settings store cannot be written.
+std::string settingsWriteFailedText(std::string_view location);
+
+}  // namespace nakkas

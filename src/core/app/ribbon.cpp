@@ -1,0 +1,205 @@
+#include "app/ribbon.h"
+
+#include <cctype>
+#include <deque>
+#include <string>
+
+#include "definer/widget_catalogue.h"
+#include "snippets/snippet_catalogue.h"
+
+namespace nakkas {
+
+namespace {
+
+// Pictures of the snippet buttons, in catalogue order.
+constexpr std::string_view kSnippetIcons[] = {
+    "fullscreen", "orientation", "sensor", "sound",  "soundmode", "video",  "screensize",
+    "wifi",       "vibrate",     "battery", "camera", "dial",      "email",  "sms",
+    "datetime",   "flash",       "font",    "device", "sim",       "memory", "network",
+};
+
+RibbonElement element(std::string_view id, std::string_view label, std::string_view keyTip,
+                      std::string_view icon, Command command, std::string_view tipTitle = {},
+                      std::string_view tipText = {}) {
+    RibbonElement e;
+    e.id = id;
+    e.label = label;
+    e.keyTip = keyTip;
+    e.icon = icon;
+    e.command = command;
+    e.tipTitle = tipTitle;
+    e.tipText = tipText;
+    return e;
+}
+
+RibbonElement separator() {
+    RibbonElement e;
+    e.separator = true;
+    return e;
+}
+
+// Elements that open the same command in several places share their tooltip.
+constexpr std::string_view kGenerateTitle = "Kod Oluştur";
+constexpr std::string_view kGenerateText =
+    "Seçili nesne ile ilgili tanımlama veya fonksiyonel kodu oluşturur";
+constexpr std::string_view kSettingsTitle = "Program Ayarları";
+constexpr std::string_view kSettingsText =
+    "Programın varsayılan ayarlarını buradan ayarlayabilirsiniz";
+constexpr std::string_view kAboutTitle = "Program Hakkında";
+constexpr std::string_view kAboutText = "Hakkında kutusunu açarak size program hakkında bilgi verir.";
+
+Command cmd(CommandKind kind, int arg = 0) { return Command{kind, arg}; }
+
+Ribbon build() {
+    static std::deque<std::string> iconNames;  // owns the lower-cased object icon names
+    Ribbon r;
+
+    // "Layout Nesneleri"
+    RibbonCategory layout{"Layout Nesneleri", "1", {}};
+    RibbonPanel objects{"Nesneler", {}};
+    const auto catalogue = widgetCatalogue();
+    for (size_t i = 0; i < catalogue.size(); ++i) {
+        std::string icon(catalogue[i].typeKey);
+        for (char& c : icon) c = char(std::tolower(static_cast<unsigned char>(c)));
+        iconNames.push_back(std::move(icon));
+        objects.elements.push_back(element(catalogue[i].element, catalogue[i].label, {},
+                                           iconNames.back(),
+                                           cmd(CommandKind::ChooseEntry, int(i))));
+    }
+    layout.panels.push_back(std::move(objects));
+    layout.panels.push_back({"Oluşturma",
+                             {element("ID_BUTTON18", "OLUŞTUR", "O", "generate",
+                                      cmd(CommandKind::Generate), kGenerateTitle, kGenerateText)}});
+    layout.panels.push_back(
+        {"ZEP Ayarlar",
+         {element("LN_PROGRAMAYARLARI", "Program Ayarları", "A", "settings",
+                  cmd(CommandKind::ProgramSettings), kSettingsTitle, kSettingsText)}});
+    layout.panels.push_back({"Hakkında",
+                             {element("ID_APP_ABOUT", "Hakkında", "H", "about",
+                                      cmd(CommandKind::About), kAboutTitle, kAboutText)}});
+    r.categories.push_back(std::move(layout));
+
+    // "Kod Araçları"
+    const auto entry = [](std::string_view label) {
+        return cmd(CommandKind::ChooseEntry, int(*findEntryByLabel(label)));
+    };
+    RibbonCategory tools{"Kod Araçları", "2", {}};
+    tools.panels.push_back({"Tab Host Projesi",
+                            {element("WzActivityBtn", "Tab Host Proje Sihirbazı", "T", "tabwizard",
+                                     entry("TabHost"))}});
+    tools.panels.push_back({"Menü Tasarım",
+                            {element("KPBtn03", "Menü Tasarımı", "M", "menu",
+                                     cmd(CommandKind::MenuDesigner))}});
+    RibbonElement multi =
+        element("RBCokluListeKutusu", "Çoklu Nesne Aracı", "L", "multilist", cmd(CommandKind::None));
+    multi.dropDown = {element("CokluListe01", "Spinner", {}, "spinner", entry("Spinner")),
+                      element("CokluListe02", "GridView", {}, "gridview", entry("GridView")),
+                      element("CokluListe03", "ListBox", {}, "listview", entry("ListView"))};
+    tools.panels.push_back({"Liste Sihirbazı", {multi}});
+    tools.panels.push_back({"Sistem Ayarları",
+                            {element("DevicePermissinId", "Ayar Kaydet", "R", "savesetting",
+                                     cmd(CommandKind::SettingSaver))}});
+    tools.panels.push_back({"SQLite",
+                            {element("KPBtn113", "Veritabanı Oluştur", "V", "database",
+                                     cmd(CommandKind::SqliteTool))}});
+    tools.panels.push_back(
+        {"Dialoglar ve Mesajlar",
+         {element("DLGStandart", "Standart", {}, "dialog-standard", cmd(CommandKind::DialogDesigner, 0)),
+          element("DLGYukleniyor", "Yükleniyor", {}, "dialog-loading", cmd(CommandKind::DialogDesigner, 1)),
+          element("DLGBekleyin", "Bekleyin", {}, "dialog-wait", cmd(CommandKind::DialogDesigner, 2)),
+          element("DLGEvetHayir", "Evet-Hayır", {}, "dialog-yesno", cmd(CommandKind::DialogDesigner, 3)),
+          element("DLGToast", "Tost Mesajı", {}, "toast", cmd(CommandKind::DialogDesigner, 4))}});
+    r.categories.push_back(std::move(tools));
+
+    // "Yardım Konuları"
+    RibbonCategory help{"Yardım Konuları", {}, {}};
+    RibbonPanel helpPanel{"Yardım Konuları", {}};
+    static constexpr std::string_view kHelpIds[] = {"YARDIM_BIR", "YARDIM_IKI", "YARDIM_UC",
+                                                    "YARDIM_DORT"};
+    static constexpr std::string_view kHelpTips[][2] = {
+        {"Temel Bilgiler", "ZEP kullanımına ilişkin temel bilgileri buradan öğrenebilirsiniz"},
+        {"Tab Projesi",
+         "ZEP ile Tab ve Menü projesi oluşturma ve kullanım hakkında detaylı bilgileri buradan "
+         "öğrenebilirsiniz"},
+        {"Ayar Kaydetme",
+         "ZEP ile programınızın ayarlarını nasıl kolayca kaydedebileceğinizi bu ders ile "
+         "öğrenebilirsiniz"},
+        {"Veritabanı",
+         "ZEP ile SQLite veritabanı kullanımı ile ilgili gayet detaylı bir dersi burada "
+         "bulabilirsiniz"},
+    };
+    for (int i = 0; i < 4; ++i)
+        helpPanel.elements.push_back(element(kHelpIds[i], helpPages()[size_t(i)].title, {}, "help",
+                                             cmd(CommandKind::Help, i), kHelpTips[i][0],
+                                             kHelpTips[i][1]));
+    help.panels.push_back(std::move(helpPanel));
+    r.categories.push_back(std::move(help));
+
+    // The two "Kod Parçaları" categories.
+    RibbonCategory snippets1{"Kod Parçaları", "3", {{"Kod Parçaları", {}}}};
+    RibbonCategory snippets2{"Kod Parçaları", {}, {{"Kod Parçaları 2", {}}}};
+    const auto snippets = snippetCatalogue();
+    for (size_t i = 0; i < snippets.size(); ++i) {
+        auto& panel = i < kFirstPanelSnippetCount ? snippets1.panels[0] : snippets2.panels[0];
+        panel.elements.push_back(element(snippets[i].element, snippets[i].label, {},
+                                         i < std::size(kSnippetIcons) ? kSnippetIcons[i] : "help",
+                                         cmd(CommandKind::Snippet, int(i))));
+    }
+    r.categories.push_back(std::move(snippets1));
+    r.categories.push_back(std::move(snippets2));
+
+    r.applicationMenu = {
+        element("IDC_BUTTON2A", "Sıfırla", {}, "reset", cmd(CommandKind::Reset), "Programı Sıfırla",
+                "Programı yeniden başlamış gibi sıfırlar"),
+        separator(),
+        element("ID_BUTTON18", "Oluştur", {}, "generate", cmd(CommandKind::Generate),
+                kGenerateTitle, kGenerateText),
+        element("LN_PROGRAMAYARLARI", "Ayarlar", {}, "settings", cmd(CommandKind::ProgramSettings),
+                kSettingsTitle, kSettingsText),
+        element("ID_APP_ABOUT", "Hakkında", {}, "about", cmd(CommandKind::About), kAboutTitle,
+                kAboutText),
+        separator(),
+        element("IDC_BUTTON3A", "Çıkış", {}, "exit", cmd(CommandKind::Exit), "Programı Kapat",
+                "Program kapanır ve Windowsa dönersiniz"),
+    };
+    r.tabRowElement = element("ID_APP_ABOUT", "Hakkında", {}, "about", cmd(CommandKind::About),
+                              kAboutTitle, kAboutText);
+    r.applicationKeyTip = "Q";
+    return r;
+}
+
+void collect(const RibbonElement& e, std::vector<const RibbonElement*>& out) {
+    if (e.separator) return;
+    if (e.command.kind != CommandKind::None) out.push_back(&e);
+    for (const auto& d : e.dropDown) collect(d, out);
+}
+
+}  // namespace
+
+const Ribbon& ribbon() {
+    static const Ribbon r = build();
+    return r;
+}
+
+std::vector<const RibbonElement*> allCommandElements() {
+    std::vector<const RibbonElement*> out;
+    const Ribbon& r = ribbon();
+    for (const auto& c : r.categories)
+        for (const auto& p : c.panels)
+            for (const auto& e : p.elements) collect(e, out);
+    for (const auto& e : r.applicationMenu) collect(e, out);
+    collect(r.tabRowElement, out);
+    return out;
+}
+
+const std::vector<HelpPage>& helpPages() {
+    static const std::vector<HelpPage> pages{
+        {"temel-bilgiler.html", "ZEP Nasıl Kullanılır"},
+        {"tab-menu-projesi.html", "ZEP ile Tab Menü Projesi"},
+        {"ayar-kaydetme.html", "ZEP ile Ayar Kaydetme Dersi"},
+        {"sqlite-dersi.html", "ZEP ile SQLite Dersi"},
+    };
+    return pages;
+}
+
+}  // namespace nakkas

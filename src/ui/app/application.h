@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+#include "app/defaults.h"
+
+class QTranslator;
+
+namespace nakkas {
+
+class MainWindow;
+class QtServices;
+
+// Start-up: the application object, Qt's Turkish texts, the defaults record and the main window.
+class Application {
+public:
+    Application(int& argc, char** argv);
+    ~Application();
+
+    MainWindow& window() { return *m_window; }
+    int exec();
+
+    static constexpr const char* kAppId = "Nakkas.AppID.NoVersion";
+
+private:
+    QApplication m_app;
+    std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QtServices> m_services;
+    Defaults m_defaults;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// Where the help pages were installed beside the program.
+QString helpFolder();
+
+}  // namespace nakkas

@@ -1,0 +1,84 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/about_dialog.h"
+#include "app/form_view_widget.h"
+#include "app/looks_palette.h"
+#include "app/program_settings_dialog.h"
+#include "app/ribbon_widget.h"
+#include "platform/services.h"
+#include "qt_text.h"
+#include "tools/list_wizard/list_creator_dialog.h"
+#include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
+
+namespace nakkas {
+
+MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      m_services(services) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(qs(kWindowTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/nakkas.svg")));
+    setMinimumSize(kMinWidth, kMinHeight);
+    setMaximumSize(kMaxWidth, kMaxHeight);
+    resize(kMinWidth, kMinHeight);
+
+    m_ribbon = new RibbonWidget(this);
+    setMenuWidget(m_ribbon);
+    m_form = new FormViewWidget(services, *this, defaults, this);
+    setCentralWidget(m_form);
+    connect(m_ribbon, &RibbonWidget::commandTriggered, m_form, &FormViewWidget::run);
+    connect(m_form, &FormViewWidget::cardRequested, this, [this] {
+        CardDialog card(this);
+        card.exec();
+    });
+
+    auto* status = new QLabel(QStringLiteral("Nakkas ... HAZIR"));
+    status->setObjectName(QStringLiteral("statusPane"));
+    status->setAccessibleName(QStringLiteral("Burası Önesiz"));
+    statusBar()->addWidget(status, 1);
+
+    m_look = knownLook(services.readInt(std::string(kLookKey), kDefaultLook));
+    applyLook(m_look);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setLook(int look) {
+    look = knownLook(look);
+    if (look == m_look) return;
+    m_look = look;
+    applyLook(look);
+    m_services.writeInt(std::string(kLookKey), look);
+    m_services.commitSettings();
+}
+
+bool MainWindow::runListCreator(ListCreator& creator) {
+    ListCreatorDialog dialog(creator, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::runTabHostWizard(const TabHostHandover& handover) {
+    TabHostWizardDialog dialog(handover, this);
+    dialog.exec();
+}
+
+ProgramSettings::Outcome MainWindow::runProgramSettings(ProgramSettings& settings) {
+    ProgramSettingsDialog dialog(settings, this);
+    dialog.exec();
+    return dialog.outcome();
+}
+
+void MainWindow::showAbout() {
+    AboutDialog dialog(m_services, this);
+    dialog.exec();
+}
+
+void MainWindow::closeMainWindow() { close(); }
+
+}  // namespace nakkas

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/form_view.h"
+
+class QLabel;
+
+namespace nakkas {
+
+class FormViewWidget;
+class RibbonWidget;
+
+inline constexpr std::string_view kWindowTitle = "ZEP - Nakkas - 2012";
+inline constexpr int kMinWidth = 770, kMaxWidth = 780, kMinHeight = 760, kMaxHeight = 770;
+
+// The main window: ribbon, form view and status bar. It shows the modal dialogs the form view
+// asks for.
+class MainWindow : public QMainWindow, public DialogHost {
+    Q_OBJECT
+public:
+    MainWindow(Services& services, Defaults& defaults, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    RibbonWidget& ribbonWidget() { return *m_ribbon; }
+    FormViewWidget& formView() { return *m_form; }
+
+    // "ApplicationLook": applied now and stored.
+    void setLook(int look);
+    int look() const { return m_look; }
+
+    bool runListCreator(ListCreator& creator) override;
+    void runTabHostWizard(const TabHostHandover& handover) override;
+    ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
+    void showAbout() override;
+    void closeMainWindow() override;
+
+private:
+    Services& m_services;
+    RibbonWidget* m_ribbon = nullptr;
+    FormViewWidget* m_form = nullptr;
+    int m_look = 0;
+};
+
+}  // namespace nakkas

@@ -1,0 +1,124 @@
+#include "program_settings_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qt_text.h"
+
+namespace nakkas {
+
+namespace {
+
+QLineEdit* field(const char* objectName) {
+    auto* e = new QLineEdit;
+    e->setObjectName(QString::fromLatin1(objectName));
+    e->setMinimumWidth(260);
+    return e;
+}
+
+QPushButton* button(const QString& text, const char* objectName) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(QString::fromLatin1(objectName));
+    return b;
+}
+
+}  // namespace
+
+ProgramSettingsDialog::ProgramSettingsDialog(ProgramSettings& model, QWidget* parent)
+    : QDialog(parent), m_model(model) {
+    setObjectName(QStringLiteral("programSettingsDialog"));
+    setWindowTitle(QStringLiteral("Program Ayarları - Program Varsayılanları"));
+
+    m_paket = field("paketAdi");
+    m_activity = field("activityAdi");
+    m_simge = field("simgeAdi");
+    m_veritabani = field("veritabani");
+    m_tablo = field("tabloAdi");
+    m_version = new QComboBox;
+    m_version->setObjectName(QStringLiteral("vtVersiyon"));
+    for (auto v : ProgramSettings::kVersions) m_version->addItem(qs(v));
+    m_clearPanel = new QCheckBox(QStringLiteral("Başlangıçta Kod &Panelini Temizle"));
+    m_clearPanel->setObjectName(QStringLiteral("kodPaneli"));
+    m_clearPanel->setAccessibleName(QStringLiteral("Başlangıçta Kod Panelini Temizle"));
+
+    auto* form = new QFormLayout;
+    const auto row = [form](const QString& label, QWidget* w) {
+        auto* l = new QLabel(label);
+        l->setBuddy(w);
+        QString name = label;
+        name.remove(QLatin1Char('&'));
+        name.chop(1);
+        w->setAccessibleName(name);
+        form->addRow(l, w);
+    };
+    row(QStringLiteral("Varsayılan &Paket Adı:"), m_paket);
+    row(QStringLiteral("Varsayılan &Activity Adı:"), m_activity);
+    row(QStringLiteral("Varsayılan &Simge Adı:"), m_simge);
+    row(QStringLiteral("Varsayılan &Veritabanı Adı:"), m_veritabani);
+    row(QStringLiteral("Varsayılan Veritabanı &Tablo Adı:"), m_tablo);
+    row(QStringLiteral("Varsayılan Veritabanı Sü&rümü:"), m_version);
+    form->addRow(QString(), m_clearPanel);
+
+    auto* save = button(QStringLiteral("&Kaydet"), "saveButton");
+    auto* cancel = button(QStringLiteral("İptal &Et"), "cancelButton");
+    auto* factory = button(QStringLiteral("Varsayılan A&yarlar"), "factoryButton");
+    save->setDefault(true);
+    save->setToolTip(QStringLiteral("Ayarları kaydeder; program yeniden başlatıldığında geçerli olur"));
+    factory->setToolTip(QStringLiteral("Fabrika ayarlarını geri yükler"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(factory);
+    buttons->addStretch(1);
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    connect(save, &QPushButton::clicked, this, [this] {
+        collect();
+        finish(m_model.save());
+    });
+    connect(factory, &QPushButton::clicked, this, [this] {
+        collect();
+        finish(m_model.restoreFactory());
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    redraw();
+}
+
+void ProgramSettingsDialog::collect() {
+    m_model.paketAdi = us(m_paket->text());
+    m_model.activityAdi = us(m_activity->text());
+    m_model.simgeAdi = us(m_simge->text());
+    m_model.veritabani = us(m_veritabani->text());
+    m_model.tabloAdi = us(m_tablo->text());
+    m_model.versionIndex = m_version->currentIndex();
+    m_model.clearPanelAtStart = m_clearPanel->isChecked();
+}
+
+void ProgramSettingsDialog::redraw() {
+    m_paket->setText(qs(m_model.paketAdi));
+    m_activity->setText(qs(m_model.activityAdi));
+    m_simge->setText(qs(m_model.simgeAdi));
+    m_veritabani->setText(qs(m_model.veritabani));
+    m_tablo->setText(qs(m_model.tabloAdi));
+    m_version->setCurrentIndex(m_model.versionIndex);
+    m_clearPanel->setChecked(m_model.clearPanelAtStart);
+}
+
+void ProgramSettingsDialog::finish(ProgramSettings::Outcome outcome) {
+    redraw();
+    if (outcome == ProgramSettings::Outcome::StayOpen) return;
+    m_outcome = outcome;
+    accept();
+}
+
+}  // namespace nakkas

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/program_settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace nakkas {
+
+// "Program Ayarları - Program Varsayılanları".
+class ProgramSettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    ProgramSettingsDialog(ProgramSettings& model, QWidget* parent = nullptr);
+
+    ProgramSettings::Outcome outcome() const { return m_outcome; }
+
+private:
+    void collect();
+    void redraw();
+    void finish(ProgramSettings::Outcome outcome);
+
+    ProgramSettings& m_model;
+    ProgramSettings::Outcome m_outcome = ProgramSettings::Outcome::Close;
+    QLineEdit* m_paket = nullptr;
+    QLineEdit* m_activity = nullptr;
+    QLineEdit* m_simge = nullptr;
+    QLineEdit* m_veritabani = nullptr;
+    QLineEdit* m_tablo = nullptr;
+    QComboBox* m_version = nullptr;
+    QCheckBox* m_clearPanel = nullptr;
+};
+
+}  // namespace nakkas
