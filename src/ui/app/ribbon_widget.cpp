@@ -78,6 +78,10 @@ RibbonWidget::RibbonWidget(QWidget* parent) : QWidget(parent), m_keyTips(ribbon(
     layout->addLayout(tabRow);
 
     m_pages = new QStackedWidget;
+    // A slightly smaller face lets the widest category fit the window, as on a ribbon.
+    QFont small = m_pages->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    m_pages->setFont(small);
     m_pages->setObjectName(QStringLiteral("ribbonPages"));
     for (const auto& c : r.categories) m_pages->addWidget(buildPage(c));
     layout->addWidget(m_pages);
@@ -156,6 +160,11 @@ QToolButton* RibbonWidget::makeButton(const RibbonElement& e, bool large) {
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::TabFocus);
     if (large) {
+        // Long labels of big buttons take two lines, as on a ribbon.
+        QString text = qs(e.label);
+        if (text.size() > 9 && text.contains(QLatin1Char(' ')))
+            text[text.lastIndexOf(QLatin1Char(' '))] = QLatin1Char('\n');
+        b->setText(text);
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setIconSize(QSize(32, 32));
         b->setMinimumWidth(64);

@@ -39,6 +39,8 @@ CodeHighlighter::CodeHighlighter(QTextDocument* document) : QSyntaxHighlighter(d
                        makeFormat(QColor(0x80, 0x1d, 0x8c), true)});
     m_rules.push_back({QRegularExpression(QStringLiteral("\\b[\\w]+:[\\w]+(?==)")),
                        makeFormat(QColor(0xa3, 0x40, 0x1a))});
+    for (auto& rule : m_rules)
+        rule.pattern.setPatternOptions(QRegularExpression::UseUnicodePropertiesOption);
     m_string = makeFormat(QColor(0xb3, 0x1d, 0x28));
     m_string_pattern = QRegularExpression(QStringLiteral("\"(?:[^\"\\\\]|\\\\.)*\"?"));
     m_comment = makeFormat(QColor(0x5f, 0x7a, 0x5f), false, true);
@@ -97,6 +99,7 @@ void CodeHighlighter::highlightBlock(const QString& text) {
         setFormat(from, openLen, m_comment);
         from += openLen;
     }
+    setCurrentBlockState(state);
 }
 
 }  // namespace nakkas

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release mode and prints every figure the project has targets for.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-bench --target nakkas_core_bench nakkas_startup_bench bare_window_bench \
+  bare_cli_bench nakkas_panel_bench nakkas-cli
+b=build-bench
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export XDG_CONFIG_HOME=$home
+
+echo "== Core: object texts and slots (target: under 10 us each) =="
+$b/bench/nakkas_core_bench --benchmark_min_time=0.05
+
+echo
+echo "== Start-up to the first painted window, median of 15 (target: x1.5 of the bare window) =="
+python3 bench/measure.py 15 bare=$b/bench/bare_window_bench nakkas=$b/bench/nakkas_startup_bench
+
+echo
+echo "== nakkas-cli defaults, median of 30 (target: x1.5 of a bare Qt Core program) =="
+python3 bench/measure.py 30 bare=$b/bench/bare_cli_bench "nakkas-cli=$b/bin/nakkas-cli defaults"
+
+echo
+echo "== Code panel with 5 MB in the running window (target: under 100 ms each) =="
+$b/bench/nakkas_panel_bench
