@@ -29,7 +29,8 @@ const Command kCommands[] = {
     {"banner", "Kullanım: nakkas-cli banner\n", noOptions, runBanner},
     {"object",
      "Kullanım: nakkas-cli object ETİKET [--var AD] [--id AD] [--access METİN] [--no-declare]\n"
-     "                         [--no-listener] [--item METİN]...\n",
+     "                         [--no-listener] [--item METİN]...\n"
+     "  --item yalnızca Spinner, GridView ve ListView için verilir (en az bir tane).\n",
      objectOptions, runObject},
     {"snippet", "Kullanım: nakkas-cli snippet ÖĞE|ETİKET\n       nakkas-cli snippet --list\n",
      snippetOptions, runSnippet},

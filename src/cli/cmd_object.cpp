@@ -1,16 +1,77 @@
+#include <algorithm>
+
 #include "cli.h"
+#include "definer/definer_form.h"
+#include "definer/object_generator.h"
+#include "definer/widget_catalogue.h"
+#include "tools/list_wizard/list_creator.h"
 
 namespace nakkas::cli {
 
 namespace {
 constexpr OptionSpec kOptions[] = {{"var"}, {"id"}, {"access"}, {"no-declare", false},
                                    {"no-listener", false}, {"item", true, true}};
+
+int usageError(Context& ctx, std::string_view message) {
+    write(ctx.err, "nakkas-cli object: ");
+    write(ctx.err, message);
+    write(ctx.err, "\n");
+    return kUsage;
 }
+}  // namespace
+
 std::span<const OptionSpec> objectOptions() { return kOptions; }
 
-int runObject(const Args&, Context& ctx) {
-    write(ctx.err, "nakkas-cli object: henüz yok\n");
-    return kUsage;
+int runObject(const Args& args, Context& ctx) {
+    if (args.positional.size() != 1)
+        return usageError(ctx, "bir nesne etiketi gerekli (TextView, Button, ... DatePicker)");
+    const std::string& label = args.positional.front();
+    if (label == "TabHost")
+        return usageError(ctx, "TabHost proje sihirbazıdır; \"nakkas-cli tabhost\" komutunu kullanın");
+    const auto entry = findEntryByLabel(label);
+    if (!entry) return usageError(ctx, "bilinmeyen nesne: " + label);
+    const std::string_view typeKey = widgetCatalogue()[*entry].typeKey;
+
+    // The window proposes these names for a fresh counter with "Nesne ismi ile aynı olsun" checked.
+    DefinerForm form{std::string()};
+    form.choose(*entry);
+
+    if (args.has("access")) {
+        const std::string access = args.value("access");
+        const auto& entries = DefinerForm::kAccessEntries;
+        const auto it = std::find(entries.begin(), entries.end(), access);
+        if (it == entries.end()) return usageError(ctx, "bilinmeyen erişim belirteci: " + access);
+        form.selectAccess(static_cast<std::size_t>(it - entries.begin()));
+    }
+
+    // Only the list-based objects open the list item creator, so an item anywhere else is a
+    // mistake on the command line rather than something to drop silently.
+    const bool listBased = needsListItems(typeKey);
+    if (!listBased && args.has("item"))
+        return usageError(ctx, "--item yalnızca Spinner, GridView ve ListView için verilir");
+
+    ListCreator creator(ctx.services);
+    if (listBased) {
+        for (const std::string& item : args.all("item")) {
+            const std::size_t before = creator.items().size();
+            creator.entry = item;
+            creator.add();
+            if (creator.items().size() == before) return kRefused;
+        }
+        if (!creator.confirm()) return kRefused;
+    }
+
+    GeneratorInput input;
+    input.access = form.accessModifier();
+    const std::string variableName = args.value("var", form.variableName);
+    const std::string idName = args.value("id", form.idName);
+    input.variableName = variableName;
+    input.idName = idName;
+    input.writeDeclaration = !args.flag("no-declare");
+    input.writeListener = !args.flag("no-listener");
+    input.listItemText = creator.listItemText();
+    write(ctx.out, generateObjectText(typeKey, input));
+    return kDone;
 }
 
 }  // namespace nakkas::cli

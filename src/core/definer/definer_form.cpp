@@ -1,0 +1,41 @@
+#include "definer_form.h"
+
+#include "widget_catalogue.h"
+
+namespace nakkas {
+
+namespace {
+constexpr std::string_view kEmptyAccessEntry = "--Boş--";
+constexpr std::string_view kResetActivity = "MainActivity";
+}  // namespace
+
+DefinerForm::DefinerForm(std::string activityName)
+    : activityName(std::move(activityName)),
+      m_currentType(kNoSelection),
+      m_counters(widgetCatalogue().size(), 1),
+      m_access(kAccessEntries[0]) {}
+
+void DefinerForm::choose(std::size_t entry) {
+    const CatalogueEntry& e = widgetCatalogue()[entry];
+    const std::string number = std::to_string(m_counters.at(entry));
+    // The box only matters at the moment of choosing; toggling it later changes nothing shown.
+    variableName = std::string(sameAsId ? e.idStem : e.variableStem) + number;
+    idName = std::string(e.idStem) + number;
+    m_currentType = e.typeKey;
+}
+
+void DefinerForm::selectAccess(std::size_t index) {
+    const std::string_view entry = kAccessEntries.at(index);
+    m_accessIndex = index;
+    m_access = entry == kEmptyAccessEntry ? std::string() : std::string(entry);
+}
+
+void DefinerForm::reset() {
+    m_counters.assign(widgetCatalogue().size(), 1);
+    m_currentType = kNoSelection;
+    activityName = kResetActivity;
+    variableName.clear();
+    idName.clear();
+}
+
+}  // namespace nakkas

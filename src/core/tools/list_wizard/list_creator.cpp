@@ -1,0 +1,61 @@
+#include "list_creator.h"
+
+#include "platform/services.h"
+
+namespace nakkas {
+
+namespace {
+constexpr const char* kErrorCaption = "Hata";
+constexpr const char* kEmptyEntryMessage = "Yazı kutusu boş, listeye eklenecek elemanı yazın";
+constexpr const char* kEmptyListMessage = "Listede hiç eleman yok....";
+}  // namespace
+
+std::string ListCreator::countLabel() const {
+    return "Toplam " + std::to_string(m_items.size()) + " eleman var";
+}
+
+void ListCreator::add() {
+    if (entry.empty()) {
+        m_services.messageBox(kEmptyEntryMessage, kErrorCaption, MessageIcon::Warning,
+                              MessageButtons::Ok);
+        return;
+    }
+    // Blanks, quotes and backslashes go into the Java text as typed; the user owns the syntax.
+    m_items.push_back(std::move(entry));
+    entry.clear();
+}
+
+void ListCreator::remove() {
+    if (selected && *selected < m_items.size())
+        m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(*selected));
+    // The list box loses its selection when a row goes away, so nothing stays picked.
+    selected.reset();
+}
+
+void ListCreator::clear() {
+    m_items.clear();
+    selected.reset();
+}
+
+bool ListCreator::confirm() {
+    if (m_items.empty()) {
+        m_services.messageBox(kEmptyListMessage, kErrorCaption, MessageIcon::Warning,
+                              MessageButtons::Ok);
+        return false;
+    }
+    m_listItemText = joinListItems(m_items);
+    return true;
+}
+
+std::string joinListItems(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += '"';
+        text += items[i];
+        text += '"';
+    }
+    return text;
+}
+
+}  // namespace nakkas

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "run_cli.h"
+
+namespace nakkas::test {
+namespace {
+
+TEST(ObjectCli, PrintsTheGeneratedTextAsIs) {
+    CliHome home;
+    CliResult r = home.run({"object", "TextView", "--no-listener"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "final TextView textView1 = (TextView) findViewById(R.id.textView1);\r\n");
+
+    r = home.run({"object", "Toggle", "--access", "--Boş--", "--var=t", "--no-listener"});
+    EXPECT_EQ(r.out, " ToggleButton t = (ToggleButton) findViewById(R.id.toggleButton1);\r\n");
+
+    r = home.run({"object", "Button", "--no-declare"});
+    EXPECT_TRUE(r.out.starts_with("button1.setOnClickListener("));
+    EXPECT_TRUE(r.out.ends_with("\r\n});"));  // no line break added
+}
+
+TEST(ObjectCli, ListObjectsTakeTheirItems) {
+    CliHome home;
+    CliResult r = home.run({"object", "Spinner", "--no-declare", "--item", "a", "--item=b c"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.starts_with("String[] ElemanDizisi={\"a\", \"b c\"};\r\n"));
+
+    r = home.run({"object", "Spinner"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Listede hiç eleman yok...."), std::string::npos);
+
+    r = home.run({"object", "ListView", "--item", "a", "--item", ""});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Yazı kutusu boş, listeye eklenecek elemanı yazın"), std::string::npos);
+}
+
+TEST(ObjectCli, UsageErrors) {
+    CliHome home;
+    const CliResult r = home.run({"object", "TabHost"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("tabhost"), std::string::npos);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"object"}, {"object", "ListBox"}, {"object", "Button", "--access", "Final"},
+             {"object", "Button", "--item", "a"}})
+        EXPECT_EQ(home.run(args).status, 2) << args.back();
+}
+
+}  // namespace
+}  // namespace nakkas::test

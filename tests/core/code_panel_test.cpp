@@ -1,0 +1,94 @@
+#include "definer/code_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace nakkas {
+namespace {
+
+TEST(CodePanel, Banner) {
+    const std::string_view banner = bannerText();
+    EXPECT_TRUE(banner.starts_with("/*\r\n  Nakkas 2012\r\n\r\n"));
+    EXPECT_TRUE(banner.ends_with("<activity tagının içine yazılacak\r\n*/"));
+    EXPECT_EQ(std::count(banner.begin(), banner.end(), '\n'), 14);  // fifteen lines
+    EXPECT_EQ(toCrLf(banner), banner);
+    EXPECT_NE(banner.find("Tanımlama \r\n  ve Standart Yordam  kodlarını"), std::string_view::npos);
+    EXPECT_NE(banner.find("içindir.\r\n\r\n\r\n\r\n<intent-filter >\r\n"), std::string_view::npos);
+}
+
+TEST(CodePanel, SlotLabels) {
+    EXPECT_EQ(CodePanel::slotLabel(0), "Kod Alanı 1");
+    EXPECT_EQ(CodePanel::slotLabel(8), "Kod Alanı 9");
+    EXPECT_EQ(CodePanel::slotLabel(9), "Kod Alanı10");
+}
+
+TEST(CodePanel, SlotsStoreShowAndErase) {
+    StringPanelText text;
+    CodePanel panel(text);
+    panel.replace("bir");
+    panel.store();
+    panel.selectSlot(1);  // still empty: the panel empties at once
+    EXPECT_EQ(panel.text(), "");
+    panel.selectSlot(0);
+    EXPECT_EQ(panel.text(), "bir");
+
+    panel.selectSlot(2);
+    panel.replace("üç");
+    panel.store();
+    panel.erase();  // only the selected slot; the panel keeps its text
+    EXPECT_EQ(panel.text(), "üç");
+    EXPECT_EQ(panel.slot(0), "bir");
+    panel.show();
+    EXPECT_EQ(panel.text(), "");
+
+    panel.replace("iki");
+    panel.store();
+    panel.selectSlot(9);
+    panel.replace("on");
+    panel.store();
+    panel.eraseAll();
+    EXPECT_EQ(panel.text(), "on");
+    for (int i = 0; i < CodePanel::kSlotCount; ++i) EXPECT_EQ(panel.slot(i), "");
+}
+
+TEST(CodePanel, NavigationStopsAtBothEndsAndShows) {
+    StringPanelText text;
+    CodePanel panel(text);
+    panel.replace("ilk");
+    panel.store();
+    panel.replace("kaybolur");
+    panel.previous();
+    EXPECT_EQ(panel.selectedSlot(), 0);
+    EXPECT_EQ(panel.text(), "ilk");
+    panel.next();
+    EXPECT_EQ(panel.selectedSlot(), 1);
+    EXPECT_EQ(panel.text(), "");
+
+    panel.selectSlot(9);
+    panel.replace("son");
+    panel.store();
+    panel.replace("kaybolur");
+    panel.next();
+    EXPECT_EQ(panel.selectedSlot(), 9);
+    EXPECT_EQ(panel.text(), "son");
+}
+
+TEST(CodePanel, ToCrLf) {
+    EXPECT_EQ(toCrLf(""), "");
+    EXPECT_EQ(toCrLf("a\nb\rc\r\nd"), "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(toCrLf("a\n\rb"), "a\r\n\r\nb");  // LF then CR: two breaks
+    EXPECT_EQ(toCrLf("a\r\r\n\n"), "a\r\n\r\n\r\n");
+    EXPECT_EQ(toCrLf("son\r"), "son\r\n");
+    EXPECT_EQ(toCrLf("a\r\nb\r\n"), "a\r\nb\r\n");
+
+    std::string big;
+    for (int i = 0; i < 700'000; ++i) big += "satır\n";  // about 5 MB
+    const std::string out = toCrLf(big);
+    EXPECT_EQ(out.size(), big.size() + 700'000);
+    EXPECT_EQ(toCrLf(out), out);
+}
+
+}  // namespace
+}  // namespace nakkas

@@ -1,0 +1,94 @@
+#include "definer/definer_form.h"
+
+#include <gtest/gtest.h>
+
+#include "definer/widget_catalogue.h"
+
+namespace nakkas {
+namespace {
+
+std::size_t entry(std::string_view label) { return findEntryByLabel(label).value(); }
+
+TEST(WidgetCatalogue, LookupsAndAtOnceEntries) {
+    ASSERT_EQ(widgetCatalogue().size(), 18u);
+    EXPECT_EQ(widgetCatalogue()[*findEntryByTypeKey("toggle")].label, "Toggle");
+    EXPECT_EQ(widgetCatalogue()[entry("ImageBtn")].typeKey, "imageButton");
+    EXPECT_FALSE(findEntryByLabel("textview"));  // exact, case-sensitive
+    EXPECT_FALSE(findEntryByTypeKey("YOK"));
+    int atOnce = 0, withItems = 0;
+    for (const auto& e : widgetCatalogue()) {
+        atOnce += generatesAtOnce(e.typeKey);
+        withItems += needsListItems(e.typeKey);
+    }
+    EXPECT_EQ(atOnce, 4);
+    EXPECT_EQ(withItems, 3);
+    EXPECT_TRUE(generatesAtOnce("tabHost") && !needsListItems("tabHost"));
+}
+
+TEST(DefinerForm, StartState) {
+    DefinerForm form("AnaEkran");
+    EXPECT_EQ(form.currentType(), "YOK");
+    for (std::size_t i = 0; i < 18; ++i) EXPECT_EQ(form.counter(i), 1);
+    EXPECT_EQ(form.accessModifier(), "final");
+    EXPECT_TRUE(form.sameAsId && form.advance && form.writeListener && form.writeDeclaration);
+    EXPECT_EQ(form.variableName + form.idName, "");
+    EXPECT_EQ(form.activityName, "AnaEkran");
+}
+
+TEST(DefinerForm, ChoosingProposesNamesFromStemsAndCounter) {
+    DefinerForm form("MainActivity");
+    form.variableName = "yazilan";
+    form.choose(entry("TextView"));
+    EXPECT_EQ(form.variableName, "textView1");
+    EXPECT_EQ(form.idName, "textView1");
+    EXPECT_EQ(form.currentType(), "textView");
+
+    form.sameAsId = false;
+    const std::tuple<std::string_view, std::string, std::string, std::string> rows[] = {
+        {"TextView", "label_degisken1", "textView1", "textView"},
+        {"Toggle", "toggle_degisken1", "toggleButton1", "toggle"},
+        {"DatePicker", "date_degisken1", "datePicker1", "datePicker"},
+        {"RatingBar", "rating_degisken1", "ratingBar1", "ratingBar"}};
+    for (const auto& [label, variable, id, type] : rows) {
+        form.choose(entry(label));
+        EXPECT_EQ(form.variableName, variable);
+        EXPECT_EQ(form.idName, id);
+        EXPECT_EQ(form.currentType(), type);
+    }
+    EXPECT_EQ(form.counter(entry("Toggle")), 1);  // choosing never advances
+}
+
+TEST(DefinerForm, EachEntryCountsOnItsOwnWithoutCap) {
+    DefinerForm form("MainActivity");
+    const std::size_t text = entry("TextView");
+    for (int i = 0; i < 9; ++i) form.advanceCounter(text);
+    form.choose(entry("Button"));
+    EXPECT_EQ(form.idName, "button1");
+    form.choose(text);
+    EXPECT_EQ(form.variableName, "textView10");
+    form.advanceCounter(text);
+    form.choose(text);
+    EXPECT_EQ(form.idName, "textView11");
+}
+
+TEST(DefinerForm, AccessListAndReset) {
+    DefinerForm form("AnaEkran");
+    form.selectAccess(5);  // "--Boş--"
+    EXPECT_EQ(form.accessModifier(), "");
+    form.selectAccess(4);
+    EXPECT_EQ(form.accessModifier(), "static");
+
+    form.choose(entry("SeekBar"));
+    form.advanceCounter(entry("SeekBar"));
+    form.writeDeclaration = false;
+    form.reset();
+    EXPECT_EQ(form.currentType(), "YOK");
+    EXPECT_EQ(form.counter(entry("SeekBar")), 1);
+    EXPECT_EQ(form.activityName, "MainActivity");
+    EXPECT_EQ(form.variableName + form.idName, "");
+    EXPECT_EQ(form.accessModifier(), "static");  // boxes and access keep their state
+    EXPECT_FALSE(form.writeDeclaration);
+}
+
+}  // namespace
+}  // namespace nakkas

@@ -1,0 +1,73 @@
+#include "tools/list_wizard/list_creator.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_services.h"
+
+namespace nakkas {
+namespace {
+
+using test::FakeServices;
+
+void add(ListCreator& creator, std::string text) {
+    creator.entry = std::move(text);
+    creator.add();
+}
+
+void expectWarning(const FakeServices::Message& m, std::string_view text) {
+    EXPECT_EQ(m.text, text);
+    EXPECT_EQ(m.caption, "Hata");
+    EXPECT_EQ(m.icon, MessageIcon::Warning);
+    EXPECT_EQ(m.buttons, MessageButtons::Ok);
+}
+
+TEST(ListCreator, JoinsQuotedItemsWithCommaBlank) {
+    EXPECT_EQ(joinListItems({"x"}), "\"x\"");
+    EXPECT_EQ(joinListItems({"a", "b", "c"}), "\"a\", \"b\", \"c\"");
+    EXPECT_EQ(joinListItems({" ", "say \"hi\"", "C:\\yol", " "}),
+              "\" \", \"say \"hi\"\", \"C:\\yol\", \" \"");
+}
+
+TEST(ListCreator, AddKeepsTextAsTypedAndRefusesEmpty) {
+    FakeServices services;
+    ListCreator creator(services);
+    EXPECT_EQ(creator.countLabel(), "Toplam 0 eleman var");
+    add(creator, " elma ");
+    add(creator, " elma ");
+    EXPECT_EQ(creator.entry, "");
+    add(creator, "");
+    ASSERT_EQ(services.messages.size(), 1u);
+    expectWarning(services.messages[0], "Yazı kutusu boş, listeye eklenecek elemanı yazın");
+    EXPECT_EQ(creator.items(), (std::vector<std::string>{" elma ", " elma "}));
+    EXPECT_EQ(creator.countLabel(), "Toplam 2 eleman var");
+    EXPECT_TRUE(creator.confirm());
+    EXPECT_EQ(creator.listItemText(), "\" elma \", \" elma \"");
+}
+
+TEST(ListCreator, RemoveTakesOnlyTheSelectedItem) {
+    FakeServices services;
+    ListCreator creator(services);
+    for (const char* s : {"a", "b", "c"}) add(creator, s);
+    creator.remove();
+    EXPECT_EQ(creator.items().size(), 3u);
+    creator.selected = 1;
+    creator.remove();
+    EXPECT_EQ(creator.items(), (std::vector<std::string>{"a", "c"}));
+    EXPECT_FALSE(creator.selected);
+    creator.remove();
+    EXPECT_EQ(creator.countLabel(), "Toplam 2 eleman var");
+}
+
+TEST(ListCreator, ClearThenConfirmIsRefused) {
+    FakeServices services;
+    ListCreator creator(services);
+    add(creator, "a");
+    creator.clear();
+    EXPECT_EQ(creator.countLabel(), "Toplam 0 eleman var");
+    EXPECT_FALSE(creator.confirm());
+    ASSERT_EQ(services.messages.size(), 1u);
+    expectWarning(services.messages[0], "Listede hiç eleman yok....");
+}
+
+}  // namespace
+}  // namespace nakkas
