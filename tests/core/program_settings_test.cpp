@@ -1,0 +1,144 @@
+#include "app/program_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_services.h"
+
+namespace nakkas {
+namespace {
+
+using test::FakeServices;
+using Outcome = ProgramSettings::Outcome;
+
+constexpr const char* kSaveQuestion =
+    "Değişikliklerin doğru bir biçimde uygulanabilmesi için programın yeniden "
+    "başlatılması gerekiyor, program yeniden başlatılsın mı?";
+constexpr const char* kRestoreQuestion =
+    "Varsayılan ayarlar geri yüklendi, değişikliklerin doğru bir biçimde uygulanabilmesi "
+    "için programın yeniden başlatılması gerekiyor, program yeniden başlatılsın mı?";
+
+void expectRestartQuestion(const FakeServices& s, const std::string& text) {
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].text, text);
+    EXPECT_EQ(s.messages[0].caption, "Program Ayarları");
+    EXPECT_EQ(s.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(s.messages[0].buttons, MessageButtons::YesNo);
+}
+
+TEST(ProgramSettings, StartsFromTheRecord) {
+    FakeServices s;
+    Defaults record = Defaults::factory();
+    const ProgramSettings factory(record, s);
+    EXPECT_EQ(factory.versionIndex, 1);  // "2"
+    EXPECT_FALSE(factory.clearPanelAtStart);
+    EXPECT_EQ(factory.paketAdi, "com.example.uygulamaadiniz");
+    EXPECT_EQ(factory.activityAdi, "MainActivity");
+
+    record.KodPaneli = "EVET";
+    record.VTVersiyon = "3";
+    const ProgramSettings changed(record, s);
+    EXPECT_TRUE(changed.clearPanelAtStart);
+    EXPECT_EQ(changed.versionIndex, 2);
+
+    record.KodPaneli = "evet";
+    record.VTVersiyon = "7";
+    const ProgramSettings odd(record, s);
+    EXPECT_FALSE(odd.clearPanelAtStart);
+    EXPECT_EQ(odd.versionIndex, -1);
+}
+
+TEST(ProgramSettings, SaveWritesInOrderThenAsksToRestart) {
+    FakeServices s;
+    Defaults record = Defaults::factory();
+    ProgramSettings dialog(record, s);
+    dialog.activityAdi = "";
+    dialog.paketAdi = "com.ornek.app";
+    dialog.simgeAdi = "simge";
+    dialog.veritabani = "vt.db";
+    dialog.tabloAdi = "Tablo";
+    dialog.versionIndex = 2;
+    dialog.clearPanelAtStart = true;
+    s.answers = {MessageAnswer::Yes};
+
+    EXPECT_EQ(dialog.save(), Outcome::Restart);
+    EXPECT_EQ(s.writeLog, (std::vector<std::string>{
+                              "Varsayilanlar/ActivityAdi=", "Varsayilanlar/PaketAdi=com.ornek.app",
+                              "Varsayilanlar/SimgeAdi=simge", "Varsayilanlar/Veritabani=vt.db",
+                              "Varsayilanlar/TabloAdi=Tablo", "Varsayilanlar/VTVersiyon=3",
+                              "Varsayilanlar/KodPaneli=EVET"}));
+    expectRestartQuestion(s, kSaveQuestion);
+    EXPECT_EQ(record.ActivityAdi, "");
+    EXPECT_EQ(record.PaketAdi, "com.ornek.app");
+    EXPECT_EQ(record.TabloAdi, "Tablo");
+    EXPECT_EQ(record.VTVersiyon, "2");  // the new version counts from the next start
+    EXPECT_EQ(record.KodPaneli, "EVET");
+
+    dialog.clearPanelAtStart = false;
+    s.writeLog.clear();
+    s.messages.clear();
+    EXPECT_EQ(dialog.save(), Outcome::Close);  // answered No
+    EXPECT_EQ(s.writeLog.back(), "Varsayilanlar/KodPaneli=HAYIR");
+    EXPECT_EQ(record.KodPaneli, "HAYIR");
+    expectRestartQuestion(s, kSaveQuestion);
+}
+
+TEST(ProgramSettings, SaveWithNoVersionSelectedKeepsTheStoredText) {
+    FakeServices s;
+    Defaults record = Defaults::factory();
+    record.VTVersiyon = "7";
+    ProgramSettings dialog(record, s);
+    dialog.save();
+    EXPECT_EQ(s.writeLog.at(5), "Varsayilanlar/VTVersiyon=7");
+}
+
+TEST(ProgramSettings, RestoreFactoryWritesFactoryValuesAndTouchesNothingElse) {
+    for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+        FakeServices s;
+        Defaults record{"Ana", "com.ornek", "simge", "vt.db", "Tablo", "3", "EVET"};
+        ProgramSettings dialog(record, s);
+        dialog.paketAdi = "duzenlendi";
+        s.answers = {answer};
+
+        EXPECT_EQ(dialog.restoreFactory(),
+                  answer == MessageAnswer::Yes ? Outcome::Restart : Outcome::Close);
+        EXPECT_EQ(s.writeLog, (std::vector<std::string>{
+                                  "Varsayilanlar/ActivityAdi=MainActivity",
+                                  "Varsayilanlar/PaketAdi=com.example.uygulamaadiniz",
+                                  "Varsayilanlar/SimgeAdi=ic_launcher",
+                                  "Varsayilanlar/Veritabani=Veritabanim.db",
+                                  "Varsayilanlar/TabloAdi=TabloAdim", "Varsayilanlar/VTVersiyon=2",
+                                  "Varsayilanlar/KodPaneli=HAYIR"}));
+        expectRestartQuestion(s, kRestoreQuestion);
+        EXPECT_FALSE(dialog.clearPanelAtStart);
+        EXPECT_EQ(dialog.paketAdi, "duzenlendi");
+        EXPECT_EQ(dialog.versionIndex, 2);
+        EXPECT_EQ(record, (Defaults{"Ana", "com.ornek", "simge", "vt.db", "Tablo", "3", "HAYIR"}));
+    }
+}
+
+TEST(ProgramSettings, UnwritableStoreReportsOnceAndStaysOpen) {
+    FakeServices s;
+    s.storeWritable = false;
+    s.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    Defaults record = Defaults::factory();
+    ProgramSettings dialog(record, s);
+
+    EXPECT_EQ(dialog.save(), Outcome::StayOpen);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].caption, "Hata");
+    EXPECT_EQ(s.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(s.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_NE(s.messages[0].text.find(s.settingsLocation()), std::string::npos);
+
+    EXPECT_EQ(dialog.restoreFactory(), Outcome::StayOpen);
+    ASSERT_EQ(s.messages.size(), 2u);
+    EXPECT_EQ(s.messages[1].caption, "Hata");
+    EXPECT_EQ(s.answers.size(), 2u);  // no question was asked
+    EXPECT_EQ(s.restarts, 0);
+}
+
+}  // namespace
+}  // namespace nakkas
