@@ -50,6 +50,8 @@ std::optional<std::string> HostServices::readString(const std::string& section,
     if (!m_readable) return std::nullopt;
     const QVariant v = m_settings->value(key(section, name));
     if (!v.isValid()) return std::nullopt;
+    // An unquoted comma in a hand-edited INI file makes Qt read a list; keep the text whole.
+    if (v.typeId() == QMetaType::QStringList) return u(v.toStringList().join(QStringLiteral(", ")));
     return u(v.toString());
 }
 
@@ -71,7 +73,16 @@ void HostServices::writeInt(const std::string& name, int value) {
 
 bool HostServices::commitSettings() {
     m_settings->sync();
-    if (m_settings->status() != QSettings::NoError) return false;
+    const QSettings::Status status = m_settings->status();
+    if (status == QSettings::AccessError) return false;
+    if (status == QSettings::FormatError) {
+        // QSettings keeps reporting the fault it met when it first read a corrupt file, even
+        // after the sync above has written our values over it. Read the file afresh to know.
+        auto fresh = std::make_unique<QSettings>(m_settings->fileName(), QSettings::IniFormat);
+        if (fresh->status() != QSettings::NoError) return false;
+        m_settings = std::move(fresh);
+        m_readable = true;
+    }
     // QSettings reports no error when the folder of its file cannot be made; look for the file.
     return QFileInfo::exists(m_settings->fileName());
 }

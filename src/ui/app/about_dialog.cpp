@@ -8,6 +8,7 @@
 
 #include "app/ribbon.h"
 #include "platform/services.h"
+#include "icons.h"
 #include "qt_text.h"
 
 namespace nakkas {
@@ -31,7 +32,7 @@ AboutDialog::AboutDialog(Services& services, QWidget* parent) : QDialog(parent) 
     auto* grid = new QGridLayout(this);
 
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/nakkas.svg")).pixmap(48, 48));
+    picture->setPixmap(programIcon("nakkas").pixmap(48, 48));
     picture->setAccessibleName(QStringLiteral("Program simgesi"));
     grid->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
 
@@ -66,7 +67,7 @@ CardDialog::CardDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("ZEP"));
     auto* layout = new QVBoxLayout(this);
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/card.svg")).pixmap(160, 160));
+    picture->setPixmap(programIcon("card").pixmap(160, 160));
     picture->setAlignment(Qt::AlignCenter);
     picture->setAccessibleName(QStringLiteral("Kartvizit"));
     layout->addWidget(picture);

@@ -11,9 +11,6 @@
 #include "qt_services.h"
 #include "qt_text.h"
 
-// The icons live in the UI library, which is static: its resources must be pulled in by name.
-static void initResources() { Q_INIT_RESOURCE(nakkas); }
-
 namespace nakkas {
 
 QString helpFolder() {
@@ -26,7 +23,6 @@ QString helpFolder() {
 }
 
 Application::Application(int& argc, char** argv) : m_app(argc, argv) {
-    initResources();
     // The class name the desktop groups our windows by.
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppId));
     QCoreApplication::setOrganizationName(QStringLiteral("Pelvan"));

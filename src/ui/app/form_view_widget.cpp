@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "definer/code_editor.h"
+#include "icons.h"
 #include "qt_text.h"
 
 namespace nakkas {
@@ -68,7 +69,7 @@ FormViewWidget::FormViewWidget(Services& services, DialogHost& host, Defaults& d
     bottom->addStretch(1);
     auto* card = new QToolButton;
     card->setObjectName(QStringLiteral("cardButton"));
-    card->setIcon(QIcon(QStringLiteral(":/icons/card.svg")));
+    card->setIcon(programIcon("card"));
     card->setIconSize(QSize(14, 14));
     card->setAutoRaise(true);
     card->setAccessibleName(QStringLiteral("Kartvizit"));
@@ -200,8 +201,8 @@ QWidget* FormViewWidget::buildPanelTools() {
     for (int i = 0; i < 5; ++i) {
         auto* b = new QToolButton;
         b->setObjectName(QString::fromLatin1(tools[i].objectName));
-        b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(tools[i].icon))));
-        b->setIconSize(QSize(18, 18));
+        b->setIcon(programIcon(tools[i].icon));
+        b->setIconSize(QSize(22, 22));
         b->setAutoRaise(true);
         b->setAccessibleName(tools[i].name);
         b->setToolTip(tools[i].tip);

@@ -10,6 +10,7 @@
 #include "app/program_settings_dialog.h"
 #include "app/ribbon_widget.h"
 #include "platform/services.h"
+#include "icons.h"
 #include "qt_text.h"
 #include "tools/list_wizard/list_creator_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
@@ -23,7 +24,7 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
       m_services(services) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(qs(kWindowTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/nakkas.svg")));
+    setWindowIcon(programIcon("nakkas"));
     setMinimumSize(kMinWidth, kMinHeight);
     setMaximumSize(kMaxWidth, kMaxHeight);
     resize(kMinWidth, kMinHeight);

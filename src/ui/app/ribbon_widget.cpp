@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "icons.h"
 #include "qt_text.h"
 
 namespace nakkas {
@@ -24,7 +25,7 @@ namespace {
 constexpr size_t kLargeButtonLimit = 3;
 
 QIcon icon(std::string_view name) {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(qs(name)));
+    return programIcon(name);
 }
 
 QString richTip(const RibbonElement& e) {
@@ -83,9 +84,16 @@ RibbonWidget::RibbonWidget(QWidget* parent) : QWidget(parent), m_keyTips(ribbon(
     small.setPointSizeF(small.pointSizeF() * 0.9);
     m_pages->setFont(small);
     m_pages->setObjectName(QStringLiteral("ribbonPages"));
-    for (const auto& c : r.categories) m_pages->addWidget(buildPage(c));
+    // Only the first category is built at start; the others when they are first shown.
+    m_pageButtons.resize(r.categories.size());
+    for (size_t i = 0; i < r.categories.size(); ++i) m_pages->addWidget(new QWidget);
+    m_built.assign(r.categories.size(), false);
+    ensurePage(0);
     layout->addWidget(m_pages);
-    connect(m_tabs, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int i) {
+        ensurePage(i);
+        m_pages->setCurrentIndex(i);
+    });
 
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
@@ -99,14 +107,25 @@ RibbonWidget::~RibbonWidget() {
     if (qApp) qApp->removeEventFilter(this);
 }
 
-QWidget* RibbonWidget::buildPage(const RibbonCategory& category) {
+void RibbonWidget::ensurePage(int index) {
+    if (index < 0 || size_t(index) >= m_built.size() || m_built[size_t(index)]) return;
+    m_built[size_t(index)] = true;
+    QWidget* placeholder = m_pages->widget(index);
+    const bool current = m_pages->currentIndex() == index;
+    m_pages->insertWidget(index, buildPage(size_t(index)));
+    m_pages->removeWidget(placeholder);
+    placeholder->deleteLater();
+    if (current) m_pages->setCurrentIndex(index);
+}
+
+QWidget* RibbonWidget::buildPage(size_t index) {
+    const RibbonCategory& category = ribbon().categories[index];
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("ribbonPage"));
     auto* row = new QHBoxLayout(page);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(4);
-    m_pageButtons.emplace_back();
-    auto& buttons = m_pageButtons.back();
+    auto& buttons = m_pageButtons[index];
 
     for (size_t p = 0; p < category.panels.size(); ++p) {
         const auto& panel = category.panels[p];
@@ -209,7 +228,10 @@ int RibbonWidget::currentCategory() const { return m_tabs->currentIndex(); }
 
 void RibbonWidget::setCurrentCategory(int index) { m_tabs->setCurrentIndex(index); }
 
-QToolButton* RibbonWidget::button(std::string_view elementId) const {
+QToolButton* RibbonWidget::button(std::string_view elementId) {
+    auto* b = findChild<QToolButton*>(qs(elementId));
+    if (b) return b;
+    for (int i = 0; i < int(m_built.size()); ++i) ensurePage(i);
     return findChild<QToolButton*>(qs(elementId));
 }
 

@@ -28,7 +28,7 @@ public:
     void setCurrentCategory(int index);
     KeyTips::Mode keyTipMode() const { return m_keyTips.mode(); }
     // The button of an element, by element id (the first one when it appears twice).
-    QToolButton* button(std::string_view elementId) const;
+    QToolButton* button(std::string_view elementId);
     QMenu* applicationMenu() const { return m_appMenu; }
 
 signals:
@@ -38,7 +38,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* buildPage(const RibbonCategory& category);
+    void ensurePage(int index);
+    QWidget* buildPage(size_t index);
     QToolButton* makeButton(const RibbonElement& element, bool large);
     QMenu* makeMenu(const std::vector<RibbonElement>& entries, QWidget* parent);
     void activate(const RibbonElement& element);
@@ -52,6 +53,7 @@ private:
     QTabBar* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     std::vector<std::map<const RibbonElement*, QToolButton*>> m_pageButtons;
+    std::vector<bool> m_built;
     std::vector<QLabel*> m_badges;
     bool m_altPending = false;
 };

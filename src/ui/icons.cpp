@@ -1,0 +1,80 @@
+#include "icons.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <array>
+
+#include "qt_text.h"
+
+// The rendered icons live in this static library: pull them in by name.
+static void initIconResources() { Q_INIT_RESOURCE(nakkas_icons); }
+
+namespace nakkas {
+
+namespace {
+
+// The sizes the build renders; "card" also has 160.
+constexpr std::array<int, 6> kSizes{16, 22, 32, 48, 64, 160};
+
+// Decodes only the one rendered size a paint needs, when it is first needed: most icons sit on
+// ribbon pages that are never shown, and decoding every size of every icon up front would
+// double the start-up time.
+class RenderedIconEngine : public QIconEngine {
+public:
+    explicit RenderedIconEngine(QString name) : m_name(std::move(name)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int want = qMax(size.width(), size.height());
+        QPixmap pm;
+        for (int s : kSizes) {
+            if (s < want && s != kSizes.back()) continue;
+            const QString key = QStringLiteral(":/icons/%1-%2.png").arg(m_name).arg(s);
+            if (QPixmapCache::find(key, &pm)) break;
+            if (pm.load(key)) {
+                QPixmapCache::insert(key, pm);
+                break;
+            }
+        }
+        if (pm.isNull()) {  // asked for more than the largest rendered size
+            const QString key = QStringLiteral(":/icons/%1-64.png").arg(m_name);
+            if (!QPixmapCache::find(key, &pm) && pm.load(key)) QPixmapCache::insert(key, pm);
+        }
+        if (pm.isNull()) return pm;
+        if (pm.size() != size) pm = pm.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (mode != QIcon::Normal && qApp) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            pm = QApplication::style()->generatedIconPixmap(mode, pm, &option);
+        }
+        return pm;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap(rect.size() * dpr, mode, state);
+        pm.setDevicePixelRatio(dpr);
+        painter->drawPixmap(rect, pm);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new RenderedIconEngine(m_name); }
+    QString key() const override { return QStringLiteral("nakkas-rendered"); }
+
+private:
+    QString m_name;
+};
+
+}  // namespace
+
+QIcon programIcon(std::string_view name) {
+    static const bool ready = (initIconResources(), true);
+    (void)ready;
+    return QIcon(new RenderedIconEngine(qs(name)));
+}
+
+}  // namespace nakkas

@@ -1,0 +1,49 @@
+// Build-time tool: renders each SVG icon to PNG images at the sizes the window paints, so that
+// start-up decodes small PNGs instead of parsing SVG documents.
+// Usage: icon_bake OUTPUT_DIR QRC_FILE SVG...
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: icon_bake OUTPUT_DIR QRC_FILE SVG...\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    QFile qrc(QString::fromLocal8Bit(argv[2]));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 1;
+    QTextStream list(&qrc);
+    list << "<RCC>\n  <qresource prefix=\"/\">\n";
+    for (int i = 3; i < argc; ++i) {
+        const QString svg = QString::fromLocal8Bit(argv[i]);
+        QSvgRenderer renderer(svg);
+        if (!renderer.isValid()) {
+            std::fprintf(stderr, "icon_bake: cannot read %s\n", argv[i]);
+            return 1;
+        }
+        const QString name = QFileInfo(svg).completeBaseName();
+        QList<int> sizes{16, 22, 32, 48, 64};
+        if (name == QStringLiteral("card")) sizes << 160;
+        for (int size : sizes) {
+            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&painter);
+            painter.end();
+            const QString file = QStringLiteral("%1-%2.png").arg(name).arg(size);
+            if (!image.save(out.filePath(file), "PNG")) return 1;
+            list << "    <file alias=\"icons/" << file << "\">" << out.filePath(file) << "</file>\n";
+        }
+    }
+    list << "  </qresource>\n</RCC>\n";
+    return 0;
+}
