@@ -59,6 +59,19 @@ std::string toCrLf(std::string_view text) {
     return out;
 }
 
+bool hasOnlyCrLf(std::string_view text) {
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 >= n || text[i + 1] != '\n') return false;
+            ++i;
+        } else if (text[i] == '\n') {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string_view bannerText() {
     static const std::string banner = joinBanner();
     return banner;

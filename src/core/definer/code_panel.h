@@ -11,13 +11,13 @@ namespace nakkas {
 class PanelText {
 public:
     virtual ~PanelText() = default;
-    virtual std::string text() const = 0;
+    virtual const std::string& text() const = 0;
     virtual void replace(std::string text) = 0;
 };
 
 class StringPanelText final : public PanelText {
 public:
-    std::string text() const override { return m_text; }
+    const std::string& text() const override { return m_text; }
     void replace(std::string text) override { m_text = std::move(text); }
 
 private:
@@ -26,6 +26,8 @@ private:
 
 // Turns every line break (CR LF, lone LF, lone CR) into CR LF.
 std::string toCrLf(std::string_view text);
+// True when every line break already is CR LF.
+bool hasOnlyCrLf(std::string_view text);
 
 // The comment the panel shows at start and after a reset.
 std::string_view bannerText();
@@ -37,7 +39,7 @@ public:
 
     explicit CodePanel(PanelText& text) : m_text(text) {}
 
-    std::string text() const { return m_text.text(); }
+    const std::string& text() const { return m_text.text(); }
     // The panel's one write operation: replaces the whole text.
     void replace(std::string text) { m_text.replace(std::move(text)); }
 

@@ -1,7 +1,9 @@
 #include "code_editor.h"
 
 #include <QFont>
-#include <QFontDatabase>
+#include <QTextCursor>
+
+#include <cstring>
 
 #include "code_highlighter.h"
 #include "qt_text.h"
@@ -11,18 +13,32 @@ namespace nakkas {
 namespace {
 
 // CR LF and lone CR become LF, the editor's own line break.
-QString toDisplay(const std::string& text) {
+QString toDisplay(std::string_view text) {
     std::string out;
     out.reserve(text.size());
+    size_t runStart = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            out += text[i];
-        }
+        if (text[i] != '\r') continue;
+        out.append(text.data() + runStart, i - runStart);
+        out += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        runStart = i + 1;
     }
+    out.append(text.data() + runStart, text.size() - runStart);
     return qs(out);
+}
+
+// The end of the part to show next: just after a line break near the chunk size, never inside
+// a UTF-8 sequence or between CR and LF.
+size_t chunkEnd(const std::string& text, size_t from, size_t bytes) {
+    if (text.size() - from <= bytes) return text.size();
+    const size_t limit = from + bytes;
+    const size_t lf = text.rfind('\n', limit);
+    if (lf != std::string::npos && lf >= from) return lf + 1;
+    size_t end = limit;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    if (end < text.size() && text[end] == '\n' && text[end - 1] == '\r') ++end;
+    return end;
 }
 
 }  // namespace
@@ -38,36 +54,104 @@ CodeEditor::CodeEditor(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabStopDistance(QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')) * 4);
     m_highlighter = new CodeHighlighter(document());
+    m_loader.setInterval(0);
+    connect(&m_loader, &QTimer::timeout, this, &CodeEditor::showNextChunk);
 }
 
-void CodeEditor::showText(const std::string& crlfText) {
-    const QString display = toDisplay(crlfText);
+void CodeEditor::showText(std::shared_ptr<const std::string> shared) {
+    m_loader.stop();
+    m_pending.reset();
+    m_pendingAt = 0;
+    const std::string& crlfText = *shared;
+    m_changing = true;
     // Colouring a megabyte text block by block would take seconds.
-    const bool colour = display.size() <= kHighlightLimit;
+    const bool colour = qsizetype(crlfText.size()) <= kHighlightLimit;
     if (!colour && m_highlighter->document()) m_highlighter->setDocument(nullptr);
-    setPlainText(display);
+    if (crlfText.size() <= kChunkBytes) {
+        setReadOnly(false);
+        setUndoRedoEnabled(true);
+        setPlainText(toDisplay(crlfText));
+    } else {
+        setReadOnly(true);
+        setUndoRedoEnabled(false);
+        const size_t end = chunkEnd(crlfText, 0, kChunkBytes);
+        setPlainText(toDisplay(std::string_view(crlfText).substr(0, end)));
+        m_pending = std::move(shared);
+        m_pendingAt = end;
+        m_loader.start();
+    }
     if (colour && !m_highlighter->document()) m_highlighter->setDocument(document());
+    m_changing = false;
 }
 
-EditorPanelText::EditorPanelText(CodeEditor& editor) : m_editor(editor) {
+void CodeEditor::showNextChunk() {
+    if (!loading()) {
+        m_loader.stop();
+        return;
+    }
+    const size_t end = chunkEnd(*m_pending, m_pendingAt, kChunkBytes * 4);
+    const QString part =
+        toDisplay(std::string_view(*m_pending).substr(m_pendingAt, end - m_pendingAt));
+    m_changing = true;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(part);
+    m_changing = false;
+    m_pendingAt = end;
+    if (!loading()) {
+        m_loader.stop();
+        m_pending.reset();
+        m_pendingAt = 0;
+        setUndoRedoEnabled(true);
+        setReadOnly(false);
+    }
+}
+
+void CodeEditor::finishLoading() {
+    while (loading()) showNextChunk();
+}
+
+std::string CodeEditor::crlfText() const {
+    const QByteArray utf8 = toPlainText().toUtf8();
+    std::string out;
+    out.reserve(size_t(utf8.size()) + size_t(blockCount()));
+    const char* p = utf8.constData();
+    const char* const end = p + utf8.size();
+    while (p < end) {
+        const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+        if (!lf) {
+            out.append(p, size_t(end - p));
+            break;
+        }
+        out.append(p, size_t(lf - p));
+        out += "\r\n";
+        p = lf + 1;
+    }
+    return out;
+}
+
+EditorPanelText::EditorPanelText(CodeEditor& editor)
+    : m_editor(editor), m_text(std::make_shared<const std::string>()) {
     QObject::connect(editor.document(), &QTextDocument::contentsChanged, &editor, [this] {
-        if (!m_replacing) m_edited = true;
+        if (!m_editor.changingText()) m_edited = true;
     });
 }
 
-std::string EditorPanelText::text() const {
+const std::string& EditorPanelText::text() const {
     if (m_edited) {
-        m_text = toCrLf(us(m_editor.toPlainText()));
+        // The editor only holds LF line breaks, whatever was typed or pasted.
+        m_editor.finishLoading();
+        m_text = std::make_shared<const std::string>(m_editor.crlfText());
         m_edited = false;
     }
-    return m_text;
+    return *m_text;
 }
 
 void EditorPanelText::replace(std::string text) {
-    m_replacing = true;
-    m_editor.showText(text);
-    m_replacing = false;
-    m_text = toCrLf(text);
+    // Generated texts already have CR LF throughout; only odd ones need a new copy.
+    if (!hasOnlyCrLf(text)) text = toCrLf(text);
+    m_text = std::make_shared<const std::string>(std::move(text));
+    m_editor.showText(m_text);
     m_edited = false;
 }
 
