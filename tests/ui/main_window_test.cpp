@@ -1,0 +1,192 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "app/ribbon_widget.h"
+#include "definer/code_editor.h"
+#include "ui_support.h"
+
+namespace nakkas::test {
+namespace {
+
+constexpr char kBannerStart[] = "/*\r\n  Nakkas 2012\r\n";
+
+QString field(FakeWindow& w, const char* name) {
+    return child<QLineEdit>(w.window, name).text();
+}
+
+void click(QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton); }
+
+TEST(MainWindowUi, OpensWithFixedFrameStatusPaneAndFiveCategories) {
+    FakeWindow w;
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+
+    EXPECT_EQ(w.window.windowTitle(), QStringLiteral("ZEP - Nakkas - 2012"));
+    EXPECT_EQ(w.window.minimumSize(), QSize(770, 760));
+    EXPECT_EQ(w.window.maximumSize(), QSize(780, 770));
+    EXPECT_FALSE(w.window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w.window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    w.window.resize(2000, 2000);
+    EXPECT_EQ(w.window.size(), QSize(780, 770));
+    w.window.resize(10, 10);
+    EXPECT_EQ(w.window.size(), QSize(770, 760));
+
+    EXPECT_EQ(child<QLabel>(w.window, "statusPane").text(), QStringLiteral("Nakkas ... HAZIR"));
+
+    auto& tabs = child<QTabBar>(w.window, "ribbonTabs");
+    const QStringList titles = {QStringLiteral("Layout Nesneleri"), QStringLiteral("Kod Araçları"),
+                                QStringLiteral("Yardım Konuları"), QStringLiteral("Kod Parçaları"),
+                                QStringLiteral("Kod Parçaları")};
+    ASSERT_EQ(tabs.count(), titles.size());
+    for (int i = 0; i < tabs.count(); ++i) EXPECT_EQ(tabs.tabText(i), titles[i]) << i;
+
+    // Screen readers announce the ribbon buttons by name; the button texts alone may be split.
+    // Categories are built when first opened, so open each one as a user would.
+    for (int i = 0; i < tabs.count(); ++i) w.window.ribbonWidget().setCurrentCategory(i);
+    const auto buttons = w.window.ribbonWidget().findChildren<QToolButton*>();
+    EXPECT_GT(buttons.size(), 40);
+    for (const QToolButton* b : buttons)
+        EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+}
+
+TEST(MainWindowUi, CodePanelStartsEmptyOnlyForExactlyEvet) {
+    for (const char* value : {"HAYIR", "evet", ""}) {
+        Defaults d = Defaults::factory();
+        d.KodPaneli = value;
+        FakeWindow w(d);
+        EXPECT_EQ(w.panel().rfind(kBannerStart, 0), 0u) << value;
+        EXPECT_TRUE(w.window.formView().editor().toPlainText().startsWith(
+            QStringLiteral("/*\n  Nakkas 2012\n")))
+            << value;
+    }
+    Defaults d = Defaults::factory();
+    d.KodPaneli = "EVET";
+    FakeWindow w(d);
+    EXPECT_EQ(w.panel(), "");
+    EXPECT_TRUE(w.window.formView().editor().toPlainText().isEmpty());
+}
+
+TEST(MainWindowUi, RibbonChoiceProposesNamesAndOlusturWritesTheDeclaration) {
+    FakeWindow w;
+    w.window.show();
+    const std::string banner = w.panel();
+
+    clickRibbon(w.window, "ID_BUTTON18");
+    ASSERT_EQ(w.services.messages.size(), 1u);
+    EXPECT_EQ(w.services.messages[0].text, "Oluşturulacak hiçbir layout nesnesi seçilmemiş");
+    EXPECT_EQ(w.services.messages[0].caption, "Hata");
+    EXPECT_EQ(w.panel(), banner);
+
+    clickRibbon(w.window, "ID_BUTTON2");
+    EXPECT_EQ(field(w, "variableName"), QStringLiteral("textView1"));
+    EXPECT_EQ(field(w, "idName"), QStringLiteral("textView1"));
+    EXPECT_EQ(w.panel(), banner);
+
+    clickRibbon(w.window, "ID_BUTTON18");
+    EXPECT_EQ(w.panel().rfind(
+                  "final TextView textView1 = (TextView) findViewById(R.id.textView1);\r\n", 0),
+              0u);
+    EXPECT_EQ(field(w, "variableName"), QStringLiteral("textView1"));
+    clickRibbon(w.window, "ID_BUTTON2");
+    EXPECT_EQ(field(w, "variableName"), QStringLiteral("textView2"));
+    EXPECT_EQ(field(w, "idName"), QStringLiteral("textView2"));
+}
+
+TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
+    FakeWindow w;
+    w.window.show();
+    click(child<QCheckBox>(w.window, "sameAsId"));
+    clickRibbon(w.window, "ID_BUTTON3");
+    EXPECT_EQ(field(w, "variableName"), QStringLiteral("button_degisken1"));
+    EXPECT_EQ(field(w, "idName"), QStringLiteral("button1"));
+
+    auto& access = child<QComboBox>(w.window, "accessModifier");
+    access.setCurrentIndex(access.findText(QStringLiteral("--Boş--")));
+    auto& variable = child<QLineEdit>(w.window, "variableName");
+    variable.clear();
+    QTest::keyClicks(&variable, "dugme");
+    click(child<QCheckBox>(w.window, "writeListener"));
+    clickRibbon(w.window, "ID_BUTTON18");
+    EXPECT_EQ(w.panel(), " Button dugme = (Button) findViewById(R.id.button1);\r\n");
+
+    click(child<QCheckBox>(w.window, "writeDeclaration"));
+    click(child<QCheckBox>(w.window, "advanceCounter"));
+    clickRibbon(w.window, "ID_BUTTON18");
+    EXPECT_EQ(w.panel(), "");
+    clickRibbon(w.window, "ID_BUTTON3");
+    // The first generation advanced the counter, the second was told not to.
+    EXPECT_EQ(field(w, "idName"), QStringLiteral("button2"));
+
+    auto& activity = child<QLineEdit>(w.window, "activityName");
+    activity.clear();
+    QTest::keyClicks(&activity, "Ekran");
+    EXPECT_EQ(w.model().definer().activityName, "Ekran");
+}
+
+TEST(MainWindowUi, SnippetReplacesThePanelOnceAndLeavesTheSlots) {
+    FakeWindow w;
+    w.window.show();
+    clickRibbon(w.window, "ID_BUTTON2");
+    clickRibbon(w.window, "ID_BUTTON18");
+    click(child<QPushButton>(w.window, "storeButton"));
+    const std::string stored = w.model().panel().slot(0);
+    ASSERT_FALSE(stored.empty());
+
+    const std::string screenSize =
+        "int Yukseklik, Genislik;\r\n"
+        "DisplayMetrics EkranCozunurlugu = new DisplayMetrics();\r\n"
+        "getWindowManager().getDefaultDisplay().getMetrics(EkranCozunurlugu);\r\n"
+        "Yukseklik = EkranCozunurlugu.heightPixels;\r\n"
+        "Genislik = EkranCozunurlugu.widthPixels;";
+    clickRibbon(w.window, "KPBtn114");
+    clickRibbon(w.window, "KPBtn114");
+    EXPECT_EQ(w.panel(), screenSize);
+    EXPECT_TRUE(w.window.formView().editor().toPlainText().startsWith(
+        QStringLiteral("int Yukseklik, Genislik;\nDisplayMetrics")));
+    EXPECT_EQ(w.model().panel().slot(0), stored);
+    for (int i = 1; i < CodePanel::kSlotCount; ++i) EXPECT_EQ(w.model().panel().slot(i), "") << i;
+}
+
+TEST(MainWindowUi, ExitClosesTheWindowOnlyAfterYes) {
+    FakeWindow w;
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+    clickRibbon(w.window, "KPBtn114");
+    click(child<QPushButton>(w.window, "storeButton"));
+    const std::string panel = w.panel();
+
+    auto* exit = w.window.ribbonWidget().applicationMenu()->findChild<QAction*>(
+        QStringLiteral("IDC_BUTTON3A"));
+    ASSERT_NE(exit, nullptr);
+    w.services.answers = {MessageAnswer::No};
+    exit->trigger();
+    ASSERT_EQ(w.services.messages.size(), 1u);
+    const auto& asked = w.services.messages[0];
+    EXPECT_EQ(asked.text, "Programdan çıkmak istediğinize emin misiniz?");
+    EXPECT_EQ(asked.caption, "Kapansın mı?");
+    EXPECT_EQ(asked.icon, MessageIcon::Question);
+    EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_EQ(w.panel(), panel);
+    EXPECT_EQ(w.model().panel().slot(0), panel);
+
+    w.services.answers = {MessageAnswer::Yes};
+    exit->trigger();
+    EXPECT_EQ(w.services.messages.size(), 2u);
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_EQ(w.services.restarts, 0);
+}
+
+}  // namespace
+}  // namespace nakkas::test
