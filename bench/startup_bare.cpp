@@ -1,8 +1,13 @@
 // The smallest Qt Widgets program with a window of Nakkas's size, quitting at its first paint.
+// With --text it also shows one line of text, which brings in the font set-up that any window
+// with words on it pays for.
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
+
+#include <cstring>
 
 namespace {
 
@@ -21,6 +26,8 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.resize(770, 760);
+    if (argc > 1 && std::strcmp(argv[1], "--text") == 0)
+        new QLabel(QStringLiteral("Nakkas ... HAZIR"), &window);
     FirstPaint watcher;
     window.installEventFilter(&watcher);
     window.show();

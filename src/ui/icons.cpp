@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 
 #include <array>
+#include <cstring>
 
 #include "qt_text.h"
 
@@ -21,6 +24,24 @@ namespace {
 // The sizes the build renders; "card" also has 160.
 constexpr std::array<int, 6> kSizes{16, 22, 32, 48, 64, 160};
 
+// One rendered size of an icon from the resources: raw premultiplied ARGB32 pixels, row after
+// row. Cached, so that each size is copied once per run.
+bool loadRendered(const QString& name, int size, QPixmap* pm) {
+    const QString key = QStringLiteral(":/icons/%1-%2.argb").arg(name).arg(size);
+    if (QPixmapCache::find(key, pm)) return true;
+    const QResource resource(key);
+    if (!resource.isValid()) return false;
+    const QByteArray bytes = resource.uncompressedData();
+    const qsizetype rowBytes = qsizetype(size) * 4;
+    if (bytes.size() != rowBytes * size) return false;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < size; ++y)
+        std::memcpy(image.scanLine(y), bytes.constData() + y * rowBytes, size_t(rowBytes));
+    *pm = QPixmap::fromImage(std::move(image));
+    QPixmapCache::insert(key, *pm);
+    return true;
+}
+
 // Decodes only the one rendered size a paint needs, when it is first needed: most icons sit on
 // ribbon pages that are never shown, and decoding every size of every icon up front would
 // double the start-up time.
@@ -33,17 +54,9 @@ public:
         QPixmap pm;
         for (int s : kSizes) {
             if (s < want && s != kSizes.back()) continue;
-            const QString key = QStringLiteral(":/icons/%1-%2.png").arg(m_name).arg(s);
-            if (QPixmapCache::find(key, &pm)) break;
-            if (pm.load(key)) {
-                QPixmapCache::insert(key, pm);
-                break;
-            }
+            if (loadRendered(m_name, s, &pm)) break;
         }
-        if (pm.isNull()) {  // asked for more than the largest rendered size
-            const QString key = QStringLiteral(":/icons/%1-64.png").arg(m_name);
-            if (!QPixmapCache::find(key, &pm) && pm.load(key)) QPixmapCache::insert(key, pm);
-        }
+        if (pm.isNull()) loadRendered(m_name, 64, &pm);  // more than the largest rendered size
         if (pm.isNull()) return pm;
         if (pm.size() != size) pm = pm.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (mode != QIcon::Normal && qApp) {

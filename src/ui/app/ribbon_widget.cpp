@@ -158,9 +158,6 @@ QWidget* RibbonWidget::buildPage(size_t index) {
         QPalette pal = title->palette();
         pal.setColor(QPalette::WindowText, pal.color(QPalette::Disabled, QPalette::WindowText));
         title->setPalette(pal);
-        QFont f = title->font();
-        f.setPointSizeF(f.pointSizeF() * 0.85);
-        title->setFont(f);
         v->addWidget(title);
         row->addWidget(box);
     }

@@ -4,11 +4,10 @@ namespace nakkas {
 
 namespace {
 
-QTextCharFormat makeFormat(const QColor& colour, bool bold = false, bool italic = false) {
+QTextCharFormat makeFormat(const QColor& colour, bool bold = false) {
     QTextCharFormat f;
     f.setForeground(colour);
     if (bold) f.setFontWeight(QFont::Bold);
-    f.setFontItalic(italic);
     return f;
 }
 
@@ -43,7 +42,7 @@ CodeHighlighter::CodeHighlighter(QTextDocument* document) : QSyntaxHighlighter(d
         rule.pattern.setPatternOptions(QRegularExpression::UseUnicodePropertiesOption);
     m_string = makeFormat(QColor(0xb3, 0x1d, 0x28));
     m_string_pattern = QRegularExpression(QStringLiteral("\"(?:[^\"\\\\]|\\\\.)*\"?"));
-    m_comment = makeFormat(QColor(0x5f, 0x7a, 0x5f), false, true);
+    m_comment = makeFormat(QColor(0x5f, 0x7a, 0x5f));  // upright: the banner needs no second face
 }
 
 void CodeHighlighter::highlightBlock(const QString& text) {
