@@ -177,32 +177,6 @@ TEST(FormView, FailedRestartKeepsTheWindowAndSaysSo) {
     EXPECT_EQ(shell.services.lastMessage().icon, MessageIcon::Error);
 }
 
-TEST(FormView, ExitAsksFirst) {
-    Shell shell;
-    FormView& view = *shell.view;
-    view.chooseEntry(entryOf("CheckBox"));
-    view.panel().replace("saklanan");
-    view.panel().store();
-    view.panel().replace("panelde");
-
-    view.exit();  // No
-    ASSERT_EQ(shell.services.messages.size(), 1u);
-    EXPECT_EQ(shell.services.lastMessage().text, "Programdan çıkmak istediğinize emin misiniz?");
-    EXPECT_EQ(shell.services.lastMessage().caption, "Kapansın mı?");
-    EXPECT_EQ(shell.services.lastMessage().icon, MessageIcon::Question);
-    EXPECT_EQ(shell.services.lastMessage().buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(shell.host.calls.empty());
-    EXPECT_EQ(view.panel().text(), "panelde");
-    EXPECT_EQ(view.panel().slot(0), "saklanan");
-    EXPECT_EQ(view.definer().currentType(), "checkBox");
-    EXPECT_EQ(view.definer().variableName, "checkBox1");
-
-    shell.services.answers = {MessageAnswer::Yes};
-    view.exit();
-    EXPECT_EQ(shell.host.calls, std::vector<std::string>{"close"});
-    EXPECT_EQ(shell.services.restarts, 0);
-}
-
 TEST(FormView, ProgramSettingsRestartOnlyWhenAsked) {
     for (auto outcome : {ProgramSettings::Outcome::StayOpen, ProgramSettings::Outcome::Close,
                          ProgramSettings::Outcome::Restart}) {
@@ -232,32 +206,6 @@ TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
     view.run(elementById("ID_BUTTON12").command);
     EXPECT_EQ(shell.host.handover.variableName, "tab_degisken2");
     EXPECT_EQ(shell.host.handover.idName, "tabHost2");
-}
-
-TEST(FormView, ListObjectsGoThroughTheListCreator) {
-    Shell shell;
-    FormView& view = *shell.view;
-    const std::size_t spinner = entryOf("Spinner");
-
-    view.run(elementById("CokluListe01").command);  // cancelled
-    EXPECT_EQ(shell.host.calls, std::vector<std::string>{"list"});
-    EXPECT_EQ(view.panel().text(), bannerText());
-    EXPECT_EQ(view.definer().counter(spinner), 1);
-    EXPECT_EQ(view.definer().variableName, "spinner1");
-
-    shell.host.listScript = [](ListCreator& c) {
-        c.entry = "a";
-        c.add();
-        c.entry = "b";
-        c.add();
-        return c.confirm();
-    };
-    view.run(elementById("CokluListe01").command);
-    EXPECT_EQ(view.listItemText(), "\"a\", \"b\"");
-    EXPECT_TRUE(view.panel().text().starts_with(
-        "final Spinner spinner1 = (Spinner) findViewById(R.id.spinner1);\r\n"));
-    EXPECT_NE(view.panel().text().find("String[] ElemanDizisi={\"a\", \"b\"};"), std::string::npos);
-    EXPECT_EQ(view.definer().counter(spinner), 2);
 }
 
 }  // namespace

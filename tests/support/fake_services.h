@@ -3,7 +3,6 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,7 +12,7 @@
 namespace nakkas::test {
 
 // A scripted stand-in for the desktop: records every message box and answers Yes/No questions
-// from a queue (No when the queue is empty), keeps settings, clipboard and files in memory.
+// from a queue (No when the queue is empty), keeps settings and the clipboard in memory.
 class FakeServices : public Services {
 public:
     struct Message {
@@ -30,20 +29,9 @@ public:
     std::map<std::string, int> ints;
     std::vector<std::string> writeLog;  // "section/name=value" in write order
     bool storeWritable = true;
-    int commits = 0;
 
     std::vector<std::string> opened;
     std::string clipboard;
-
-    std::deque<std::optional<std::string>> saveAnswers;
-    std::deque<std::optional<OpenedFile>> openAnswers;
-    std::deque<std::optional<std::string>> folderAnswers;
-
-    std::set<std::string> folders;
-    std::map<std::string, std::string> files;
-    std::vector<std::string> trashed;
-    bool trashWorks = true;
-    bool filesWritable = true;
 
     bool canRestart = true;
     int restarts = 0;
@@ -56,20 +44,25 @@ public:
                      const std::string& value) override;
     int readInt(const std::string& name, int fallback) override;
     void writeInt(const std::string& name, int value) override;
-    bool commitSettings() override;
+    bool commitSettings() override { return storeWritable; }
     std::string settingsLocation() const override { return "/home/kullanici/.config/Pelvan/Nakkas 2012.ini"; }
     void openDesktop(const std::string& target) override { opened.push_back(target); }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     std::string clipboardText() override { return clipboard; }
+    // No file dialog is answered and the file system is empty and read-only.
     std::optional<std::string> saveFileDialog(const std::string&, const std::string&,
-                                              const std::string&, const std::string&) override;
-    std::optional<OpenedFile> openFileDialog(const std::string&, const std::string&) override;
-    std::optional<std::string> folderDialog(const std::string&) override;
-    bool pathExists(const std::string& path) override;
-    bool createFolder(const std::string& path) override;
-    bool copyFileNoOverwrite(const std::string& source, const std::string& target) override;
-    bool moveFolderToTrash(const std::string& path) override;
-    bool writeFile(const std::string& path, const std::string& bytes) override;
+                                              const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<OpenedFile> openFileDialog(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> folderDialog(const std::string&) override { return std::nullopt; }
+    bool pathExists(const std::string&) override { return false; }
+    bool createFolder(const std::string&) override { return false; }
+    bool copyFileNoOverwrite(const std::string&, const std::string&) override { return false; }
+    bool moveFolderToTrash(const std::string&) override { return false; }
+    bool writeFile(const std::string&, const std::string&) override { return false; }
     bool startNewInstance() override;
 
     // The last message box, or a default one when none was shown.

@@ -107,23 +107,6 @@ TEST(ListCreatorUi, EmptyEntryIsRefusedAndCancelChangesNothing) {
     EXPECT_EQ(w.panel(), banner);
 }
 
-TEST(TabHostUi, WizardOpensAtOnceNeverWritesThePanelAndCountsEvenWhenCancelled) {
-    FakeWindow w;
-    w.window.show();
-    const std::string banner = w.panel();
-    for (const char* expected : {"tabHost1", "tabHost2"}) {
-        ModalHandler wizard([](QDialog& d) { click(d, "cancelButton"); });
-        clickRibbon(w.window, "WzActivityBtn");
-        ASSERT_TRUE(wizard.handled());
-        EXPECT_EQ(wizard.title(), QStringLiteral("Tab Host Proje Tasarımı"));
-        EXPECT_EQ(field(w.window, "variableName"), QString::fromLatin1(expected));
-        EXPECT_EQ(w.model().tabHostHandover().variableName, expected);
-        EXPECT_EQ(w.model().tabHostHandover().idName, expected);
-        EXPECT_EQ(w.model().tabHostHandover().activityName, "MainActivity");
-        EXPECT_EQ(w.panel(), banner);
-    }
-}
-
 // The settings dialog over a real settings file: what "Kaydet" writes is what the next start reads.
 class ProgramSettingsUi : public ::testing::Test {
 protected:
@@ -200,40 +183,6 @@ TEST_F(ProgramSettingsUi, SaveStoresTheFieldsButTheVersionWaitsForARestart) {
     });
     EXPECT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(stored("VTVersiyon"), QStringLiteral("3"));
-}
-
-TEST_F(ProgramSettingsUi, FactoryValuesGoToTheStoreWhileTheRunningRecordStays) {
-    openSettings([](QDialog& d) {
-        auto& paket = child<QLineEdit>(d, "paketAdi");
-        paket.clear();
-        QTest::keyClicks(&paket, "com.ornek.deneme");
-        child<QComboBox>(d, "vtVersiyon").setCurrentIndex(0);
-        QTest::mouseClick(&child<QCheckBox>(d, "kodPaneli"), Qt::LeftButton);
-        click(d, "saveButton");
-    });
-    ASSERT_EQ(stored("VTVersiyon"), QStringLiteral("1"));
-
-    openSettings([](QDialog& d) { click(d, "factoryButton"); });
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_EQ(services.messages[1].text,
-              "Varsayılan ayarlar geri yüklendi, değişikliklerin doğru bir biçimde uygulanabilmesi "
-              "için programın yeniden başlatılması gerekiyor, program yeniden başlatılsın mı?");
-    EXPECT_EQ(services.messages[1].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(services.restarts, 0);
-
-    EXPECT_EQ(stored("ActivityAdi"), QStringLiteral("MainActivity"));
-    EXPECT_EQ(stored("PaketAdi"), QStringLiteral("com.example.uygulamaadiniz"));
-    EXPECT_EQ(stored("SimgeAdi"), QStringLiteral("ic_launcher"));
-    EXPECT_EQ(stored("Veritabani"), QStringLiteral("Veritabanim.db"));
-    EXPECT_EQ(stored("TabloAdi"), QStringLiteral("TabloAdim"));
-    EXPECT_EQ(stored("VTVersiyon"), QStringLiteral("2"));
-    EXPECT_EQ(stored("KodPaneli"), QStringLiteral("HAYIR"));
-
-    openSettings([](QDialog& d) {
-        EXPECT_EQ(field(d, "paketAdi"), QStringLiteral("com.ornek.deneme"));
-        EXPECT_FALSE(child<QCheckBox>(d, "kodPaneli").isChecked());
-        click(d, "cancelButton");
-    });
 }
 
 TEST_F(ProgramSettingsUi, YesToTheRestartStartsANewInstanceAndClosesTheWindow) {

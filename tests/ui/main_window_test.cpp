@@ -19,8 +19,6 @@
 namespace nakkas::test {
 namespace {
 
-constexpr char kBannerStart[] = "/*\r\n  Nakkas 2012\r\n";
-
 QString field(FakeWindow& w, const char* name) {
     return child<QLineEdit>(w.window, name).text();
 }
@@ -58,23 +56,6 @@ TEST(MainWindowUi, OpensWithFixedFrameStatusPaneAndFiveCategories) {
     EXPECT_GT(buttons.size(), 40);
     for (const QToolButton* b : buttons)
         EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
-}
-
-TEST(MainWindowUi, CodePanelStartsEmptyOnlyForExactlyEvet) {
-    for (const char* value : {"HAYIR", "evet", ""}) {
-        Defaults d = Defaults::factory();
-        d.KodPaneli = value;
-        FakeWindow w(d);
-        EXPECT_EQ(w.panel().rfind(kBannerStart, 0), 0u) << value;
-        EXPECT_TRUE(w.window.formView().editor().toPlainText().startsWith(
-            QStringLiteral("/*\n  Nakkas 2012\n")))
-            << value;
-    }
-    Defaults d = Defaults::factory();
-    d.KodPaneli = "EVET";
-    FakeWindow w(d);
-    EXPECT_EQ(w.panel(), "");
-    EXPECT_TRUE(w.window.formView().editor().toPlainText().isEmpty());
 }
 
 TEST(MainWindowUi, RibbonChoiceProposesNamesAndOlusturWritesTheDeclaration) {

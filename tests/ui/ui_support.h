@@ -26,12 +26,7 @@ namespace nakkas::test {
 // must never block on a box nor launch a second copy of itself.
 class RecordingQtServices : public QtServices {
 public:
-    struct Message {
-        std::string text;
-        std::string caption;
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
+    using Message = FakeServices::Message;
 
     explicit RecordingQtServices(const std::string& settingsFile) : QtServices(settingsFile) {}
 
