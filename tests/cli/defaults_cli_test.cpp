@@ -7,21 +7,29 @@
 namespace nakkas::test {
 namespace {
 
-constexpr const char* kFactory =
-    "ActivityAdi=MainActivity\n"
-    "PaketAdi=com.example.uygulamaadiniz\n"
-    "SimgeAdi=ic_launcher\n"
-    "Veritabani=Veritabanim.db\n"
-    "TabloAdi=TabloAdim\n"
-    "VTVersiyon=2\n"
-    "KodPaneli=HAYIR\n";
-
-TEST(DefaultsCli, NoSettingsFileGivesFactoryValuesAndWritesNothing) {
+TEST(DefaultsCli, NoOrACorruptSettingsFileGivesFactoryValuesAndWritesNothing) {
     CliHome home;
-    const CliResult r = home.run({"defaults"});
+    const std::string factory =
+        "ActivityAdi=MainActivity\n"
+        "PaketAdi=com.example.uygulamaadiniz\n"
+        "SimgeAdi=ic_launcher\n"
+        "Veritabani=Veritabanim.db\n"
+        "TabloAdi=TabloAdim\n"
+        "VTVersiyon=2\n"
+        "KodPaneli=HAYIR\n";
+    CliResult r = home.run({"defaults"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, kFactory);
+    EXPECT_EQ(r.out, factory);
     EXPECT_FALSE(std::filesystem::exists(home.settingsFile()));
+
+    for (const std::string& bytes :
+         {std::string("\x00\x01\xff\xfe\x89PNG\r\n\x1a\n\x00\x00", 13),
+          std::string("[Varsayilanlar\nPaketAdi=bozuk\n")}) {
+        home.writeSettings(bytes);
+        r = home.run({"defaults"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, factory);
+    }
 }
 
 TEST(DefaultsCli, StoredValuesWinEmptyOnesStayEmpty) {
@@ -45,31 +53,17 @@ TEST(DefaultsCli, StoredValuesWinEmptyOnesStayEmpty) {
     EXPECT_TRUE(r.out.ends_with("\nKodPaneli=EVET\n"));
 }
 
-TEST(DefaultsCli, CorruptFileGivesFactoryValues) {
-    CliHome home;
-    for (const std::string& bytes :
-         {std::string("\x00\x01\xff\xfe\x89PNG\r\n\x1a\n\x00\x00", 13),
-          std::string("[Varsayilanlar\nPaketAdi=bozuk\n")}) {
-        home.writeSettings(bytes);
-        const CliResult r = home.run({"defaults"});
-        EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, kFactory);
-    }
-}
-
 TEST(DefaultsCli, UsageAndVersion) {
     CliHome home;
-    CliResult r = home.run({"--version"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_FALSE(r.out.empty());
-    r = home.run({"--help"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("defaults"), std::string::npos);
-    EXPECT_EQ(home.run({"defaults", "--help"}).status, 0);
+    const CliResult version = home.run({"--version"});
+    EXPECT_TRUE(version.status == 0 && !version.out.empty());
+    const CliResult help = home.run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("defaults"), std::string::npos);
 
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"varsayilanlar"}, {"defaults", "--bogus"}, {"defaults", "fazla"}, {}}) {
-        r = home.run(args);
+        const CliResult r = home.run(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args.back());
         EXPECT_EQ(r.out, "");
         EXPECT_FALSE(r.err.empty());

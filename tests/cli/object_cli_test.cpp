@@ -25,15 +25,15 @@ TEST(ObjectCli, ListObjectsTakeTheirItems) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.out.starts_with("String[] ElemanDizisi={\"a\", \"b c\"};\r\n"));
 
-    r = home.run({"object", "Spinner"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Listede hiç eleman yok...."), std::string::npos);
-
-    r = home.run({"object", "ListView", "--item", "a", "--item", ""});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Yazı kutusu boş, listeye eklenecek elemanı yazın"), std::string::npos);
+    for (const auto& [args, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"object", "Spinner"}, "Listede hiç eleman yok...."},
+             {{"object", "ListView", "--item", "a", "--item", ""},
+              "Yazı kutusu boş, listeye eklenecek elemanı yazın"}}) {
+        r = home.run(args);
+        EXPECT_EQ(r.status, 1) << message;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(message), std::string::npos);
+    }
 }
 
 TEST(ObjectCli, UsageErrors) {

@@ -3,13 +3,11 @@
 // Runs the real nakkas-cli with its own settings folder and captures what it prints.
 
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -35,40 +33,25 @@ public:
         std::filesystem::create_directories(settingsFile().parent_path());
         std::ofstream(settingsFile(), std::ios::binary) << bytes;
     }
-    const std::filesystem::path& dir() const { return m_dir; }
 
     CliResult run(const std::vector<std::string>& args) const {
-        const auto outFile = m_dir / "out.bin";
-        const auto errFile = m_dir / "err.bin";
-        CliResult r;
-        pid_t pid = fork();
-        if (pid == 0) {
-            setenv("XDG_CONFIG_HOME", m_dir.c_str(), 1);
-            std::freopen(outFile.c_str(), "wb", stdout);
-            std::freopen(errFile.c_str(), "wb", stderr);
-            std::vector<char*> argv;
-            std::string prog = NAKKAS_CLI;
-            argv.push_back(prog.data());
-            std::vector<std::string> copy = args;
-            for (auto& a : copy) argv.push_back(a.data());
-            argv.push_back(nullptr);
-            execv(prog.c_str(), argv.data());
-            _exit(127);
-        }
-        int st = 0;
-        waitpid(pid, &st, 0);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        r.out = slurp(outFile);
-        r.err = slurp(errFile);
-        return r;
+        std::string command = "XDG_CONFIG_HOME=" + quoted(m_dir) + " " + quoted(NAKKAS_CLI);
+        for (const std::string& a : args) command += " " + quoted(a);
+        const int st = std::system((command + " >" + quoted(m_dir / "out") + " 2>" +
+                                    quoted(m_dir / "err")).c_str());
+        return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, slurp(m_dir / "out"), slurp(m_dir / "err")};
     }
 
 private:
+    // One shell word, whatever the text holds.
+    static std::string quoted(const std::string& text) {
+        std::string out = "'";
+        for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return out + "'";
+    }
     static std::string slurp(const std::filesystem::path& p) {
         std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
+        return {std::istreambuf_iterator<char>(in), {}};
     }
     std::filesystem::path m_dir;
 };

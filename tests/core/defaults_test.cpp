@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "fake_services.h"
 
@@ -12,49 +11,26 @@ namespace {
 
 using test::FakeServices;
 
-// Remembers which values were asked for, in order.
-struct ReadLoggingServices : FakeServices {
-    std::vector<std::string> reads;
-    std::optional<std::string> readString(const std::string& section,
-                                          const std::string& name) override {
-        reads.push_back(section + "/" + name);
-        return FakeServices::readString(section, name);
-    }
-};
-
-TEST(Defaults, EmptyStoreGivesTheFactoryValuesInLoadOrder) {
-    ReadLoggingServices s;
-    const Defaults d = Defaults::load(s);
-    EXPECT_EQ(d.ActivityAdi, "MainActivity");
-    EXPECT_EQ(d.PaketAdi, "com.example.uygulamaadiniz");
-    EXPECT_EQ(d.SimgeAdi, "ic_launcher");
-    EXPECT_EQ(d.Veritabani, "Veritabanim.db");
-    EXPECT_EQ(d.TabloAdi, "TabloAdim");
-    EXPECT_EQ(d.VTVersiyon, "2");
-    EXPECT_EQ(d.KodPaneli, "HAYIR");
-    EXPECT_EQ(d, Defaults::factory());
-    EXPECT_EQ(s.reads, (std::vector<std::string>{
-                           "Varsayilanlar/ActivityAdi", "Varsayilanlar/PaketAdi",
-                           "Varsayilanlar/SimgeAdi", "Varsayilanlar/Veritabani",
-                           "Varsayilanlar/TabloAdi", "Varsayilanlar/VTVersiyon",
-                           "Varsayilanlar/KodPaneli"}));
-    EXPECT_TRUE(s.writeLog.empty());  // loading never writes
+TEST(Defaults, EmptyStoreGivesTheFactoryValuesAndLoadingNeverWrites) {
+    FakeServices s;
+    s.strings[{"Baska", "SimgeAdi"}] = "yanlis_bolum";  // another section is not read
+    const Defaults factory{"MainActivity", "com.example.uygulamaadiniz", "ic_launcher",
+                           "Veritabanim.db", "TabloAdim", "2", "HAYIR"};
+    EXPECT_EQ(Defaults::load(s), factory);
+    EXPECT_EQ(Defaults::factory(), factory);
+    EXPECT_TRUE(s.writeLog.empty());
 }
 
 TEST(Defaults, OnlyAMissingValueFallsBackAnEmptyOneStaysEmpty) {
     FakeServices s;
-    s.strings[{"Varsayilanlar", "PaketAdi"}] = "";
-    s.strings[{"Varsayilanlar", "ActivityAdi"}] = "Ağaçİşleri";
-    s.strings[{"Varsayilanlar", "VTVersiyon"}] = "7";  // no validation
-    s.strings[{"Baska", "SimgeAdi"}] = "yanlis_bolum";   // another section is not read
-    const Defaults d = Defaults::load(s);
-    EXPECT_EQ(d.PaketAdi, "");
-    EXPECT_EQ(d.ActivityAdi, "Ağaçİşleri");
-    EXPECT_EQ(d.VTVersiyon, "7");
-    EXPECT_EQ(d.SimgeAdi, "ic_launcher");
-    EXPECT_EQ(d.Veritabani, "Veritabanim.db");
-    EXPECT_EQ(d.TabloAdi, "TabloAdim");
-    EXPECT_EQ(d.KodPaneli, "HAYIR");
+    for (const auto& [name, value] : {std::pair{"ActivityAdi", "Ağaçİşleri"}, {"PaketAdi", ""},
+                                      {"Veritabani", "vt.db"}, {"TabloAdi", "Tablo"},
+                                      {"VTVersiyon", "7"}})  // no validation
+        s.strings[{"Varsayilanlar", name}] = value;
+    EXPECT_EQ(Defaults::load(s),
+              (Defaults{"Ağaçİşleri", "", "ic_launcher", "vt.db", "Tablo", "7", "HAYIR"}));
+    s.strings[{"Varsayilanlar", "SimgeAdi"}] = "simge";
+    EXPECT_EQ(Defaults::load(s).SimgeAdi, "simge");
 }
 
 TEST(Defaults, OnlyExactlyEvetStartsWithAnEmptyPanel) {

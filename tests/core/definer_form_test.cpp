@@ -25,16 +25,6 @@ TEST(WidgetCatalogue, LookupsAndAtOnceEntries) {
     EXPECT_TRUE(generatesAtOnce("tabHost") && !needsListItems("tabHost"));
 }
 
-TEST(DefinerForm, StartState) {
-    DefinerForm form("AnaEkran");
-    EXPECT_EQ(form.currentType(), "YOK");
-    for (std::size_t i = 0; i < 18; ++i) EXPECT_EQ(form.counter(i), 1);
-    EXPECT_EQ(form.accessModifier(), "final");
-    EXPECT_TRUE(form.sameAsId && form.advance && form.writeListener && form.writeDeclaration);
-    EXPECT_EQ(form.variableName + form.idName, "");
-    EXPECT_EQ(form.activityName, "AnaEkran");
-}
-
 TEST(DefinerForm, ChoosingProposesNamesFromStemsAndCounter) {
     DefinerForm form("MainActivity");
     form.variableName = "yazilan";
@@ -71,8 +61,13 @@ TEST(DefinerForm, EachEntryCountsOnItsOwnWithoutCap) {
     EXPECT_EQ(form.idName, "textView11");
 }
 
-TEST(DefinerForm, AccessListAndReset) {
+TEST(DefinerForm, StartStateAccessListAndReset) {
     DefinerForm form("AnaEkran");
+    EXPECT_EQ(form.currentType(), "YOK");
+    EXPECT_EQ(form.accessModifier(), "final");
+    EXPECT_TRUE(form.sameAsId && form.advance && form.writeListener && form.writeDeclaration);
+    EXPECT_EQ(form.variableName + form.idName, "");
+    EXPECT_EQ(form.activityName, "AnaEkran");
     form.selectAccess(5);  // "--Boş--"
     EXPECT_EQ(form.accessModifier(), "");
     form.selectAccess(4);
@@ -80,10 +75,11 @@ TEST(DefinerForm, AccessListAndReset) {
 
     form.choose(entry("SeekBar"));
     form.advanceCounter(entry("SeekBar"));
+    form.advanceCounter(entry("Button"));
     form.writeDeclaration = false;
     form.reset();
     EXPECT_EQ(form.currentType(), "YOK");
-    EXPECT_EQ(form.counter(entry("SeekBar")), 1);
+    for (std::size_t i = 0; i < 18; ++i) EXPECT_EQ(form.counter(i), 1) << i;  // as at the start
     EXPECT_EQ(form.activityName, "MainActivity");
     EXPECT_EQ(form.variableName + form.idName, "");
     EXPECT_EQ(form.accessModifier(), "static");  // boxes and access keep their state

@@ -44,24 +44,18 @@ TEST(ListCreator, AddKeepsTextAsTypedAndRefusesEmpty) {
     EXPECT_EQ(creator.listItemText(), "\" elma \", \" elma \"");
 }
 
-TEST(ListCreator, RemoveTakesOnlyTheSelectedItem) {
+TEST(ListCreator, RemoveTakesOnlyTheSelectedItemClearedListIsRefused) {
     FakeServices services;
     ListCreator creator(services);
     for (const char* s : {"a", "b", "c"}) add(creator, s);
-    creator.remove();
+    creator.remove();  // nothing selected
     EXPECT_EQ(creator.items().size(), 3u);
     creator.selected = 1;
     creator.remove();
     EXPECT_EQ(creator.items(), (std::vector<std::string>{"a", "c"}));
     EXPECT_FALSE(creator.selected);
-    creator.remove();
     EXPECT_EQ(creator.countLabel(), "Toplam 2 eleman var");
-}
 
-TEST(ListCreator, ClearThenConfirmIsRefused) {
-    FakeServices services;
-    ListCreator creator(services);
-    add(creator, "a");
     creator.clear();
     EXPECT_EQ(creator.countLabel(), "Toplam 0 eleman var");
     EXPECT_FALSE(creator.confirm());

@@ -66,7 +66,6 @@ TEST(ObjectGenerator, ListenerOnlyBlocks) {
     const auto listener = [](std::string_view key, std::string_view variable) {
         return generateObjectText(key, input(variable, "unused", false, true));
     };
-    EXPECT_TRUE(listener("button", "b").starts_with("b.setOnClickListener("));
     EXPECT_TRUE(listener("webView", "w").starts_with("\r\n//Tanımlı bu objeyi"));
     EXPECT_TRUE(listener("videoView", "v").starts_with("\r\n//Projenin res klasörünün"));
     EXPECT_TRUE(listener("seekBar", "s").starts_with("\r\ns.setOnSeekBarChangeListener( new"));

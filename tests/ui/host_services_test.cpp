@@ -1,4 +1,4 @@
-// The Qt Core services against real files.
+// The Qt Core services against real files, each test in a folder of its own.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,19 +11,23 @@
 
 namespace {
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-TEST(HostServices, CorruptSettingsReadAsMissingAndAreRepairedBySaving) {
+class HostServices : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    std::string file(const char* name = "ayarlar.ini") const { return path(name).toStdString(); }
+    void writeBytes(const char* name, const QByteArray& bytes) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("ayarlar.ini"));
-    const char corrupt[] = "[Varsayilanlar\nPaketAdi=bozuk\n\0\xff [[[\n";
-    writeBytes(file, QByteArray(corrupt, sizeof(corrupt) - 1));
+};
 
-    nakkas::HostServices services(file.toStdString());
+TEST_F(HostServices, CorruptSettingsReadAsMissingAndAreRepairedBySaving) {
+    const char corrupt[] = "[Varsayilanlar\nPaketAdi=bozuk\n\0\xff [[[\n";
+    writeBytes("ayarlar.ini", QByteArray(corrupt, sizeof(corrupt) - 1));
+
+    nakkas::HostServices services(file());
     EXPECT_FALSE(services.settingsReadable());
     EXPECT_EQ(services.readString("Varsayilanlar", "PaketAdi"), std::nullopt);
     EXPECT_EQ(services.readInt("ApplicationLook", 216), 216);
@@ -31,74 +35,56 @@ TEST(HostServices, CorruptSettingsReadAsMissingAndAreRepairedBySaving) {
     services.writeString("Varsayilanlar", "PaketAdi", "com.ornek.yeni");
     EXPECT_TRUE(services.commitSettings());
     EXPECT_EQ(services.readString("Varsayilanlar", "PaketAdi"), "com.ornek.yeni");
-    QSettings check(file, QSettings::IniFormat);
+    QSettings check(path("ayarlar.ini"), QSettings::IniFormat);
     EXPECT_EQ(check.status(), QSettings::NoError);
     EXPECT_EQ(check.value(QStringLiteral("Varsayilanlar/PaketAdi")).toString(),
               QStringLiteral("com.ornek.yeni"));
 }
 
-TEST(HostServices, EmptyStoredValueStaysEmptyAndTurkishTextRoundTrips) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("ayarlar.ini"));
+TEST_F(HostServices, EmptyStoredValueStaysEmptyAndTurkishTextRoundTrips) {
     {
-        nakkas::HostServices services(file.toStdString());
+        nakkas::HostServices services(file());
         services.writeString("Varsayilanlar", "ActivityAdi", "");
         services.writeString("Varsayilanlar", "TabloAdi", "Öğrenciİşleri");
         services.writeInt("ApplicationLook", 218);
         ASSERT_TRUE(services.commitSettings());
     }
-    nakkas::HostServices again(file.toStdString());
+    nakkas::HostServices again(file());
     EXPECT_EQ(again.readString("Varsayilanlar", "ActivityAdi"), "");
     EXPECT_EQ(again.readString("Varsayilanlar", "TabloAdi"), "Öğrenciİşleri");
     EXPECT_EQ(again.readString("Varsayilanlar", "PaketAdi"), std::nullopt);
     EXPECT_EQ(again.readInt("ApplicationLook", 216), 218);
 }
 
-TEST(HostServices, UnwritableStoreIsReported) {
-    QTemporaryDir dir;
+TEST_F(HostServices, HandEditedCommaValueIsReadWhole) {
+    writeBytes("ayarlar.ini", "[Varsayilanlar]\nPaketAdi=com.a, b\n");
+    EXPECT_EQ(nakkas::HostServices(file()).readString("Varsayilanlar", "PaketAdi"), "com.a, b");
+}
+
+TEST_F(HostServices, UnwritableStoreIsReported) {
     // A plain file where the settings folder should be: nothing can be created below it.
-    writeBytes(dir.filePath(QStringLiteral("engel")), "x");
-    nakkas::HostServices services(dir.filePath(QStringLiteral("engel/ayarlar.ini")).toStdString());
+    writeBytes("engel", "x");
+    nakkas::HostServices services(file("engel/ayarlar.ini"));
     services.writeString("Varsayilanlar", "PaketAdi", "com.ornek");
     EXPECT_FALSE(services.commitSettings());
 }
 
-TEST(HostServices, FilesAreNeverOverwrittenAndTrashRemovesTheFolder) {
-    QTemporaryDir dir;
-    nakkas::HostServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
-    const std::string a = dir.filePath(QStringLiteral("a.txt")).toStdString();
-    const std::string b = dir.filePath(QStringLiteral("b.txt")).toStdString();
-    ASSERT_TRUE(services.writeFile(a, "bir\r\niki"));
-    ASSERT_TRUE(services.writeFile(b, "eski"));
-    EXPECT_FALSE(services.copyFileNoOverwrite(a, b));
-    QFile fb(QString::fromStdString(b));
-    ASSERT_TRUE(fb.open(QIODevice::ReadOnly));
-    EXPECT_EQ(fb.readAll(), QByteArray("eski"));
+TEST_F(HostServices, FilesAreNeverOverwrittenAndTrashRemovesTheFolder) {
+    nakkas::HostServices services(file());
+    ASSERT_TRUE(services.writeFile(file("a.txt"), "bir\r\niki"));
+    ASSERT_TRUE(services.writeFile(file("b.txt"), "eski"));
+    EXPECT_FALSE(services.copyFileNoOverwrite(file("a.txt"), file("b.txt")));
+    QFile b(path("b.txt"));
+    EXPECT_TRUE(b.open(QIODevice::ReadOnly) && b.readAll() == "eski");
 
     // Keep the trash inside the temporary folder.
     const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
-    const QString project = dir.filePath(QStringLiteral("Zep"));
-    ASSERT_TRUE(QDir().mkpath(project + QStringLiteral("/res/layout")));
-    EXPECT_TRUE(services.moveFolderToTrash(project.toStdString()));
-    EXPECT_FALSE(QFileInfo::exists(project));
-    EXPECT_FALSE(services.moveFolderToTrash(project.toStdString()));
-    if (oldHome.isEmpty())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", oldHome);
-}
-
-}  // namespace
-
-namespace {
-
-TEST(HostServices, HandEditedCommaValueIsReadWhole) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("ayarlar.ini"));
-    writeBytes(file, "[Varsayilanlar]\nPaketAdi=com.a, b\n");
-    nakkas::HostServices services(file.toStdString());
-    EXPECT_EQ(services.readString("Varsayilanlar", "PaketAdi"), "com.a, b");
+    qputenv("XDG_DATA_HOME", path("data").toUtf8());
+    ASSERT_TRUE(QDir().mkpath(path("Zep/res/layout")));
+    EXPECT_TRUE(services.moveFolderToTrash(file("Zep")));
+    EXPECT_FALSE(QFileInfo::exists(path("Zep")));
+    EXPECT_FALSE(services.moveFolderToTrash(file("Zep")));
+    oldHome.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldHome);
 }
 
 }  // namespace

@@ -1,68 +1,38 @@
 #include "ui_support.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QPointer>
 #include <QStackedWidget>
-#include <QTest>
-#include <QToolButton>
 
-#include <gtest/gtest.h>
-
-#include "app/main_window.h"
 #include "app/ribbon_widget.h"
 
 namespace nakkas::test {
 
-namespace {
-
-constexpr int kPollMs = 10;
-constexpr int kMaxPolls = 500;
-constexpr int kGraceMs = 3000;
-
-}  // namespace
-
-MessageAnswer RecordingQtServices::messageBox(const std::string& text, const std::string& caption,
-                                              MessageIcon icon, MessageButtons buttons) {
-    messages.push_back({text, caption, icon, buttons});
-    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-    if (answers.empty()) return MessageAnswer::No;
-    const MessageAnswer a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
+// Polls every 10 ms for up to 5 s; a dialog left open is rejected after 3 s. The timers are
+// members, so they stop when the handler goes out of scope.
 ModalHandler::ModalHandler(std::function<void(QDialog&)> action) : m_action(std::move(action)) {
-    m_poll.setInterval(kPollMs);
     m_watchdog.setSingleShot(true);
     QObject::connect(&m_poll, &QTimer::timeout, [this] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog) {
-            if (++m_tries >= kMaxPolls) {
-                m_poll.stop();
-                ADD_FAILURE() << "no modal dialog opened";
-            }
+            if (++m_tries < 500) return;
+            m_poll.stop();
+            ADD_FAILURE() << "no modal dialog opened";
             return;
         }
         m_poll.stop();
         m_handled = true;
         m_title = dialog->windowTitle();
-        QPointer<QDialog> guard(dialog);
-        QObject::connect(&m_watchdog, &QTimer::timeout, [guard] {
+        QObject::connect(&m_watchdog, &QTimer::timeout, [guard = QPointer<QDialog>(dialog)] {
             if (!guard || !guard->isVisible()) return;
             ADD_FAILURE() << "dialog \"" << guard->windowTitle().toStdString()
                           << "\" was left open";
             guard->reject();
         });
-        m_watchdog.start(kGraceMs);
+        m_watchdog.start(3000);
         m_action(*dialog);
     });
-    m_poll.start();
-}
-
-ModalHandler::~ModalHandler() {
-    m_poll.stop();
-    m_watchdog.stop();
+    m_poll.start(10);
 }
 
 void clickRibbon(MainWindow& window, const char* elementId) {

@@ -1,15 +1,19 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
-#include <deque>
+#include <gtest/gtest.h>
+
 #include <functional>
-#include <utility>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "app/defaults.h"
 #include "app/form_view_widget.h"
@@ -17,48 +21,32 @@
 #include "fake_services.h"
 #include "qt_services.h"
 
-class QDialog;
-
 namespace nakkas::test {
 
-// The window's real services over a given settings file, except that message boxes are recorded
-// and answered from a queue (No when it runs dry) and nothing is started on the desktop: a test
-// must never block on a box nor launch a second copy of itself.
-class RecordingQtServices : public QtServices {
+// The window's real services over a given settings file, except that message boxes are scripted
+// and nothing is started on the desktop: a test must never block on a box nor launch a copy.
+class RecordingQtServices : public QtServices, public MessageScript {
 public:
-    using Message = FakeServices::Message;
-
-    explicit RecordingQtServices(const std::string& settingsFile) : QtServices(settingsFile) {}
-
-    std::vector<Message> messages;
-    std::deque<MessageAnswer> answers;
-    std::vector<std::string> opened;
+    using QtServices::QtServices;
     int restarts = 0;
 
     MessageAnswer messageBox(const std::string& text, const std::string& caption, MessageIcon icon,
-                             MessageButtons buttons) override;
-    void openDesktop(const std::string& target) override { opened.push_back(target); }
-    bool startNewInstance() override {
-        ++restarts;
-        return true;
+                             MessageButtons buttons) override {
+        return record(text, caption, icon, buttons);
     }
+    void openDesktop(const std::string&) override {}
+    bool startNewInstance() override { ++restarts; return true; }
 };
 
-// Acts on the next modal dialog once it is up. The product opens dialogs with exec(), so the
-// action has to be queued before the command that opens one. A dialog that the action leaves
-// open is rejected after a grace period and reported, so a fault cannot hang the suite; a dialog
-// that never opens stops the polling when the handler goes out of scope.
+// Acts on the next modal dialog once it is up: dialogs open with exec(), so the action is queued
+// before the command that opens one. A dialog the action leaves open is rejected after a grace
+// period and reported, so a fault cannot hang the suite.
 class ModalHandler {
 public:
     explicit ModalHandler(std::function<void(QDialog&)> action);
-    ~ModalHandler();
-    ModalHandler(const ModalHandler&) = delete;
-    ModalHandler& operator=(const ModalHandler&) = delete;
 
-    // True once the action has run on a dialog.
-    bool handled() const { return m_handled; }
-    // The title of the dialog the action ran on.
-    const QString& title() const { return m_title; }
+    bool handled() const { return m_handled; }    // the action has run on a dialog
+    const QString& title() const { return m_title; }  // of that dialog
 
 private:
     std::function<void(QDialog&)> m_action;
@@ -69,12 +57,10 @@ private:
     QString m_title;
 };
 
-// A main window over scripted services, with the factory defaults unless told otherwise.
+// A main window over scripted services and the factory defaults.
 struct FakeWindow {
-    explicit FakeWindow(Defaults d = Defaults::factory()) : defaults(std::move(d)) {}
-
     FakeServices services;
-    Defaults defaults;
+    Defaults defaults = Defaults::factory();
     MainWindow window{services, defaults};
 
     FormView& model() { return window.formView().model(); }
@@ -91,6 +77,16 @@ T& child(QObject& parent, const char* name) {
     T* found = parent.findChild<T*>(QString::fromLatin1(name));
     if (!found) throw std::runtime_error(std::string("no child named ") + name);
     return *found;
+}
+
+// Clicks a named child (a push button unless told otherwise) with the mouse.
+template <typename T = QPushButton>
+void click(QObject& parent, const char* name) {
+    QTest::mouseClick(&child<T>(parent, name), Qt::LeftButton);
+}
+
+inline QString field(QObject& parent, const char* name) {
+    return child<QLineEdit>(parent, name).text();
 }
 
 }  // namespace nakkas::test
