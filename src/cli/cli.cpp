@@ -9,32 +9,22 @@ namespace {
 
 constexpr std::string_view kVersion = "nakkas-cli 1.0.0 (Nakkas 2012)";
 
-constexpr std::string_view kHelp =
-    "Kullanım: nakkas-cli KOMUT [SEÇENEKLER]\n"
-    "\n"
-    "Komutlar:\n"
-    "  defaults   Kayıtlı yedi varsayılanı yazar\n"
-    "  banner     Kod panelinin başlık yorumunu yazar\n"
-    "  object     Bir layout nesnesinin tanımlama ve olay kodunu yazar\n"
-    "  snippet    Bir kod parçasını yazar (--list ile listesi)\n"
-    "\n"
-    "  nakkas-cli KOMUT --help   komutun kullanımı\n"
-    "  nakkas-cli --version      sürüm\n";
-
-constexpr OptionSpec kNoOptions[] = {{"help", false}};
-std::span<const OptionSpec> noOptions() { return kNoOptions; }
-
-const Command kCommands[] = {
-    {"defaults", "Kullanım: nakkas-cli defaults\n", noOptions, runDefaults},
-    {"banner", "Kullanım: nakkas-cli banner\n", noOptions, runBanner},
-    {"object",
-     "Kullanım: nakkas-cli object ETİKET [--var AD] [--id AD] [--access METİN] [--no-declare]\n"
-     "                         [--no-listener] [--item METİN]...\n"
-     "  --item yalnızca Spinner, GridView ve ListView için verilir (en az bir tane).\n",
-     objectOptions, runObject},
-    {"snippet", "Kullanım: nakkas-cli snippet ÖĞE|ETİKET\n       nakkas-cli snippet --list\n",
-     snippetOptions, runSnippet},
-};
+// The overview, built from the command table.
+std::string helpText() {
+    std::string text = "Kullanım: nakkas-cli KOMUT [SEÇENEKLER]\n\nKomutlar:\n";
+    std::size_t width = 0;
+    for (const CommandSpec* c : commands()) width = std::max(width, c->name.size());
+    for (const CommandSpec* c : commands()) {
+        text += "  ";
+        text += c->name;
+        text.append(width - c->name.size() + 3, ' ');
+        text += c->summary;
+        text += '\n';
+    }
+    text += "\n  nakkas-cli KOMUT --help   komutun kullanımı\n"
+            "  nakkas-cli --version      sürüm\n";
+    return text;
+}
 
 }  // namespace
 
@@ -99,12 +89,16 @@ bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> sp
     return true;
 }
 
-std::span<const Command> commands() { return kCommands; }
+int usageError(Context& ctx, std::string_view command, std::string_view message) {
+    write(ctx.err, "nakkas-cli " + std::string(command) + ": " + std::string(message) + "\n");
+    write(ctx.err, "(kullanım için: nakkas-cli " + std::string(command) + " --help)\n");
+    return kUsage;
+}
 
 int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out,
            std::FILE* err) {
     if (argv.empty() || argv[0] == "--help" || argv[0] == "-h") {
-        write(argv.empty() ? err : out, kHelp);
+        write(argv.empty() ? err : out, helpText());
         return argv.empty() ? kUsage : kDone;
     }
     if (argv[0] == "--version") {
@@ -112,14 +106,16 @@ int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* 
         write(out, "\n");
         return kDone;
     }
-    auto cmd = std::find_if(std::begin(kCommands), std::end(kCommands),
-                            [&](const Command& c) { return c.name == argv[0]; });
-    if (cmd == std::end(kCommands)) {
+    const auto list = commands();
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [&](const CommandSpec* c) { return c->name == argv[0]; });
+    if (found == list.end()) {
         write(err, "nakkas-cli: bilinmeyen komut: " + argv[0] + "\n");
-        write(err, kHelp);
+        write(err, helpText());
         return kUsage;
     }
-    const auto options = cmd->options();
+    const CommandSpec* cmd = *found;
+    const auto options = cmd->options;
     std::vector<OptionSpec> specs(options.begin(), options.end());
     if (std::none_of(specs.begin(), specs.end(), [](auto& s) { return s.name == "help"; }))
         specs.push_back({"help", false});

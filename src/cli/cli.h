@@ -48,25 +48,23 @@ struct Context {
 
 void write(std::FILE* f, std::string_view text);
 
-struct Command {
+// One row of the command table. Each cmd_*.cpp defines its own row and registers it with one
+// line in command_list.cpp; "--help" is built from the table.
+struct CommandSpec {
     std::string_view name;
-    std::string_view usage;  // printed by "COMMAND --help"
-    std::span<const OptionSpec> (*options)();
+    std::string_view summary;  // one line for "nakkas-cli --help"
+    std::string_view usage;    // printed by "COMMAND --help" and after a usage error
+    std::span<const OptionSpec> options;
     int (*run)(const Args& args, Context& ctx);
 };
 
-std::span<const Command> commands();
+// The registered commands, in the order "--help" lists them.
+std::span<const CommandSpec* const> commands();
 
 // The whole program, for main and for tests.
 int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out, std::FILE* err);
 
-// Commands, one file each.
-int runDefaults(const Args&, Context&);
-int runBanner(const Args&, Context&);
-int runObject(const Args&, Context&);
-int runSnippet(const Args&, Context&);
-
-std::span<const OptionSpec> objectOptions();
-std::span<const OptionSpec> snippetOptions();
+// Prints "nakkas-cli NAME: message" and the usage hint on standard error; returns kUsage.
+int usageError(Context& ctx, std::string_view command, std::string_view message);
 
 }  // namespace nakkas::cli

@@ -3,13 +3,17 @@
 
 namespace nakkas::cli {
 
-int runBanner(const Args& args, Context& ctx) {
-    if (!args.positional.empty()) {
-        write(ctx.err, "nakkas-cli banner: fazladan argüman\n");
-        return kUsage;
-    }
+namespace {
+
+int run(const Args& args, Context& ctx) {
+    if (!args.positional.empty()) return usageError(ctx, "banner", "fazladan argüman");
     write(ctx.out, bannerText());
     return kDone;
 }
+
+}  // namespace
+
+extern const CommandSpec kBannerCommand{"banner", "Kod panelinin başlık yorumunu yazar",
+                                        "Kullanım: nakkas-cli banner\n", {}, run};
 
 }  // namespace nakkas::cli

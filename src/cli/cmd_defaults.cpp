@@ -3,11 +3,10 @@
 
 namespace nakkas::cli {
 
-int runDefaults(const Args& args, Context& ctx) {
-    if (!args.positional.empty()) {
-        write(ctx.err, "nakkas-cli defaults: fazladan argüman\n");
-        return kUsage;
-    }
+namespace {
+
+int run(const Args& args, Context& ctx) {
+    if (!args.positional.empty()) return usageError(ctx, "defaults", "fazladan argüman");
     const Defaults d = Defaults::load(ctx.services);
     std::string text;
     for (const auto& f : defaultsFields()) {
@@ -19,5 +18,10 @@ int runDefaults(const Args& args, Context& ctx) {
     write(ctx.out, text);
     return kDone;
 }
+
+}  // namespace
+
+extern const CommandSpec kDefaultsCommand{"defaults", "Kayıtlı yedi varsayılanı yazar",
+                                          "Kullanım: nakkas-cli defaults\n", {}, run};
 
 }  // namespace nakkas::cli

@@ -12,17 +12,12 @@ namespace {
 constexpr OptionSpec kOptions[] = {{"var"}, {"id"}, {"access"}, {"no-declare", false},
                                    {"no-listener", false}, {"item", true, true}};
 
+
 int usageError(Context& ctx, std::string_view message) {
-    write(ctx.err, "nakkas-cli object: ");
-    write(ctx.err, message);
-    write(ctx.err, "\n");
-    return kUsage;
+    return cli::usageError(ctx, "object", message);
 }
-}  // namespace
 
-std::span<const OptionSpec> objectOptions() { return kOptions; }
-
-int runObject(const Args& args, Context& ctx) {
+int run(const Args& args, Context& ctx) {
     if (args.positional.size() != 1)
         return usageError(ctx, "bir nesne etiketi gerekli (TextView, Button, ... DatePicker)");
     const std::string& label = args.positional.front();
@@ -73,5 +68,14 @@ int runObject(const Args& args, Context& ctx) {
     write(ctx.out, generateObjectText(typeKey, input));
     return kDone;
 }
+
+}  // namespace
+
+extern const CommandSpec kObjectCommand{
+    "object", "Bir layout nesnesinin tanımlama ve olay kodunu yazar",
+    "Kullanım: nakkas-cli object ETİKET [--var AD] [--id AD] [--access METİN] [--no-declare]\n"
+    "                         [--no-listener] [--item METİN]...\n"
+    "  --item yalnızca Spinner, GridView ve ListView için verilir (en az bir tane).\n",
+    kOptions, run};
 
 }  // namespace nakkas::cli

@@ -4,13 +4,10 @@
 namespace nakkas::cli {
 
 namespace {
-constexpr OptionSpec kOptions[] = {{"list", false}};
-}
-std::span<const OptionSpec> snippetOptions() {
-    return kOptions;
-}
 
-int runSnippet(const Args& args, Context& ctx) {
+constexpr OptionSpec kOptions[] = {{"list", false}};
+
+int run(const Args& args, Context& ctx) {
     if (args.flag("list")) {
         if (!args.positional.empty()) {
             write(ctx.err, "nakkas-cli snippet: --list ile birlikte ad verilmez\n");
@@ -43,5 +40,11 @@ int runSnippet(const Args& args, Context& ctx) {
     write(ctx.out, snippet->text);
     return kDone;
 }
+
+}  // namespace
+
+extern const CommandSpec kSnippetCommand{
+    "snippet", "Bir kod parçasını yazar (--list ile listesi)",
+    "Kullanım: nakkas-cli snippet ÖĞE|ETİKET\n       nakkas-cli snippet --list\n", kOptions, run};
 
 }  // namespace nakkas::cli

@@ -3,6 +3,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,8 +35,70 @@ struct MessageScript {
     Message lastMessage() const { return messages.empty() ? Message{} : messages.back(); }
 };
 
-// A scripted stand-in for the desktop: settings live in memory, no file dialog is answered, and
-// the file system is empty and read-only.
+// An in-memory file system: folders, files with their bytes, and failures injected per path.
+// Paths are plain strings joined with '/'; a path's parent must exist for it to be created.
+struct MemoryFileSystem {
+    std::set<std::string> folders{"/"};
+    std::map<std::string, std::string> files;  // path -> bytes
+    std::set<std::string> cannotCreate;        // folders or files whose creation fails
+    std::set<std::string> cannotCopy;          // copy targets that fail
+    std::set<std::string> trashFails;          // folders that cannot be moved to the trash
+    std::vector<std::string> trashed;          // folders moved to the trash, in order
+    std::vector<std::string> log;              // "mkdir P", "write P", "copy S -> T", "trash P"
+
+    static std::string parentOf(const std::string& path) {
+        const auto slash = path.find_last_of('/');
+        if (slash == std::string::npos) return {};
+        return slash == 0 ? "/" : path.substr(0, slash);
+    }
+    bool exists(const std::string& path) const {
+        return folders.count(path) > 0 || files.count(path) > 0;
+    }
+    bool createFolder(const std::string& path) {
+        if (folders.count(path)) return true;
+        if (files.count(path) || cannotCreate.count(path) || !folders.count(parentOf(path)))
+            return false;
+        folders.insert(path);
+        log.push_back("mkdir " + path);
+        return true;
+    }
+    bool writeFile(const std::string& path, const std::string& bytes) {
+        if (folders.count(path) || cannotCreate.count(path) || !folders.count(parentOf(path)))
+            return false;
+        files[path] = bytes;
+        log.push_back("write " + path);
+        return true;
+    }
+    bool copyNoOverwrite(const std::string& source, const std::string& target) {
+        const auto src = files.find(source);
+        if (src == files.end() || exists(target) || cannotCopy.count(target) ||
+            !folders.count(parentOf(target)))
+            return false;
+        files[target] = src->second;
+        log.push_back("copy " + source + " -> " + target);
+        return true;
+    }
+    bool moveToTrash(const std::string& path) {
+        if (!folders.count(path) || trashFails.count(path)) return false;
+        const std::string prefix = path + "/";
+        std::erase_if(folders, [&](const std::string& f) { return f == path || f.starts_with(prefix); });
+        std::erase_if(files, [&](const auto& f) { return f.first.starts_with(prefix); });
+        trashed.push_back(path);
+        log.push_back("trash " + path);
+        return true;
+    }
+    // Every file under root, by its path relative to root.
+    std::map<std::string, std::string> filesUnder(const std::string& root) const {
+        std::map<std::string, std::string> out;
+        const std::string prefix = root + "/";
+        for (const auto& [path, bytes] : files)
+            if (path.starts_with(prefix)) out[path.substr(prefix.size())] = bytes;
+        return out;
+    }
+};
+
+// A scripted stand-in for the desktop: settings live in memory, the file system is in memory,
+// and file dialogs answer from queues (cancel when a queue runs dry).
 class FakeServices : public Services, public MessageScript {
 public:
     std::map<std::pair<std::string, std::string>, std::string> strings;
@@ -45,6 +108,15 @@ public:
     std::string clipboard;
     bool canRestart = true;
     int restarts = 0;
+
+    MemoryFileSystem fs;
+    std::deque<std::optional<std::string>> savePaths;    // next save-file dialog answers
+    std::deque<std::optional<OpenedFile>> openFiles;     // next open-file dialog answers
+    std::deque<std::optional<std::string>> folders;      // next folder dialog answers
+    struct DialogCall {
+        std::string kind, title, filter;
+    };
+    std::vector<DialogCall> dialogs;  // every file dialog shown, in order
 
     MessageAnswer messageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                              MessageButtons buttons) override {
@@ -69,22 +141,41 @@ public:
     void openDesktop(const std::string& target) override { opened.push_back(target); }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     std::string clipboardText() override { return clipboard; }
-    std::optional<std::string> saveFileDialog(const std::string&, const std::string&,
+    std::optional<std::string> saveFileDialog(const std::string& title, const std::string& filter,
                                               const std::string&, const std::string&) override {
-        return std::nullopt;
+        dialogs.push_back({"save", title, filter});
+        return next(savePaths);
     }
-    std::optional<OpenedFile> openFileDialog(const std::string&, const std::string&) override {
-        return std::nullopt;
+    std::optional<OpenedFile> openFileDialog(const std::string& title,
+                                             const std::string& filter) override {
+        dialogs.push_back({"open", title, filter});
+        return next(openFiles);
     }
-    std::optional<std::string> folderDialog(const std::string&) override { return std::nullopt; }
-    bool pathExists(const std::string&) override { return false; }
-    bool createFolder(const std::string&) override { return false; }
-    bool copyFileNoOverwrite(const std::string&, const std::string&) override { return false; }
-    bool moveFolderToTrash(const std::string&) override { return false; }
-    bool writeFile(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> folderDialog(const std::string& prompt) override {
+        dialogs.push_back({"folder", prompt, {}});
+        return next(folders);
+    }
+    bool pathExists(const std::string& path) override { return fs.exists(path); }
+    bool createFolder(const std::string& path) override { return fs.createFolder(path); }
+    bool copyFileNoOverwrite(const std::string& source, const std::string& target) override {
+        return fs.copyNoOverwrite(source, target);
+    }
+    bool moveFolderToTrash(const std::string& path) override { return fs.moveToTrash(path); }
+    bool writeFile(const std::string& path, const std::string& bytes) override {
+        return fs.writeFile(path, bytes);
+    }
     bool startNewInstance() override {
         if (canRestart) ++restarts;
         return canRestart;
+    }
+
+private:
+    template <class T>
+    static std::optional<T> next(std::deque<std::optional<T>>& queue) {
+        if (queue.empty()) return std::nullopt;
+        auto answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
     }
 };
 

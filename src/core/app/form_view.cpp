@@ -1,7 +1,5 @@
 #include "app/form_view.h"
 
-#include <array>
-
 #include "app/ribbon.h"
 #include "definer/object_generator.h"
 #include "definer/widget_catalogue.h"
@@ -11,28 +9,6 @@
 
 namespace nakkas {
 
-namespace {
-
-using Handler = void (*)(FormView&, int);
-
-// Commands whose tools come later do nothing yet.
-constexpr std::array<Handler, kCommandKindCount> kHandlers{
-    [](FormView&, int) {},                                  // None
-    [](FormView& v, int arg) { v.chooseEntry(arg); },       // ChooseEntry
-    [](FormView& v, int) { v.generate(); },                 // Generate
-    [](FormView& v, int) { v.programSettings(); },          // ProgramSettings
-    [](FormView& v, int) { v.about(); },                    // About
-    [](FormView& v, int arg) { v.snippet(arg); },           // Snippet
-    [](FormView&, int) {},                                  // MenuDesigner
-    [](FormView&, int) {},                                  // SettingSaver
-    [](FormView&, int) {},                                  // SqliteTool
-    [](FormView&, int) {},                                  // DialogDesigner
-    [](FormView& v, int arg) { v.help(arg); },              // Help
-    [](FormView& v, int) { v.reset(); },                    // Reset
-    [](FormView& v, int) { v.exit(); },                     // Exit
-};
-
-}  // namespace
 
 FormView::FormView(Services& services, DialogHost& host, Defaults& defaults, PanelText& panelText)
     : m_services(services),
@@ -44,9 +20,33 @@ FormView::FormView(Services& services, DialogHost& host, Defaults& defaults, Pan
 }
 
 void FormView::run(const Command& command) {
-    const auto kind = static_cast<size_t>(command.kind);
-    if (kind < kHandlers.size()) kHandlers[kind](*this, command.arg);
+    // No default: a new command kind without a handler is a compile-time warning.
+    switch (command.kind) {
+        case CommandKind::None: return;
+        case CommandKind::ChooseEntry: return chooseEntry(command.arg);
+        case CommandKind::Generate: return generate();
+        case CommandKind::ProgramSettings: return programSettings();
+        case CommandKind::About: return about();
+        case CommandKind::Snippet: return snippet(command.arg);
+        case CommandKind::MenuDesigner: return menuDesigner();
+        case CommandKind::SettingSaver: return settingSaver();
+        case CommandKind::SqliteTool: return sqliteTool();
+        case CommandKind::DialogDesigner: return dialogDesigner(command.arg);
+        case CommandKind::Help: return help(command.arg);
+        case CommandKind::Reset: return reset();
+        case CommandKind::Exit: return exit();
+    }
 }
+
+void FormView::finishTool(bool confirmed, const std::string& resultText) {
+    if (confirmed) m_panel.replace(resultText);
+}
+
+// Tools whose dialogs are still to come do nothing yet.
+void FormView::menuDesigner() {}
+void FormView::settingSaver() {}
+void FormView::sqliteTool() {}
+void FormView::dialogDesigner(int) {}
 
 void FormView::chooseEntry(int entry) {
     const auto catalogue = widgetCatalogue();

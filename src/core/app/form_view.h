@@ -7,6 +7,7 @@
 #include "app/program_settings.h"
 #include "definer/code_panel.h"
 #include "definer/definer_form.h"
+#include "tools/tool_state.h"
 
 namespace nakkas {
 
@@ -46,6 +47,7 @@ public:
     const Defaults& defaults() const { return m_defaults; }
     const TabHostHandover& tabHostHandover() const { return m_handover; }
     const std::string& listItemText() const { return m_listItemText; }
+    ToolState& tools() { return m_tools; }
 
     // Where the help pages were installed.
     void setHelpFolder(std::string folder) { m_helpFolder = std::move(folder); }
@@ -59,10 +61,18 @@ public:
     void help(int page);
     void reset();
     void exit();
+    void menuDesigner();
+    void settingSaver();
+    void sqliteTool();
+    void dialogDesigner(int type);
 
     // Code panel tool buttons that need the desktop.
     void copyAll();
     void clearPanel() { m_panel.replace({}); }
+
+    // The one way a tool's result reaches the panel: a confirmed tool replaces the panel's
+    // text with its result; a cancelled one changes nothing.
+    void finishTool(bool confirmed, const std::string& resultText);
 
     // Starts a new instance and closes this one; keeps running when the new one cannot start.
     void restart();
@@ -76,6 +86,7 @@ private:
     TabHostHandover m_handover;
     std::string m_listItemText;
     std::string m_helpFolder;
+    ToolState m_tools;
 };
 
 }  // namespace nakkas

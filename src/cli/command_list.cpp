@@ -1,0 +1,20 @@
+#include "cli.h"
+
+namespace nakkas::cli {
+
+extern const CommandSpec kDefaultsCommand;
+extern const CommandSpec kBannerCommand;
+extern const CommandSpec kObjectCommand;
+extern const CommandSpec kSnippetCommand;
+
+std::span<const CommandSpec* const> commands() {
+    static const CommandSpec* const list[] = {
+        &kDefaultsCommand,
+        &kBannerCommand,
+        &kObjectCommand,
+        &kSnippetCommand,
+    };
+    return list;
+}
+
+}  // namespace nakkas::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+namespace nakkas {
+
+// What a tool action came to. A refusal carries the message the user was shown, so a caller
+// (the command line, a test) never has to guess from side effects.
+struct Outcome {
+    enum class Kind { Done, Refused, Cancelled };
+    Kind kind = Kind::Done;
+    std::string message;
+
+    static Outcome done() { return {}; }
+    static Outcome refused(std::string message) { return {Kind::Refused, std::move(message)}; }
+    static Outcome cancelled() { return {Kind::Cancelled, {}}; }
+
+    bool ok() const { return kind == Kind::Done; }
+    bool operator==(const Outcome&) const = default;
+};
+
+}  // namespace nakkas

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "tools/menu_designer/menu_records.h"
+
+namespace nakkas {
+
+// Tool state that outlives one opening of a dialog, owned by the form view for the whole run.
+// Each tool keeps its model here and its dialog is handed that model.
+struct ToolState {
+    MenuRecords menu;  // shared by the menu designer and the Tab Host wizard
+};
+
+}  // namespace nakkas
