@@ -1,6 +1,13 @@
 #include "ui_support.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPointer>
 #include <QStackedWidget>
 
@@ -43,6 +50,36 @@ void clickRibbon(MainWindow& window, const char* elementId) {
     for (int i = 0; i < pages.count(); ++i)
         if (pages.widget(i)->isAncestorOf(button)) ribbon.setCurrentCategory(i);
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QStringList unnamedControls(QWidget& root) {
+    QStringList unnamed;
+    QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    widgets.prepend(&root);
+    for (QWidget* w : widgets) {
+        const bool interactive =
+            qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+            qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+            qobject_cast<QTextEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
+        // Scroll bars and the parts Qt builds inside its own widgets are not the form's controls.
+        if (!interactive || w->objectName().startsWith(QLatin1String("qt_")) ||
+            w->inherits("QComboBoxListView"))
+            continue;
+        if (qobject_cast<QAbstractSlider*>(w) && qobject_cast<QAbstractScrollArea*>(w->parentWidget()
+                                                     ? w->parentWidget()->parentWidget()
+                                                     : nullptr))
+            continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        const QString name = iface ? iface->text(QAccessible::Name).trimmed() : QString();
+        bool missing = name.isEmpty();
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            missing = missing || (w->accessibleName().isEmpty() && name == combo->currentText());
+        if (missing)
+            unnamed << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
+                           w->objectName();
+    }
+    return unnamed;
 }
 
 }  // namespace nakkas::test

@@ -90,3 +90,12 @@ inline QString field(QObject& parent, const char* name) {
 }
 
 }  // namespace nakkas::test
+
+namespace nakkas::test {
+
+// Every interactive control under root (buttons, fields, lists, drop-downs, sliders) whose
+// accessible name is empty, as "Class objectName". A drop-down that is named only by its current
+// entry counts as unnamed, since a screen reader would read the entry, not what it is for.
+QStringList unnamedControls(QWidget& root);
+
+}  // namespace nakkas::test

@@ -15,37 +15,11 @@
 #include <QVBoxLayout>
 
 #include "definer/code_editor.h"
+#include "form_widgets.h"
 #include "icons.h"
 #include "qt_text.h"
 
 namespace nakkas {
-
-namespace {
-
-QLineEdit* lineEdit(const char* objectName) {
-    auto* e = new QLineEdit;
-    e->setObjectName(QString::fromLatin1(objectName));
-    return e;
-}
-
-QCheckBox* checkBox(const QString& text, const char* objectName) {
-    auto* c = new QCheckBox(text);
-    c->setObjectName(QString::fromLatin1(objectName));
-    c->setAccessibleName(text);
-    return c;
-}
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy) {
-    auto* l = new QLabel(text);
-    l->setBuddy(buddy);
-    QString name = text;
-    name.remove(QLatin1Char('&'));
-    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
-    buddy->setAccessibleName(name);
-    return l;
-}
-
-}  // namespace
 
 FormViewWidget::FormViewWidget(Services& services, DialogHost& host, Defaults& defaults,
                                QWidget* parent)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "form_widgets.h"
 #include "qt_text.h"
 
 namespace nakkas {
@@ -49,13 +50,7 @@ ProgramSettingsDialog::ProgramSettingsDialog(ProgramSettings& model, QWidget* pa
 
     auto* form = new QFormLayout;
     const auto row = [form](const QString& label, QWidget* w) {
-        auto* l = new QLabel(label);
-        l->setBuddy(w);
-        QString name = label;
-        name.remove(QLatin1Char('&'));
-        name.chop(1);
-        w->setAccessibleName(name);
-        form->addRow(l, w);
+        form->addRow(buddyLabel(label, w), w);
     };
     row(QStringLiteral("Varsayılan &Paket Adı:"), m_paket);
     row(QStringLiteral("Varsayılan &Activity Adı:"), m_activity);
