@@ -45,6 +45,17 @@ TEST(ObjectCli, UsageErrors) {
              {"object"}, {"object", "ListBox"}, {"object", "Button", "--access", "Final"},
              {"object", "Button", "--item", "a"}})
         EXPECT_EQ(home.run(args).status, 2) << args.back();
+
+    // An option that is not repeatable may appear only once, whichever form each use takes.
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"object", "Button", "--var", "a", "--var=b"},
+             {"object", "Button", "--id=a", "--id=a"},
+             {"object", "Button", "--access", "final", "--access", "public"}}) {
+        const CliResult twice = home.run(args);
+        EXPECT_EQ(twice.status, 2) << args[2];
+        EXPECT_EQ(twice.out, "");
+        EXPECT_NE(twice.err.find("bir kez verilebilir"), std::string::npos) << twice.err;
+    }
 }
 
 }  // namespace

@@ -175,6 +175,14 @@ TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
     view.chooseEntry(entryOf("TabHost"));
     EXPECT_EQ(shell.host.handover.variableName, "tab_degisken2");
     EXPECT_EQ(shell.host.handover.idName, "tabHost2");
+
+    // "Nesne sayısını  1 arttır" unchecked: the wizard opens, the counter stays.
+    view.definer().advance = false;
+    view.chooseEntry(entryOf("TabHost"));
+    view.chooseEntry(entryOf("TabHost"));
+    EXPECT_EQ(shell.host.calls.size(), 4u);
+    EXPECT_EQ(shell.host.handover.idName, "tabHost3");
+    EXPECT_EQ(view.definer().counter(entryOf("TabHost")), 3);
 }
 
 }  // namespace
