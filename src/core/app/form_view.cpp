@@ -9,7 +9,6 @@
 
 namespace nakkas {
 
-
 FormView::FormView(Services& services, DialogHost& host, Defaults& defaults, PanelText& panelText)
     : m_services(services),
       m_host(host),
@@ -74,14 +73,7 @@ void FormView::generate() {
         if (!m_host.runListCreator(creator)) return;
         m_listItemText = creator.listItemText();
     }
-    GeneratorInput input;
-    input.access = m_definer.accessModifier();
-    input.variableName = m_definer.variableName;
-    input.idName = m_definer.idName;
-    input.writeDeclaration = m_definer.writeDeclaration;
-    input.writeListener = m_definer.writeListener;
-    input.listItemText = m_listItemText;
-    m_panel.replace(generateObjectText(type, input));
+    m_panel.replace(generateObjectText(type, m_definer.generatorInput(m_listItemText)));
     if (m_definer.advance) m_definer.advanceCounter(*entry);
 }
 
