@@ -12,6 +12,8 @@
 
 #include <cstdio>
 
+#include "icon_sizes.h"
+
 int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr, "usage: icon_bake OUTPUT_DIR QRC_FILE SVG...\n");
@@ -31,8 +33,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         const QString name = QFileInfo(svg).completeBaseName();
-        QList<int> sizes{16, 22, 32, 48, 64};
-        if (name == QStringLiteral("card")) sizes << 160;
+        QList<int> sizes(nakkas::kIconSizes.begin(), nakkas::kIconSizes.end());
+        if (name == QLatin1StringView(nakkas::kCardIconName)) sizes << nakkas::kCardIconSize;
         for (int size : sizes) {
             QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
