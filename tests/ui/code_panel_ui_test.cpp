@@ -68,35 +68,48 @@ TEST(CodePanelUi, CopyAllPutsTheWholeCrLfTextOnTheClipboard) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-// Each tool button against what only it does: which text the panel keeps, what Qt's clipboard
-// holds (cut, copy, paste) and what the copy-all service received.
-TEST(CodePanelUi, EachToolButtonDoesItsOwnJob) {
+// Each tool button, and the edit key that does the same with the focus on another control,
+// against what only it does: which text the panel keeps, what Qt's clipboard holds (cut, copy,
+// paste) and what the copy-all service received.
+TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
     const struct {
         const char* button;
+        QKeyCombination key;
         std::string panel, clipboard, copiedAll;
     } cases[] = {
-        {"cutButton", "alfa\r\n gama", "beta", ""},
-        {"copyButton", "alfa\r\nbeta gama", "beta", ""},
-        {"pasteButton", "alfa\r\nyeni gama", "yeni", ""},
-        {"copyAllButton", "alfa\r\nbeta gama", "yeni", "alfa\r\nbeta gama"},
-        {"clearButton", "", "yeni", ""},
+        {"cutButton", Qt::CTRL | Qt::Key_X, "alfa\r\n gama", "beta", ""},
+        {"copyButton", Qt::CTRL | Qt::Key_C, "alfa\r\nbeta gama", "beta", ""},
+        {"pasteButton", Qt::CTRL | Qt::Key_V, "alfa\r\nyeni gama", "yeni", ""},
+        {"copyAllButton", {}, "alfa\r\nbeta gama", "yeni", "alfa\r\nbeta gama"},
+        {"clearButton", {}, "", "yeni", ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.button);
-        FakeWindow w;
-        w.window.show();
-        w.model().panel().replace("alfa\r\nbeta gama");
-        auto& editor = child<QPlainTextEdit>(w.window, "codePanel");
-        QTextCursor cursor = editor.textCursor();
-        cursor.setPosition(5);  // "beta"
-        cursor.setPosition(9, QTextCursor::KeepAnchor);
-        editor.setTextCursor(cursor);
-        QGuiApplication::clipboard()->setText(QStringLiteral("yeni"));
+        for (const bool byKey : {false, true}) {
+            if (byKey && c.key.key() == Qt::Key_unknown) continue;
+            SCOPED_TRACE(std::string(c.button) + (byKey ? " key" : ""));
+            FakeWindow w;
+            w.window.show();
+            w.window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+            w.model().panel().replace("alfa\r\nbeta gama");
+            auto& editor = child<QPlainTextEdit>(w.window, "codePanel");
+            QTextCursor cursor = editor.textCursor();
+            cursor.setPosition(5);  // "beta"
+            cursor.setPosition(9, QTextCursor::KeepAnchor);
+            editor.setTextCursor(cursor);
+            QGuiApplication::clipboard()->setText(QStringLiteral("yeni"));
 
-        click<QToolButton>(w.window, c.button);
-        EXPECT_EQ(w.panel(), c.panel);
-        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard);
-        EXPECT_EQ(w.services.clipboard, c.copiedAll);
+            if (byKey) {
+                auto& box = child<QCheckBox>(w.window, "sameAsId");
+                box.setFocus();
+                QTest::keyClick(&box, c.key.key(), c.key.keyboardModifiers());
+            } else {
+                click<QToolButton>(w.window, c.button);
+            }
+            EXPECT_EQ(w.panel(), c.panel);
+            EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard);
+            EXPECT_EQ(w.services.clipboard, c.copiedAll);
+        }
     }
 }
 
