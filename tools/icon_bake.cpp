@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
                 const auto* line = reinterpret_cast<const char*>(image.constScanLine(y));
                 if (raw.write(line, qint64(size) * 4) != qint64(size) * 4) return 1;
             }
-            list << "    <file alias=\"icons/" << file << "\">" << out.filePath(file) << "</file>\n";
+            list << "    <file alias=\"icons/" << file << "\">" << out.filePath(file)
+                 << "</file>\n";
         }
     }
     list << "  </qresource>\n</RCC>\n";

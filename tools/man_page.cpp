@@ -23,7 +23,8 @@ bool capture(const std::string& program, const std::string& arguments, std::stri
     if (!pipe) return false;
     char buffer[4096];
     output.clear();
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
     return pclose(pipe) == 0;
 }
 
@@ -142,41 +143,51 @@ int main(int argc, char** argv) {
     page << ".\\\" Written at build time from the help texts of nakkas-cli.\n"
          << ".TH NAKKAS\\-CLI 1 \"\" \"Nakkas " << roff(argv[2]) << "\" \"Nakkas\"\n"
          << ".SH NAME\n"
-         << "nakkas\\-cli \\- " << roff("Android için Java ve XML kod üreticisi Nakkas'ın komut satırı")
+         << "nakkas\\-cli \\- "
+         << roff("Android için Java ve XML kod üreticisi Nakkas'ın komut satırı")
          << "\n.SH SYNOPSIS\n"
          << ".B nakkas\\-cli\n.I " << roff("KOMUT") << "\n.RI [ " << roff("SEÇENEKLER") << " ]\n"
          << ".br\n.B nakkas\\-cli\n.I " << roff("KOMUT") << "\n.B \\-\\-help\n"
          << ".br\n.B nakkas\\-cli \\-\\-help\n"
          << ".br\n.B nakkas\\-cli \\-\\-version\n"
          << ".SH DESCRIPTION\n.B nakkas\\-cli\n"
-         << roff("Nakkas penceresiyle aynı çekirdeği kullanır: her komut, şeritteki karşılığının ve "
-                 "araç formunun yaptığını yapar; formun alanları seçenek olarak verilir.")
+         << roff(
+                "Nakkas penceresiyle aynı çekirdeği kullanır: her komut, şeritteki karşılığının ve "
+                "araç formunun yaptığını yapar; formun alanları seçenek olarak verilir.")
          << "\n.PP\n"
-         << roff("Standart çıktıya, kod panelinin alacağı metin bayt bayt yazılır: UTF-8, satır "
-                 "sonları üretildiği gibi (metinde CR LF varsa CR LF), sonuna satır sonu "
-                 "eklenmeden.")
+         << roff(
+                "Standart çıktıya, kod panelinin alacağı metin bayt bayt yazılır: UTF-8, satır "
+                "sonları üretildiği gibi (metinde CR LF varsa CR LF), sonuna satır sonu "
+                "eklenmeden.")
          << "\n.PP\n"
-         << roff("Bir seçeneğin değeri sonraki argümandır (--var ad) ya da = işaretinden sonra "
-                 "gelir (--var=ad). -- seçeneklerin sonunu gösterir.")
+         << roff(
+                "Bir seçeneğin değeri sonraki argümandır (--var ad) ya da = işaretinden sonra "
+                "gelir (--var=ad). -- seçeneklerin sonunu gösterir.")
          << "\n.SH COMMANDS\n";
     for (const Command& row : rows) {
         page << ".TP\n.B " << roff(row.name) << '\n' << roff(row.summary) << '\n';
         verbatim(page, row.usage);
     }
     page << ".SH OPTIONS\n"
-         << ".TP\n.B \\-\\-help\n" << roff("Komutların listesini ya da bir komutun kullanımını yazar.")
-         << "\n.TP\n.B \\-\\-version\n" << roff("Sürümü yazar.") << '\n'
+         << ".TP\n.B \\-\\-help\n"
+         << roff("Komutların listesini ya da bir komutun kullanımını yazar.")
+         << "\n.TP\n.B \\-\\-version\n"
+         << roff("Sürümü yazar.") << '\n'
          << ".SH \"EXIT STATUS\"\n"
-         << ".TP\n.B 0\n" << roff("İş yapıldı.") << '\n'
+         << ".TP\n.B 0\n"
+         << roff("İş yapıldı.") << '\n'
          << ".TP\n.B 1\n"
-         << roff("Girdi reddedildi (programın Türkçe iletisi standart hataya yazılır) ya da çıktı "
-                 "yazılamadı.")
+         << roff(
+                "Girdi reddedildi (programın Türkçe iletisi standart hataya yazılır) ya da çıktı "
+                "yazılamadı.")
          << "\n.TP\n.B 2\n"
-         << roff("Kullanım hatası: bilinmeyen komut ya da seçenek, eksik ya da bozuk değer.") << '\n'
+         << roff("Kullanım hatası: bilinmeyen komut ya da seçenek, eksik ya da bozuk değer.")
+         << '\n'
          << ".SH FILES\n"
          << ".TP\n.I " << roff("~/.config/Pelvan/Nakkas 2012.ini") << '\n'
-         << roff("Pencereyle ortak kullanıcı ayarları (Varsayilanlar bölümü). Kayıtlı "
-                 "varsayılanları kullanan komutlar başlangıç değerlerini buradan okur.")
+         << roff(
+                "Pencereyle ortak kullanıcı ayarları (Varsayilanlar bölümü). Kayıtlı "
+                "varsayılanları kullanan komutlar başlangıç değerlerini buradan okur.")
          << '\n';
 
     std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);

@@ -74,6 +74,10 @@ for text in "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launcha
   grep -qF "$text" "$metainfo" || fail "metainfo lacks: $text"
 done
 
+# The screenshot is published from the repository's docs folder; the image must be there.
+image=$(grep -o '<image>[^<]*</image>' "$metainfo" | sed -E 's|<image>https://raw.githubusercontent.com/[^/]+/[^/]+/[^/]+/||; s|</image>||')
+[ -n "$image" ] && [ -f "$source/$image" ] || fail "the screenshot '$image' is not in the sources"
+
 # --- The command line runs from the prefix.
 version=$("$prefix/bin/nakkas-cli" --version 2>&1) || fail "nakkas-cli --version exits with $?"
 [[ $version == "nakkas-cli "* ]] || fail "nakkas-cli --version printed: $version"
