@@ -38,40 +38,18 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-// Roff text: backslashes and dashes escaped, every non-ASCII character written as \[uXXXX] so the
-// page reads the same whatever input encoding the formatter assumes, and a leading dot or quote
-// kept from being read as a request.
+// Roff text: backslashes and dashes escaped, and a leading dot or quote kept from being read as a
+// request. Other characters stay UTF-8, which the page declares in its first line; \[uXXXX]
+// escapes would read the same on screen but leave whatis with the raw escapes in its summary.
 std::string roff(std::string_view text) {
     std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            if (c == '\\')
-                out += "\\e";
-            else if (c == '-')
-                out += "\\-";
-            else
-                out += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        const int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        char32_t code = extra == 3 ? c & 0x07 : extra == 2 ? c & 0x0F : c & 0x1F;
-        std::size_t j = 1;
-        for (; extra > 0 && j <= std::size_t(extra) && i + j < text.size(); ++j) {
-            const auto next = static_cast<unsigned char>(text[i + j]);
-            if ((next & 0xC0) != 0x80) break;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (extra == 0 || j != std::size_t(extra) + 1) {
-            out += "\\[uFFFD]";  // not UTF-8: keep the page well-formed
-            i += 1;
-            continue;
-        }
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "\\[u%04X]", static_cast<unsigned>(code));
-        out += hex;
-        i += j;
+    for (char c : text) {
+        if (c == '\\')
+            out += "\\e";
+        else if (c == '-')
+            out += "\\-";
+        else
+            out += c;
     }
     if (!out.empty() && (out.front() == '.' || out.front() == '\'')) out.insert(0, "\\&");
     return out;
@@ -140,7 +118,8 @@ int main(int argc, char** argv) {
     }
 
     std::ostringstream page;
-    page << ".\\\" Written at build time from the help texts of nakkas-cli.\n"
+    page << "'\\\" -*- coding: UTF-8 -*-\n"
+         << ".\\\" Written at build time from the help texts of nakkas-cli.\n"
          << ".TH NAKKAS\\-CLI 1 \"\" \"Nakkas " << roff(argv[2]) << "\" \"Nakkas\"\n"
          << ".SH NAME\n"
          << "nakkas\\-cli \\- "

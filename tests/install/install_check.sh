@@ -18,7 +18,7 @@ fail() {
   failures=$((failures + 1))
 }
 
-for tool in desktop-file-validate appstreamcli groff man; do
+for tool in desktop-file-validate appstreamcli groff man lexgrog; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/deps.sh installs it)" >&2; exit 1; }
 done
 
@@ -84,9 +84,13 @@ version=$("$prefix/bin/nakkas-cli" --version 2>&1) || fail "nakkas-cli --version
 
 # --- The manual page renders without a warning and shows every command of the help table.
 man_page=$prefix/share/man/man1/nakkas-cli.1
-out=$(groff -man -ww -z "$man_page" 2>&1) && [ -z "$out" ] || fail "groff: $out"
+out=$(groff -k -man -ww -z "$man_page" 2>&1) && [ -z "$out" ] || fail "groff: $out"
 out=$(MANWIDTH=200 man --warnings -E UTF-8 -l "$man_page" 2>&1 >"$work/man.txt") && [ -z "$out" ] ||
   fail "man: $out"
+# whatis and apropos read the NAME line as it stands, so it must hold no escapes.
+summary=$(lexgrog "$man_page" 2>&1)
+[[ $summary == *'"nakkas-cli - '*için* && $summary != *'\'* && $summary != *'[u'* ]] ||
+  fail "whatis summary: $summary"
 commands=$("$prefix/bin/nakkas-cli" --help | awk '/^Komutlar:$/ { on = 1; next } on && !NF { exit } on { print $1 }')
 [ -n "$commands" ] || fail "no commands in nakkas-cli --help"
 for c in $commands; do
