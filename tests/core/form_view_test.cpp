@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -12,6 +13,7 @@
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/menu_designer/menu_designer.h"
 
 namespace nakkas {
 namespace {
@@ -33,6 +35,12 @@ struct FakeHost : DialogHost {
     void runTabHostWizard(const TabHostHandover& h) override {
         calls.push_back("tabhost");
         handover = h;
+    }
+    // Plays the user's part in the menu design dialog; without a script the user cancels.
+    std::function<bool(MenuDesigner&)> menuScript;
+    bool runMenuDesigner(MenuDesigner& designer) override {
+        calls.push_back("menu");
+        return menuScript ? menuScript(designer) : false;
     }
     ProgramSettings::Outcome runProgramSettings(ProgramSettings&) override {
         calls.push_back("settings");
@@ -111,6 +119,10 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
         case CommandKind::Reset:
             EXPECT_EQ(s.restarts, 1);
             EXPECT_EQ(shell.host.calls, std::vector<std::string>{"close"});
+            break;
+        case CommandKind::MenuDesigner:  // cancelled
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"menu"});
+            EXPECT_EQ(view.panel().text(), bannerText());
             break;
         case CommandKind::Exit:  // answered No
             EXPECT_EQ(s.lastMessage().caption, "Kapansın mı?");
