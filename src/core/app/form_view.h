@@ -13,6 +13,7 @@ namespace nakkas {
 
 class Services;
 class ListCreator;
+class MenuDesigner;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -29,6 +30,8 @@ public:
     // True when the list item creator was confirmed.
     virtual bool runListCreator(ListCreator& creator) = 0;
     virtual void runTabHostWizard(const TabHostHandover& handover) = 0;
+    // "Menü Tasarım" on the given model; true when it closed with its OK button.
+    virtual bool runMenuDesigner(MenuDesigner& designer) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;
