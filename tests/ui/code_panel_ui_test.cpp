@@ -115,12 +115,12 @@ TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
 
 // A big text is shown piece by piece; where the pieces meet nothing may be gained or lost.
 // Lines of several lengths with two-byte letters put the seams at varied places, and a line
-// longer than a piece makes one fall inside a line.
+// longer than a piece makes one fall inside a line. A no-break space stays what it is.
 TEST(CodePanelUi, BigTextRoundTripsThroughThePanelUnchanged) {
     std::string big;
     for (int i = 0; big.size() < 3 * CodeEditor::kChunkBytes + 1000; ++i)
         big += "satır " + std::to_string(i) + std::string(size_t(i % 97), i % 2 ? 'x' : ' ') +
-               "ğüşİ\r\n";
+               "ğüşİ\u00a0\r\n";
     big += std::string(CodeEditor::kChunkBytes + 5, 'y') + "\r\n\r\nson";
     FakeWindow w;
     w.window.show();

@@ -95,7 +95,13 @@ void CodeEditor::finishLoading() {
     while (loading()) showNextChunk();
 }
 
-std::string CodeEditor::crlfText() const { return toCrLf(us(toPlainText())); }
+std::string CodeEditor::crlfText() const {
+    // The plain text would turn every no-break space into a blank; the raw text keeps it and
+    // only its block separators need to become line breaks again.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return toCrLf(us(text));
+}
 
 EditorPanelText::EditorPanelText(CodeEditor& editor)
     : m_editor(editor), m_text(std::make_shared<const std::string>()) {
