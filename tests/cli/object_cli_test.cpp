@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "expected_files.h"
 #include "run_cli.h"
 
 namespace nakkas::test {
@@ -14,16 +15,17 @@ TEST(ObjectCli, PrintsTheGeneratedTextAsIs) {
     r = home.run({"object", "Toggle", "--access", "--Boş--", "--var=t", "--no-listener"});
     EXPECT_EQ(r.out, " ToggleButton t = (ToggleButton) findViewById(R.id.toggleButton1);\r\n");
 
-    r = home.run({"object", "Button", "--no-declare"});
-    EXPECT_TRUE(r.out.starts_with("button1.setOnClickListener("));
-    EXPECT_TRUE(r.out.ends_with("\r\n});"));  // no line break added
+    // Whole, with no line break added.
+    r = home.run({"object", "Button", "--var", "button_degisken1"});
+    EXPECT_TRUE(sameText(r.out, readDataCrLf("objects/Button.txt")));
 }
 
 TEST(ObjectCli, ListObjectsTakeTheirItems) {
     CliHome home;
-    CliResult r = home.run({"object", "Spinner", "--no-declare", "--item", "a", "--item=b c"});
+    CliResult r = home.run({"object", "Spinner", "--var=spinner_degisken1", "--item", "a",
+                            "--item=b c"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(r.out.starts_with("String[] ElemanDizisi={\"a\", \"b c\"};\r\n"));
+    EXPECT_TRUE(sameText(r.out, readDataCrLf("objects/Spinner.txt")));
 
     for (const auto& [args, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{"object", "Spinner"}, "Listede hiç eleman yok...."},
