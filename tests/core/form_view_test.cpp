@@ -12,6 +12,7 @@
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 
 namespace nakkas {
 namespace {
@@ -30,9 +31,10 @@ struct FakeHost : DialogHost {
         calls.push_back("list");
         return false;  // cancelled
     }
-    void runTabHostWizard(const TabHostHandover& h) override {
+    void runTabHostWizard(TabHostWizard& wizard) override {
         calls.push_back("tabhost");
-        handover = h;
+        const TabHostStart& s = wizard.start();
+        handover = {s.activityName, s.variableName, s.idName};
     }
     ProgramSettings::Outcome runProgramSettings(ProgramSettings&) override {
         calls.push_back("settings");

@@ -13,6 +13,7 @@ namespace nakkas {
 
 class Services;
 class ListCreator;
+class TabHostWizard;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -28,7 +29,8 @@ public:
     virtual ~DialogHost() = default;
     // True when the list item creator was confirmed.
     virtual bool runListCreator(ListCreator& creator) = 0;
-    virtual void runTabHostWizard(const TabHostHandover& handover) = 0;
+    // The wizard writes its project itself; nothing comes back to the code panel.
+    virtual void runTabHostWizard(TabHostWizard& wizard) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;

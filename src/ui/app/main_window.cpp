@@ -64,8 +64,8 @@ bool MainWindow::runListCreator(ListCreator& creator) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void MainWindow::runTabHostWizard(const TabHostHandover& handover) {
-    TabHostWizardDialog dialog(handover, this);
+void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
+    TabHostWizardDialog dialog(wizard, this);
     dialog.exec();
 }
 

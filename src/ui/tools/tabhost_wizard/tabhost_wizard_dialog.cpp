@@ -6,7 +6,7 @@
 
 namespace nakkas {
 
-TabHostWizardDialog::TabHostWizardDialog(const TabHostHandover&, QWidget* parent)
+TabHostWizardDialog::TabHostWizardDialog(TabHostWizard&, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("tabHostWizardDialog"));
     setWindowTitle(QStringLiteral("Tab Host Proje Tasarımı"));

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/form_view.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 
 namespace nakkas {
 
@@ -10,7 +10,7 @@ namespace nakkas {
 class TabHostWizardDialog : public QDialog {
     Q_OBJECT
 public:
-    TabHostWizardDialog(const TabHostHandover& handover, QWidget* parent = nullptr);
+    TabHostWizardDialog(TabHostWizard& wizard, QWidget* parent = nullptr);
 };
 
 }  // namespace nakkas
