@@ -14,6 +14,7 @@ namespace nakkas {
 class Services;
 class ListCreator;
 class TabHostWizard;
+class MenuDesigner;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -31,6 +32,8 @@ public:
     virtual bool runListCreator(ListCreator& creator) = 0;
     // The wizard writes its project itself; nothing comes back to the code panel.
     virtual void runTabHostWizard(TabHostWizard& wizard) = 0;
+    // "Menü Tasarım" on the given model; true when it closed with its OK button.
+    virtual bool runMenuDesigner(MenuDesigner& designer) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;

@@ -13,6 +13,7 @@
 #include "icons.h"
 #include "qt_text.h"
 #include "tools/list_wizard/list_creator_dialog.h"
+#include "tools/menu_designer/menu_designer_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
 namespace nakkas {
@@ -67,6 +68,11 @@ bool MainWindow::runListCreator(ListCreator& creator) {
 void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
     TabHostWizardDialog dialog(wizard, this);
     dialog.exec();
+}
+
+bool MainWindow::runMenuDesigner(MenuDesigner& designer) {
+    MenuDesignerDialog dialog(designer, m_services, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 ProgramSettings::Outcome MainWindow::runProgramSettings(ProgramSettings& settings) {

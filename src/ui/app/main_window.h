@@ -31,6 +31,7 @@ public:
 
     bool runListCreator(ListCreator& creator) override;
     void runTabHostWizard(TabHostWizard& wizard) override;
+    bool runMenuDesigner(MenuDesigner& designer) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;
     void closeMainWindow() override;

@@ -153,7 +153,7 @@ std::string mainActivity(const MainActivityInput& in) {
     text += tabSpecCode(in.tabs);
     text += addTabCode(int(in.tabs.size()), in.startTab);
     text += "\n}\n";
-    if (in.menu) text += menuCode(*in.menu) + "\n";
+    if (in.menu) text += tabHostMenuCode(*in.menu) + "\n";
     text += lifecycleMethods(in.lifecycle);
     return text + "}\n";
 }
@@ -192,22 +192,12 @@ std::string manifest(const ManifestInput& in) {
     return text + "</application>\n</manifest>\n";
 }
 
-std::string menuItemXml(const MenuRecords& menu) {
-    std::string text;
-    for (int j = 0; j < menu.count && j < MenuRecords::kMaxItems; ++j) {
-        const MenuItemRecord& item = menu.items[size_t(j)];
-        text += "<item android:id=\"@+id/" + item.menuId + "\"\r\nandroid:icon=\"@drawable/" +
-                item.iconName + "\"\r\nandroid:title=\"" + item.title + "\" />\r\n";
-    }
-    return text;
-}
-
 std::string menuResource(const MenuRecords& menu) {
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<menu xmlns:android=\"" + ns() + "\">\n" +
            menuItemXml(menu) + "</menu>\n\n";
 }
 
-std::string menuCode(const MenuRecords& menu) {
+std::string tabHostMenuCode(const MenuRecords& menu) {
     std::string text =
         "// Menu Olusturma Kodlari buradan basliyor\npublic boolean onCreateOptionsMenu(Menu "
         "menu)\n{\nMenuInflater MenuObjesi = getMenuInflater();\n"

@@ -5,11 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_records.h"
 
 namespace nakkas {
-
-inline constexpr std::string_view kAndroidNamespace = "http://schemas.android.com/apk/res/android";
 
 // One tab of a Tab Host project.
 struct TabRecord {
@@ -74,9 +73,10 @@ struct ManifestInput {
 };
 std::string manifest(const ManifestInput& in);
 
-// Items 1 to the menu's count.
-std::string menuItemXml(const MenuRecords& menu);
+// The project's zep_menu.xml, with the items 1 to the menu's count.
 std::string menuResource(const MenuRecords& menu);
-std::string menuCode(const MenuRecords& menu);
+// The main activity's menu methods: the menu designer's code without its instructions and
+// without a line end after its last comment.
+std::string tabHostMenuCode(const MenuRecords& menu);
 
 }  // namespace nakkas

@@ -197,13 +197,8 @@ void TabHostWizard::pickFolder() {
 }
 
 void TabHostWizard::newMenuDesign() {
-    for (int i = 1; i <= MenuRecords::kMaxItems; ++i) {
-        MenuItemRecord& item = m_menu.items[size_t(i - 1)];
-        item.menuId = "zep" + std::to_string(i) + "_menu";
-        item.title = "Menu ismi " + std::to_string(i);
-        item.iconName = m_start.iconName;
-        item.iconSourcePath.clear();
-    }
+    resetMenuItems(m_menu, m_start.iconName);
+    for (MenuItemRecord& item : m_menu.items) item.iconSourcePath.clear();
 }
 
 void TabHostWizard::help(Help topic) {
