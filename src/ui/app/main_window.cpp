@@ -66,7 +66,7 @@ bool MainWindow::runListCreator(ListCreator& creator) {
 }
 
 void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
-    TabHostWizardDialog dialog(wizard, this);
+    TabHostWizardDialog dialog(wizard, m_services, this);
     dialog.exec();
 }
 
