@@ -26,7 +26,8 @@ namespace nakkas {
 
 namespace {
 
-constexpr const char* kVideoAddress = "https://www.youtube.com/results?search_query=android+tabhost";
+constexpr const char* kVideoAddress =
+    "https://www.youtube.com/results?search_query=android+tabhost";
 
 QLineEdit* shownOnly(const char* objectName) {
     QLineEdit* e = lineEdit(objectName);
@@ -47,15 +48,17 @@ struct LifecycleBox {
     Lifecycle method;
 };
 constexpr LifecycleBox kLifecycleBoxes[] = {
-    {"onStart()", "onStart", Lifecycle::Start},       {"onResume()", "onResume", Lifecycle::Resume},
-    {"onPause()", "onPause", Lifecycle::Pause},       {"onStop()", "onStop", Lifecycle::Stop},
-    {"onRestart()", "onRestart", Lifecycle::Restart}, {"onDestroy()", "onDestroy", Lifecycle::Destroy},
+    {"onStart()", "onStart", Lifecycle::Start},
+    {"onResume()", "onResume", Lifecycle::Resume},
+    {"onPause()", "onPause", Lifecycle::Pause},
+    {"onStop()", "onStop", Lifecycle::Stop},
+    {"onRestart()", "onRestart", Lifecycle::Restart},
+    {"onDestroy()", "onDestroy", Lifecycle::Destroy},
 };
 
 }  // namespace
 
-TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& services,
-                                         QWidget* parent)
+TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& services, QWidget* parent)
     : QDialog(parent), m_model(wizard), m_services(services) {
     setObjectName(QStringLiteral("tabHostWizardDialog"));
     setWindowTitle(QStringLiteral("Tab Host Proje Tasarımı"));
@@ -97,7 +100,8 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     tabGrid->addWidget(m_tabId, 3, 1, 1, 2);
     tabGrid->addWidget(buddyLabel(QStringLiteral("Seri:"), m_serial), 4, 0);
     tabGrid->addWidget(m_serial, 4, 1, 1, 2);
-    tabGrid->addWidget(buddyLabel(QStringLiteral("Activity Adı: (Boşluksuz)"), m_tabActivity), 5, 0);
+    tabGrid->addWidget(buddyLabel(QStringLiteral("Activity Adı: (Boşluksuz)"), m_tabActivity), 5,
+                       0);
     tabGrid->addWidget(m_tabActivity, 5, 1, 1, 2);
     tabGrid->addWidget(buddyLabel(QStringLiteral("Tab &Başlığı:"), m_tabTitle), 6, 0);
     tabGrid->addWidget(m_tabTitle, 6, 1, 1, 2);
@@ -107,6 +111,8 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     tabGrid->addWidget(buddyLabel(QStringLiteral("Layout Biçimi:"), m_layoutStyle), 8, 0);
     tabGrid->addWidget(m_layoutStyle, 8, 1, 1, 2);
     tabGrid->addWidget(m_scroll, 9, 1, 1, 2);
+    tabGrid->setColumnStretch(1, 1);
+    tabGrid->setColumnMinimumWidth(1, 160);
 
     // The project: hand-over names, options and the fields of the manifest.
     auto* mainActivity = shownOnly("mainActivity");
@@ -132,8 +138,10 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
                                "Versiyonlar"};
     for (size_t i = 0; i < m_helpButtons.size(); ++i) {
         m_helpButtons[i] = pushButton(QStringLiteral("?"), helpNames[i]);
-        m_helpButtons[i]->setAccessibleName(QStringLiteral("Yardım: ") + QString::fromUtf8(helpAbout[i]));
-        m_helpButtons[i]->setToolTip(QString::fromUtf8(helpAbout[i]) + QStringLiteral(" hakkında yardım"));
+        m_helpButtons[i]->setAccessibleName(QStringLiteral("Yardım: ") +
+                                            QString::fromUtf8(helpAbout[i]));
+        m_helpButtons[i]->setToolTip(QString::fromUtf8(helpAbout[i]) +
+                                     QStringLiteral(" hakkında yardım"));
         m_helpButtons[i]->setMaximumWidth(32);
     }
 
@@ -178,6 +186,7 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     projectGrid->addLayout(versions, row, 1);
     projectGrid->addWidget(m_helpButtons[3], row++, 2);
     addRow(QStringLiteral("Uygulama Paket &Adı:"), m_package, m_helpButtons[2]);
+    projectGrid->setRowStretch(row, 1);
 
     // Methods, output folder, menu.
     auto* methodBox = new QGroupBox(QStringLiteral("Kullanılabilir Metodlar:"));
@@ -187,7 +196,8 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     for (size_t i = 0; i < std::size(kLifecycleBoxes); ++i) {
         const LifecycleBox& box = kLifecycleBoxes[i];
         QCheckBox* c = checkBox(QString::fromLatin1(box.text), box.objectName);
-        c->setToolTip(QStringLiteral("Ana Activity'ye %1 metodunu ekler").arg(QString::fromLatin1(box.text)));
+        c->setToolTip(
+            QStringLiteral("Ana Activity'ye %1 metodunu ekler").arg(QString::fromLatin1(box.text)));
         m_lifecycle[size_t(box.method)] = c;
         methodGrid->addWidget(c, int(i + 1) / 2, int(i + 1) % 2);
         const Lifecycle method = box.method;
@@ -196,7 +206,8 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
         });
     }
 
-    m_folderOption = new QRadioButton(QStringLiteral("Dosyaları belirlediğim klasördeki ZEP dizinine ekle"));
+    m_folderOption =
+        new QRadioButton(QStringLiteral("Dosyaları belirlediğim klasördeki ZEP dizinine ekle"));
     m_folderOption->setObjectName(QStringLiteral("folderOption"));
     m_folderOption->setAccessibleName(m_folderOption->text());
     m_folderOption->setChecked(true);
@@ -204,7 +215,8 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
                                 QStringLiteral("Projenin yazılacağı klasörü seçer"));
     m_outputFolder = shownOnly("outputFolder");
     m_outputFolder->setAccessibleName(QStringLiteral("Proje klasörü"));
-    m_openWhenDone = checkBox(QStringLiteral("Bitirdiğinde derlenen \"Zep\" klasörünü aç"), "openWhenDone");
+    m_openWhenDone =
+        checkBox(QStringLiteral("Bitirdiğinde derlenen \"Zep\" klasörünü aç"), "openWhenDone");
     auto* folderBox = new QGroupBox(QStringLiteral("Proje Klasörü"));
     auto* folderGrid = new QGridLayout(folderBox);
     folderGrid->addWidget(m_folderOption, 0, 0, 1, 2);
@@ -264,45 +276,57 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
         m_model.chooseTab(row);
         redrawTabFields();
     });
-    connect(m_tabActivity, &QLineEdit::textChanged, this,
-            [this](const QString& t) { if (!m_redrawing) m_model.setActivityName(us(t)); });
-    connect(m_tabTitle, &QLineEdit::textChanged, this,
-            [this](const QString& t) { if (!m_redrawing) m_model.setTitle(us(t)); });
-    connect(m_iconName, &QLineEdit::textChanged, this,
-            [this](const QString& t) { if (!m_redrawing) m_model.setIconName(us(t)); });
-    connect(m_layoutStyle, &QComboBox::currentIndexChanged, this,
-            [this](int i) { if (!m_redrawing) m_model.chooseLayout(i); });
-    connect(m_scroll, &QCheckBox::toggled, this,
-            [this](bool on) { if (!m_redrawing) m_model.setScroll(on); });
+    connect(m_tabActivity, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!m_redrawing) m_model.setActivityName(us(t));
+    });
+    connect(m_tabTitle, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!m_redrawing) m_model.setTitle(us(t));
+    });
+    connect(m_iconName, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!m_redrawing) m_model.setIconName(us(t));
+    });
+    connect(m_layoutStyle, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (!m_redrawing) m_model.chooseLayout(i);
+    });
+    connect(m_scroll, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_redrawing) m_model.setScroll(on);
+    });
     connect(m_iconButton, &QToolButton::clicked, this, [this] {
         m_model.pickIcon();
         redrawTabFields();
     });
-    connect(m_orientation, &QComboBox::currentIndexChanged, this,
-            [this](int i) { if (!m_redrawing) m_model.chooseOrientation(i); });
-    connect(m_fullScreen, &QCheckBox::toggled, this,
-            [this](bool on) { if (!m_redrawing) m_model.setFullScreen(on); });
+    connect(m_orientation, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (!m_redrawing) m_model.chooseOrientation(i);
+    });
+    connect(m_fullScreen, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_redrawing) m_model.setFullScreen(on);
+    });
     connect(m_startGroup, &QButtonGroup::idClicked, this, [this](int k) {
         m_model.chooseStartTab(k);
         redraw();
     });
-    connect(m_appId, &QLineEdit::textChanged, this,
-            [this](const QString& t) { if (!m_redrawing) m_model.project().applicationId = us(t); });
-    connect(m_windowTitle, &QLineEdit::textChanged, this,
-            [this](const QString& t) { if (!m_redrawing) m_model.project().windowTitle = us(t); });
-    connect(m_package, &QLineEdit::textChanged, this,
-            [this](const QString& t) { if (!m_redrawing) m_model.project().packageName = us(t); });
-    connect(m_targetVersion, &QComboBox::currentIndexChanged, this,
-            [this](int i) { if (!m_redrawing) m_model.chooseTargetVersion(i); });
-    connect(m_minVersion, &QComboBox::currentIndexChanged, this,
-            [this](int i) { if (!m_redrawing) m_model.chooseMinVersion(i); });
-    const TabHostWizard::Help topics[] = {TabHostWizard::Help::ApplicationId,
-                                          TabHostWizard::Help::WindowTitle,
-                                          TabHostWizard::Help::Package,
-                                          TabHostWizard::Help::Versions};
+    connect(m_appId, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!m_redrawing) m_model.project().applicationId = us(t);
+    });
+    connect(m_windowTitle, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!m_redrawing) m_model.project().windowTitle = us(t);
+    });
+    connect(m_package, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!m_redrawing) m_model.project().packageName = us(t);
+    });
+    connect(m_targetVersion, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (!m_redrawing) m_model.chooseTargetVersion(i);
+    });
+    connect(m_minVersion, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (!m_redrawing) m_model.chooseMinVersion(i);
+    });
+    const TabHostWizard::Help topics[] = {
+        TabHostWizard::Help::ApplicationId, TabHostWizard::Help::WindowTitle,
+        TabHostWizard::Help::Package, TabHostWizard::Help::Versions};
     for (size_t i = 0; i < m_helpButtons.size(); ++i) {
         const TabHostWizard::Help topic = topics[i];
-        connect(m_helpButtons[i], &QPushButton::clicked, this, [this, topic] { m_model.help(topic); });
+        connect(m_helpButtons[i], &QPushButton::clicked, this,
+                [this, topic] { m_model.help(topic); });
     }
     connect(m_folderOption, &QRadioButton::clicked, this, [this] {
         m_model.chooseFolderOption();
@@ -312,16 +336,16 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
         m_model.pickFolder();
         redraw();
     });
-    connect(m_openWhenDone, &QCheckBox::toggled, this,
-            [this](bool on) { if (!m_redrawing) m_model.project().openWhenDone = on; });
+    connect(m_openWhenDone, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_redrawing) m_model.project().openWhenDone = on;
+    });
     connect(m_menuFlag, &QCheckBox::toggled, this, [this](bool on) {
         if (m_redrawing) return;
         m_model.setMenuFlag(on);
         redraw();
     });
     connect(m_newMenu, &QPushButton::clicked, this, [this] { openMenuDesign(); });
-    connect(video, &QPushButton::clicked, this,
-            [this] { m_services.openDesktop(kVideoAddress); });
+    connect(video, &QPushButton::clicked, this, [this] { m_services.openDesktop(kVideoAddress); });
     connect(m_create, &QPushButton::clicked, this, [this] {
         // Whatever the fields show now is what gets written.
         m_model.project().applicationId = us(m_appId->text());
@@ -352,7 +376,8 @@ void TabHostWizardDialog::redraw() {
     m_list->setEnabled(!listed);
     if (listed && m_tabs->count() == 0) {
         for (const std::string& line : m_model.tabLines()) m_tabs->addItem(qs(line));
-        for (const std::string_view o : TabHostWizard::kOrientations) m_orientation->addItem(qs(std::string(o)));
+        for (const std::string_view o : TabHostWizard::kOrientations)
+            m_orientation->addItem(qs(std::string(o)));
         for (const std::string_view s : kLayoutStyles) m_layoutStyle->addItem(qs(std::string(s)));
         m_layoutStyle->setCurrentIndex(-1);
     }
