@@ -118,13 +118,6 @@ TEST(MenuDesigner, OnlyTheTabHostModeEditsIcons) {
     EXPECT_EQ(menuDesignModeFromName("normal"), MenuDesignMode::TabActi);
 }
 
-TEST(MenuDesigner, IconNameIsTheFileNameWithoutFolderAndExtension) {
-    EXPECT_EQ(iconNameFromFile({"/a.b/c/simge.png", "simge.png"}), "simge");
-    EXPECT_EQ(iconNameFromFile({"/a.b/c/simge", "simge"}), "simge");
-    EXPECT_EQ(iconNameFromFile({"C:\\resim\\ok.PNG", ""}), "ok");
-    EXPECT_EQ(iconNameFromFile({"/a.b/c/.png", ".png"}), "");
-}
-
 TEST(MenuDesigner, CancelZeroesTheCountButKeepsStoredEdits) {
     Opening o(MenuDesignMode::TabActi);
     o.list("3");
@@ -145,21 +138,6 @@ TEST(MenuDesigner, CancelZeroesTheCountButKeepsStoredEdits) {
     saved.designer.cancel();
     EXPECT_EQ(saved.records.count, 2);
     EXPECT_TRUE(saved.designer.confirmed());
-}
-
-TEST(MenuDesigner, ResetGivesStartingRecordsAndLeavesIconPaths) {
-    MenuRecords records;
-    records.count = 5;
-    records.items[3] = {"x", "y", "z", "/simge/dort.png"};
-    resetMenuItems(records, "benim_simgem");
-    for (int i = 0; i < 6; ++i) {
-        const MenuItemRecord& item = records.items[size_t(i)];
-        EXPECT_EQ(item.menuId, "zep" + std::to_string(i + 1) + "_menu");
-        EXPECT_EQ(item.title, "Menu ismi " + std::to_string(i + 1));
-        EXPECT_EQ(item.iconName, "benim_simgem");
-    }
-    EXPECT_EQ(records.items[3].iconSourcePath, "/simge/dort.png");
-    EXPECT_EQ(records.count, 5);
 }
 
 TEST(MenuCode, WritesTheJavaPartInstructionsAndTheResource) {

@@ -36,6 +36,7 @@ MenuDesignerDialog::MenuDesignerDialog(MenuDesigner& model, Services& services, 
 
     m_count = lineEdit("countEdit");
     m_count->setText(qs(m_model.countText));
+    m_count->setMaximumWidth(80);
     m_count->setToolTip(QStringLiteral("Tasarlanacak menü maddesi sayısı (1 ile 6 arası)"));
     auto* countLabel = buddyLabel(QStringLiteral("&Toplam menu sayısı:"), m_count);
     auto* hint = new QLabel(QStringLiteral("Max 1-6"));
@@ -77,6 +78,7 @@ MenuDesignerDialog::MenuDesignerDialog(MenuDesigner& model, Services& services, 
     countRow->addWidget(m_count, 0, 1);
     countRow->addWidget(m_listButton, 0, 2);
     countRow->addWidget(hint, 1, 1);
+    countRow->setColumnStretch(3, 1);  // a single digit needs no wide box
 
     auto* fields = new QGridLayout;
     fields->addWidget(idLabel, 0, 0);
