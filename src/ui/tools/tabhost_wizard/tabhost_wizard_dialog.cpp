@@ -85,7 +85,7 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     m_iconButton->setIcon(programIcon("imageview"));
     m_iconButton->setAccessibleName(QStringLiteral("Simge dosyası seç"));
     m_iconButton->setToolTip(QStringLiteral("Tab için bir PNG simge dosyası seçer"));
-    m_scroll = checkBox(QStringLiteral("ScrollView içine göm"), "scroll");
+    m_scroll = checkBox(QStringLiteral("&ScrollView içine göm"), "scroll");
     m_layoutStyle = comboBox("layoutStyle");
 
     auto* tabBox = new QGroupBox(QStringLiteral("Tablar"));
@@ -100,15 +100,15 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     tabGrid->addWidget(m_tabId, 3, 1, 1, 2);
     tabGrid->addWidget(buddyLabel(QStringLiteral("Seri:"), m_serial), 4, 0);
     tabGrid->addWidget(m_serial, 4, 1, 1, 2);
-    tabGrid->addWidget(buddyLabel(QStringLiteral("Activity Adı: (Boşluksuz)"), m_tabActivity), 5,
+    tabGrid->addWidget(buddyLabel(QStringLiteral("A&ctivity Adı: (Boşluksuz)"), m_tabActivity), 5,
                        0);
     tabGrid->addWidget(m_tabActivity, 5, 1, 1, 2);
     tabGrid->addWidget(buddyLabel(QStringLiteral("Tab &Başlığı:"), m_tabTitle), 6, 0);
     tabGrid->addWidget(m_tabTitle, 6, 1, 1, 2);
-    tabGrid->addWidget(buddyLabel(QStringLiteral("Simge Adı (R.drawable.)"), m_iconName), 7, 0);
+    tabGrid->addWidget(buddyLabel(QStringLiteral("Simge Adı (R.d&rawable.)"), m_iconName), 7, 0);
     tabGrid->addWidget(m_iconName, 7, 1);
     tabGrid->addWidget(m_iconButton, 7, 2);
-    tabGrid->addWidget(buddyLabel(QStringLiteral("Layout Biçimi:"), m_layoutStyle), 8, 0);
+    tabGrid->addWidget(buddyLabel(QStringLiteral("Layout Biçim&i:"), m_layoutStyle), 8, 0);
     tabGrid->addWidget(m_layoutStyle, 8, 1, 1, 2);
     tabGrid->addWidget(m_scroll, 9, 1, 1, 2);
     tabGrid->setColumnStretch(1, 1);
@@ -172,7 +172,7 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     addRow(QStringLiteral("Activity Adı:"), mainActivity);
     addRow(QStringLiteral("NesneDeğişkeni:"), variableName);
     addRow(QStringLiteral("Nesne Ismi (R.id.):"), idName);
-    addRow(QStringLiteral("&Oryantasyon:"), m_orientation);
+    addRow(QStringLiteral("Orya&ntasyon:"), m_orientation);
     projectGrid->addWidget(m_fullScreen, row++, 1, 1, 2);
     projectGrid->addWidget(startBox, row++, 0, 1, 3);
     addRow(QStringLiteral("&Uygulama ID (Boşluksuz):"), m_appId, m_helpButtons[0]);
@@ -185,7 +185,7 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     projectGrid->addWidget(buddyLabel(QStringLiteral("&Ver:"), m_targetVersion), row, 0);
     projectGrid->addLayout(versions, row, 1);
     projectGrid->addWidget(m_helpButtons[3], row++, 2);
-    addRow(QStringLiteral("Uygulama Paket &Adı:"), m_package, m_helpButtons[2]);
+    addRow(QStringLiteral("Uygulama Paket A&dı:"), m_package, m_helpButtons[2]);
     projectGrid->setRowStretch(row, 1);
 
     // Methods, output folder, menu.
@@ -224,7 +224,7 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     folderGrid->addWidget(m_outputFolder, 1, 1);
     folderGrid->addWidget(m_openWhenDone, 2, 0, 1, 2);
 
-    m_menuFlag = checkBox(QStringLiteral("Programa &Menü Ekle"), "menuFlag");
+    m_menuFlag = checkBox(QStringLiteral("Pro&grama Menü Ekle"), "menuFlag");
     m_menuFlag->setLayoutDirection(Qt::RightToLeft);  // the text stands left of the box
     m_newMenu = pushButton(QStringLiteral("&Yeni Tasarım"), "newMenuButton",
                            QStringLiteral("Menü maddelerini tasarlar"));
@@ -234,11 +234,11 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
     menuRow->addStretch(1);
 
     auto* warning = new QLabel(QStringLiteral("Önemli: Türkçe karakter kullanmayın !!!"));
-    auto* video = pushButton(QStringLiteral("Konu Hakkında &Video Yardım"), "videoLink",
+    auto* video = pushButton(QStringLiteral("Konu &Hakkında Video Yardım"), "videoLink",
                              QStringLiteral("Konuyla ilgili yardım videosunu tarayıcıda açar"));
     video->setFlat(true);
     video->setAutoDefault(false);
-    m_create = pushButton(QStringLiteral("Oluştu&r"), "createButton",
+    m_create = pushButton(QStringLiteral("&Oluştur"), "createButton",
                           QStringLiteral("Projeyi klasöre yazar"));
     m_create->setDefault(true);
     auto* cancel = pushButton(QStringLiteral("İptal &Et"), "cancelButton",
