@@ -106,22 +106,65 @@ TEST(TabHostCli, RefusalsAndUsageErrors) {
     EXPECT_FALSE(fs::exists(w.dir / "proje" / "Zep"));
 }
 
-TEST(TabHostCli, MenuTitlesAndIconsMakeTheMenu) {
+TEST(TabHostCli, EveryOptionReachesTheProject) {
     Workspace w;
     fs::create_directory(w.dir / "proje");
-    std::ofstream(w.dir / "kapat.png") << "resim";
-    const CliResult r = w.home.run({"tabhost", "--out", (w.dir / "proje").string(), "--package",
-                                    "com.a", "--menu-title", "Aç", "--menu-title", "Kapat",
-                                    "--menu-icon", "2=" + (w.dir / "kapat.png").string()});
+    std::ofstream(w.dir / "ev.png") << "ev resmi";
+    std::ofstream(w.dir / "kapat.png") << "kapat resmi";
+    const CliResult r = w.home.run({"tabhost",
+                                    "--out",
+                                    (w.dir / "proje").string(),
+                                    "--package",
+                                    "com.firma.uyg",
+                                    "--activity",
+                                    "AnaEkran",
+                                    "--tabs",
+                                    "3",
+                                    "--tab",
+                                    "1:icon=" + (w.dir / "ev.png").string(),
+                                    "--tab",
+                                    "2:activity=AyarlarActivity",
+                                    "--tab",
+                                    "2:title=Ayarlar",
+                                    "--tab",
+                                    "2:layout=TableLayout",
+                                    "--tab",
+                                    "2:scroll=1",
+                                    "--tab",
+                                    "3:title=Şehir İçi",
+                                    "--tab",
+                                    "3:layout=RelativeLayout",
+                                    "--tab",
+                                    "3:iconname=harita",
+                                    "--start",
+                                    "3",
+                                    "--fullscreen",
+                                    "--orientation",
+                                    "2",
+                                    "--lifecycle",
+                                    "onDestroy",
+                                    "--lifecycle",
+                                    "onStop",
+                                    "--lifecycle",
+                                    "onStart",
+                                    "--min-sdk",
+                                    "9",
+                                    "--target-sdk",
+                                    "15",
+                                    "--app-id",
+                                    "Uyg",
+                                    "--window-title",
+                                    "Güzel Uygulama",
+                                    "--menu-title",
+                                    "Menu ismi 1",
+                                    "--menu-title",
+                                    "Çıkış",
+                                    "--menu-title",
+                                    "Menu ismi 3",
+                                    "--menu-icon",
+                                    "3=" + (w.dir / "kapat.png").string()});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto tree = readTree(w.dir / "proje" / "Zep");
-    ASSERT_TRUE(tree.count("res/layout/zep_menu.xml"));
-    const std::string& menu = tree.at("res/layout/zep_menu.xml");
-    EXPECT_NE(menu.find("android:title=\"Ac\" />\r\r\n"), std::string::npos);
-    EXPECT_NE(menu.find("@drawable/kapat\"\r\r\nandroid:title=\"Kapat\""), std::string::npos);
-    EXPECT_EQ(tree.at("res/drawable-hdpi/kapat.png"), "resim");
-    EXPECT_NE(tree.at("src/com.a/MainActivity.java").find("case R.id.zep2_menu:"),
-              std::string::npos);
+    EXPECT_TRUE(sameProjectTree(readTree(w.dir / "proje" / "Zep"), "tabhost/three_tabs_menu"));
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "expected_files.h"
@@ -66,6 +68,28 @@ TEST(TurkishFolding, ReplacesTheTwelveLettersAndNothingElse) {
     EXPECT_EQ(foldTurkish("ÇĞÜŞÖİçğüşöı"), "CGUSOIcgusoi");
     EXPECT_EQ(foldTurkish("Tab Başlığı 1"), "Tab Basligi 1");
     EXPECT_EQ(foldTurkish("âéÄ ß \"x\" \r\n"), "âéÄ ß \"x\" \r\n");
+}
+
+TEST(TabHostTexts, OrientationLinesFollowTheLayoutLine) {
+    const TabRecord tab{"Tab1Activity", "Ana", "ic_launcher"};
+    const std::string before = "setContentView(R.layout.activity_main);\n";
+    const std::string after = "TabHost tabHost = getTabHost();\n";
+    const std::pair<int, std::string> cases[] = {
+        {0, ""},
+        {1,
+         "Oryantasyon = ActivityInfo.SCREEN_ORIENTATION_PORTRAIT;\n"
+         "setRequestedOrientation(Oryantasyon);\n"},
+        {2,
+         "Oryantasyon = ActivityInfo.SCREEN_ORIENTATION_LANDSCAPE;\n"
+         "setRequestedOrientation(Oryantasyon);\n"}};
+    for (const auto& [orientation, lines] : cases) {
+        MainActivityInput in;
+        in.packageName = "com.a";
+        in.activityName = "AnaEkran";
+        in.tabs = std::span(&tab, 1);
+        in.orientation = orientation;
+        EXPECT_NE(mainActivity(in).find(before + lines + after), std::string::npos) << orientation;
+    }
 }
 
 TEST(TabHostFolders, AreJoinedUnderZepWithThePackageAsOneFolder) {
