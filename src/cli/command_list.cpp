@@ -7,6 +7,7 @@ extern const CommandSpec kBannerCommand;
 extern const CommandSpec kObjectCommand;
 extern const CommandSpec kSnippetCommand;
 extern const CommandSpec kMenuCommand;
+extern const CommandSpec kTabHostCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
@@ -15,6 +16,7 @@ std::span<const CommandSpec* const> commands() {
         &kObjectCommand,
         &kSnippetCommand,
         &kMenuCommand,
+        &kTabHostCommand,
     };
     return list;
 }

@@ -14,6 +14,7 @@
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_designer.h"
 
 namespace nakkas {
@@ -33,9 +34,10 @@ struct FakeHost : DialogHost {
         calls.push_back("list");
         return false;  // cancelled
     }
-    void runTabHostWizard(const TabHostHandover& h) override {
+    void runTabHostWizard(TabHostWizard& wizard) override {
         calls.push_back("tabhost");
-        handover = h;
+        const TabHostStart& s = wizard.start();
+        handover = {s.activityName, s.variableName, s.idName};
     }
     // Plays the user's part in the menu design dialog; without a script the user cancels.
     std::function<bool(MenuDesigner&)> menuScript;
