@@ -6,6 +6,8 @@ extern const CommandSpec kDefaultsCommand;
 extern const CommandSpec kBannerCommand;
 extern const CommandSpec kObjectCommand;
 extern const CommandSpec kSnippetCommand;
+extern const CommandSpec kDialogCommand;
+extern const CommandSpec kPrefsCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
@@ -13,6 +15,8 @@ std::span<const CommandSpec* const> commands() {
         &kBannerCommand,
         &kObjectCommand,
         &kSnippetCommand,
+        &kDialogCommand,
+        &kPrefsCommand,
     };
     return list;
 }

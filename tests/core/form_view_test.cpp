@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 #include "definer/widget_catalogue.h"
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
+#include "tools/dialog_designer/dialog_designer.h"
 #include "tools/list_wizard/list_creator.h"
 
 namespace nakkas {
@@ -33,6 +35,14 @@ struct FakeHost : DialogHost {
     void runTabHostWizard(const TabHostHandover& h) override {
         calls.push_back("tabhost");
         handover = h;
+    }
+    bool runDialogDesigner(DialogDesigner& d) override {
+        calls.push_back("dialog " + std::string(dialogTypeName(d.type())));
+        return false;  // cancelled
+    }
+    bool runSettingSaver(SettingSaver&) override {
+        calls.push_back("prefs");
+        return false;  // cancelled
     }
     ProgramSettings::Outcome runProgramSettings(ProgramSettings&) override {
         calls.push_back("settings");
@@ -111,6 +121,20 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
         case CommandKind::Reset:
             EXPECT_EQ(s.restarts, 1);
             EXPECT_EQ(shell.host.calls, std::vector<std::string>{"close"});
+            break;
+        case CommandKind::DialogDesigner: {
+            // Each of the five buttons opens the form in its own mode.
+            static const std::map<std::string_view, std::string> modes{
+                {"DLGStandart", "Standart"},     {"DLGYukleniyor", "Yükleniyor"},
+                {"DLGBekleyin", "Bekleyin"},     {"DLGEvetHayir", "Evet-Hayır"},
+                {"DLGToast", "Toast Mesaj"}};
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"dialog " + modes.at(e->id)});
+            EXPECT_EQ(view.panel().text(), bannerText());
+            break;
+        }
+        case CommandKind::SettingSaver:
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"prefs"});
+            EXPECT_EQ(view.panel().text(), bannerText());
             break;
         case CommandKind::Exit:  // answered No
             EXPECT_EQ(s.lastMessage().caption, "Kapansın mı?");

@@ -13,6 +13,8 @@ namespace nakkas {
 
 class Services;
 class ListCreator;
+class DialogDesigner;
+class SettingSaver;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -29,6 +31,10 @@ public:
     // True when the list item creator was confirmed.
     virtual bool runListCreator(ListCreator& creator) = 0;
     virtual void runTabHostWizard(const TabHostHandover& handover) = 0;
+    // True when the dialog designer closed with "Oluştur".
+    virtual bool runDialogDesigner(DialogDesigner& designer) = 0;
+    // True when the setting saver closed with "Tamam".
+    virtual bool runSettingSaver(SettingSaver& saver) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;
@@ -78,6 +84,9 @@ public:
     void restart();
 
 private:
+    // Where a help page lives, for the help commands and the tools' help links.
+    std::string helpPagePath(std::size_t page) const;
+
     Services& m_services;
     DialogHost& m_host;
     Defaults& m_defaults;

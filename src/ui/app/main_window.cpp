@@ -12,7 +12,9 @@
 #include "platform/services.h"
 #include "icons.h"
 #include "qt_text.h"
+#include "tools/dialog_designer/dialog_designer_dialog.h"
 #include "tools/list_wizard/list_creator_dialog.h"
+#include "tools/setting_saver/setting_saver_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
 namespace nakkas {
@@ -67,6 +69,16 @@ bool MainWindow::runListCreator(ListCreator& creator) {
 void MainWindow::runTabHostWizard(const TabHostHandover& handover) {
     TabHostWizardDialog dialog(handover, this);
     dialog.exec();
+}
+
+bool MainWindow::runDialogDesigner(DialogDesigner& designer) {
+    DialogDesignerDialog dialog(designer, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::runSettingSaver(SettingSaver& saver) {
+    SettingSaverDialog dialog(saver, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 ProgramSettings::Outcome MainWindow::runProgramSettings(ProgramSettings& settings) {

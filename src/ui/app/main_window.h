@@ -31,6 +31,8 @@ public:
 
     bool runListCreator(ListCreator& creator) override;
     void runTabHostWizard(const TabHostHandover& handover) override;
+    bool runDialogDesigner(DialogDesigner& designer) override;
+    bool runSettingSaver(SettingSaver& saver) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;
     void closeMainWindow() override;
