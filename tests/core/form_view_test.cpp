@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -10,9 +11,11 @@
 
 #include "app/ribbon.h"
 #include "definer/widget_catalogue.h"
+#include "expected_files.h"
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
+#include "tools/setting_saver/setting_saver.h"
 #include "tools/list_wizard/list_creator.h"
 
 namespace nakkas {
@@ -36,13 +39,16 @@ struct FakeHost : DialogHost {
         calls.push_back("tabhost");
         handover = h;
     }
+    // What the user does in a tool dialog; without a script the dialog is cancelled.
+    std::function<bool(DialogDesigner&)> dialogDesigner;
+    std::function<bool(SettingSaver&)> settingSaver;
     bool runDialogDesigner(DialogDesigner& d) override {
         calls.push_back("dialog " + std::string(dialogTypeName(d.type())));
-        return false;  // cancelled
+        return dialogDesigner ? dialogDesigner(d) : false;
     }
-    bool runSettingSaver(SettingSaver&) override {
+    bool runSettingSaver(SettingSaver& s) override {
         calls.push_back("prefs");
-        return false;  // cancelled
+        return settingSaver ? settingSaver(s) : false;
     }
     ProgramSettings::Outcome runProgramSettings(ProgramSettings&) override {
         calls.push_back("settings");
@@ -199,6 +205,49 @@ TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
     view.chooseEntry(entryOf("TabHost"));
     EXPECT_EQ(shell.host.handover.variableName, "tab_degisken2");
     EXPECT_EQ(shell.host.handover.idName, "tabHost2");
+}
+
+TEST(FormView, DialogDesignerStartsFromTheFormAndKeepsTheToastFlagForLaterOpenings) {
+    Shell shell;
+    shell.defaults.ActivityAdi = "Yoksayilir";  // the definer form's field counts
+    shell.defaults.SimgeAdi = "simge";
+    FormView& view = *shell.view;
+    view.definer().activityName = "AnaEkran";
+    const Command toast{CommandKind::DialogDesigner, 4};
+
+    shell.host.dialogDesigner = [](DialogDesigner& d) {
+        EXPECT_EQ(d.fields.activityName, "AnaEkran");
+        EXPECT_EQ(d.fields.icon, "R.drawable.simge");
+        d.selectToastFlag(0);  // LENGTH_LONG, then "İptal Et"
+        return false;
+    };
+    view.run(toast);
+    EXPECT_EQ(view.panel().text(), bannerText());
+
+    shell.host.dialogDesigner = [](DialogDesigner& d) {
+        EXPECT_FALSE(d.toastSelection());  // the list shows nothing, the flag holds
+        return d.create().ok();
+    };
+    view.run(toast);
+    EXPECT_TRUE(shell.services.messages.empty());
+    EXPECT_TRUE(test::sameText(view.panel().text(),
+                               test::readDataCrLf("dialog_designer/toast_long.txt")));
+}
+
+TEST(FormView, SettingSaverWritesOnTamamAndItsLinkOpensTheLesson) {
+    Shell shell;
+    shell.view->setHelpFolder("/usr/share/nakkas/yardim");
+    shell.host.settingSaver = [](SettingSaver& s) {
+        s.openHelp();
+        s.selectDataType(0);
+        s.selectAccessMode(0);
+        return s.confirm().ok();
+    };
+    shell.view->run({CommandKind::SettingSaver, 0});
+    EXPECT_EQ(shell.services.opened,
+              std::vector<std::string>{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
+    EXPECT_TRUE(test::sameText(shell.view->panel().text(),
+                               test::readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
 }
 
 }  // namespace
