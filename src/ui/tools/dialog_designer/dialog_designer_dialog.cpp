@@ -123,6 +123,7 @@ DialogDesignerDialog::DialogDesignerDialog(DialogDesigner& model, QWidget* paren
     layout->addWidget(typeBox);
     layout->addWidget(paramBox);
     layout->addLayout(buttons);
+    setMinimumWidth(440);
 
     QWidget* order[] = {m_variable, m_activity,  m_title, m_message, m_button1, m_button2,
                         m_icon,     m_toastFlag, create,  cancel,    preview,   clear};

@@ -83,7 +83,7 @@ SettingSaverDialog::SettingSaverDialog(SettingSaver& model, QWidget* parent)
     };
     row(QStringLiteral("&Değişken Adı:"), variable);
     row(QStringLiteral("Kayıt &Anahtarı:"), key);
-    row(QStringLiteral("Kayıt Dosya A&dı:"), file);
+    row(QStringLiteral("Kayıt D&osya Adı:"), file);
     row(QStringLiteral("&Veri Türü:"), types);
     form->addRow(QString(), m_javaType);
     row(QStringLiteral("Kayıt &Şekli:"), modes);
