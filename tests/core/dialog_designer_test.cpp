@@ -68,19 +68,6 @@ TEST(DialogDesigner, BuildsTheTextOfEachTypeFromTheFieldsAsTyped) {
     }
 }
 
-TEST(DialogDesigner, StartsFromTheGivenActivityAndIconName) {
-    Designer d(DialogType::EvetHayir, "AnaEkran", "simge_2");
-    EXPECT_EQ(d.model.fields.variableName, "MsgDlgDegiskenim");
-    EXPECT_EQ(d.model.fields.activityName, "AnaEkran");
-    EXPECT_EQ(d.model.fields.title, "Başlığı Girin");
-    EXPECT_EQ(d.model.fields.message, "Mesajı buraya yazın");
-    EXPECT_EQ(d.model.fields.button1, "Evet");
-    EXPECT_EQ(d.model.fields.button2, "Hayır");
-    EXPECT_EQ(d.model.fields.icon, "R.drawable.simge_2");
-    EXPECT_EQ(d.model.toastFlag(), "YOK");
-    EXPECT_FALSE(d.model.toastSelection());
-}
-
 TEST(DialogDesigner, EachTypeEnablesItsOwnFieldsAndShowsItselfInTheTypeList) {
     using C = DesignerControl;
     const std::vector<C> all{C::VariableName, C::ActivityName, C::Title,     C::Message, C::Button1,

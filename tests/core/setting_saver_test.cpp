@@ -98,20 +98,6 @@ TEST(SettingSaver, TheOtherTypesAndModesPickTheirJavaNames) {
     }
 }
 
-TEST(SettingSaver, MirrorFieldsFollowThePicksAndStartEmpty) {
-    Saver s;
-    EXPECT_EQ(s.model.javaTypeField(), "");
-    EXPECT_EQ(s.model.storageModeField(), "");
-    s.model.selectDataType(Metin);
-    s.model.selectAccessMode(WorldReadable);
-    EXPECT_EQ(s.model.javaTypeField(), "String");
-    EXPECT_EQ(s.model.storageModeField(), "MODE_WORLD_READABLE");
-    s.model.selectDataType(Tamsayi);  // changed, not undone
-    s.model.selectDataType(99);
-    EXPECT_EQ(s.model.javaTypeField(), "int");
-    EXPECT_EQ(s.model.dataType(), std::optional<std::size_t>(Tamsayi));
-}
-
 TEST(SettingSaver, AMissingChoiceIsRefusedAndKeepsEverything) {
     struct Case {
         const char* name;

@@ -48,7 +48,6 @@ TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTypedAndPreviewsIt) {
             EXPECT_EQ(type.currentText(), QStringLiteral("Evet-Hayır"));
             EXPECT_FALSE(type.isEnabled());
             EXPECT_FALSE(child<QListWidget>(d, "toastFlag").isEnabled());
-            EXPECT_EQ(field(d, "icon"), QStringLiteral("R.drawable.ic_launcher"));
 
             retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
             auto& message = child<QPlainTextEdit>(d, "message");
