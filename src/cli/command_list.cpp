@@ -8,6 +8,7 @@ extern const CommandSpec kObjectCommand;
 extern const CommandSpec kSnippetCommand;
 extern const CommandSpec kDialogCommand;
 extern const CommandSpec kPrefsCommand;
+extern const CommandSpec kMenuCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
@@ -17,6 +18,7 @@ std::span<const CommandSpec* const> commands() {
         &kSnippetCommand,
         &kDialogCommand,
         &kPrefsCommand,
+        &kMenuCommand,
     };
     return list;
 }

@@ -7,6 +7,8 @@
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/menu_designer/menu_code.h"
+#include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
 
 namespace nakkas {
@@ -44,8 +46,17 @@ void FormView::finishTool(bool confirmed, const std::string& resultText) {
     if (confirmed) m_panel.replace(resultText);
 }
 
+void FormView::menuDesigner() {
+    // Titles from an earlier run never carry over; icon paths belong to the Tab Host wizard.
+    resetMenuItems(m_tools.menu, m_defaults.SimgeAdi);
+    MenuDesigner designer(m_services, m_tools.menu, MenuDesignMode::Normal);
+    const bool confirmed = m_host.runMenuDesigner(designer) && designer.confirmed();
+    // However the dialog went away without OK, the count must read 0 afterwards.
+    if (!confirmed) designer.cancel();
+    finishTool(confirmed, confirmed ? menuCode(m_tools.menu) : std::string());
+}
+
 // Tools whose dialogs are still to come do nothing yet.
-void FormView::menuDesigner() {}
 void FormView::sqliteTool() {}
 
 namespace {

@@ -15,6 +15,7 @@ class Services;
 class ListCreator;
 class DialogDesigner;
 class SettingSaver;
+class MenuDesigner;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -35,6 +36,8 @@ public:
     virtual bool runDialogDesigner(DialogDesigner& designer) = 0;
     // True when the setting saver closed with "Tamam".
     virtual bool runSettingSaver(SettingSaver& saver) = 0;
+    // "Menü Tasarım" on the given model; true when it closed with its OK button.
+    virtual bool runMenuDesigner(MenuDesigner& designer) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;

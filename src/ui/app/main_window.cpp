@@ -14,6 +14,7 @@
 #include "qt_text.h"
 #include "tools/dialog_designer/dialog_designer_dialog.h"
 #include "tools/list_wizard/list_creator_dialog.h"
+#include "tools/menu_designer/menu_designer_dialog.h"
 #include "tools/setting_saver/setting_saver_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
@@ -78,6 +79,11 @@ bool MainWindow::runDialogDesigner(DialogDesigner& designer) {
 
 bool MainWindow::runSettingSaver(SettingSaver& saver) {
     SettingSaverDialog dialog(saver, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::runMenuDesigner(MenuDesigner& designer) {
+    MenuDesignerDialog dialog(designer, m_services, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

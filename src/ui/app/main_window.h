@@ -33,6 +33,7 @@ public:
     void runTabHostWizard(const TabHostHandover& handover) override;
     bool runDialogDesigner(DialogDesigner& designer) override;
     bool runSettingSaver(SettingSaver& saver) override;
+    bool runMenuDesigner(MenuDesigner& designer) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;
     void closeMainWindow() override;
