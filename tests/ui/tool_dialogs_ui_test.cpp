@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 
 #include "expected_files.h"
 #include "ui_support.h"
@@ -34,7 +36,7 @@ void pickRow(QListWidget& list, int row) {
 }
 
 // The designer's texts and rules are the core's DialogDesigner test; here the wiring of the form.
-TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTypedAndPreviewsIt) {
+TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTyped) {
     FakeWindow w;
     w.window.show();
     retype(child<QLineEdit>(w.window, "activityName"), QStringLiteral("AnaEkran"));
@@ -57,8 +59,6 @@ TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTypedAndPreviewsIt) {
             QTest::keyClick(&message, Qt::Key_Return);  // a new line, not "Oluştur"
             typeText(message, QStringLiteral("Kaydedilmedi"));
             child<QLineEdit>(d, "button2").setText(QStringLiteral("Vazgeç"));  // set, not typed
-            click<QToolButton>(d, "previewButton");
-            EXPECT_TRUE(d.isVisible());
             click(d, "createButton");
         });
         clickRibbon(w.window, "DLGEvetHayir");
@@ -67,11 +67,45 @@ TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTypedAndPreviewsIt) {
     }
     EXPECT_EQ(focused, QStringLiteral("variableName"));
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
-    ASSERT_EQ(w.services.messages.size(), 1u);  // the preview
-    EXPECT_EQ(w.services.lastMessage().caption, "Çıkış");
-    EXPECT_EQ(w.services.lastMessage().text, "Emin misiniz?\r\nKaydedilmedi");
-    EXPECT_EQ(w.services.lastMessage().buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(w.services.messages.empty());
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("dialog_designer/evet_hayir_yazilan.txt")));
+}
+
+// The preview is a real message box over the form, with the typed title as its caption.
+TEST(DialogDesignerUi, PreviewShowsARealYesNoBoxWithTheTypedTitleAndText) {
+    QTemporaryDir dir;
+    QtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
+    Defaults defaults = Defaults::factory();
+    MainWindow window(services, defaults);
+    window.show();
+    QString caption, text;
+    int buttons = 0;
+    bool formOpenAfter = false;
+    {
+        ModalHandler designer([&](QDialog& d) {
+            retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
+            ModalHandler box([&](QDialog& b) {
+                auto& mb = static_cast<QMessageBox&>(b);
+                caption = mb.windowTitle();
+                text = mb.text();
+                buttons = int(mb.standardButtons());
+                if (QAbstractButton* yes = mb.button(QMessageBox::Yes))
+                    yes->click();
+                else
+                    mb.reject();
+            });
+            click<QToolButton>(d, "previewButton");
+            EXPECT_TRUE(box.handled());
+            formOpenAfter = d.isVisible();
+            click(d, "cancelButton");
+        });
+        clickRibbon(window, "DLGEvetHayir");
+        ASSERT_TRUE(designer.handled());
+    }
+    EXPECT_EQ(caption, QStringLiteral("Çıkış"));
+    EXPECT_EQ(text, QStringLiteral("Mesajı buraya yazın"));
+    EXPECT_EQ(buttons, int(QMessageBox::Yes | QMessageBox::No));
+    EXPECT_TRUE(formOpenAfter);
 }
 
 TEST(DialogDesignerUi, ToastAsksForTheFlagAndCancelLeavesThePanelAlone) {
