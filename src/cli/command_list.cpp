@@ -9,6 +9,7 @@ extern const CommandSpec kSnippetCommand;
 extern const CommandSpec kDialogCommand;
 extern const CommandSpec kPrefsCommand;
 extern const CommandSpec kMenuCommand;
+extern const CommandSpec kTabHostCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
@@ -19,6 +20,7 @@ std::span<const CommandSpec* const> commands() {
         &kDialogCommand,
         &kPrefsCommand,
         &kMenuCommand,
+        &kTabHostCommand,
     };
     return list;
 }

@@ -16,6 +16,7 @@
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
 
@@ -36,9 +37,10 @@ struct FakeHost : DialogHost {
         calls.push_back("list");
         return false;  // cancelled
     }
-    void runTabHostWizard(const TabHostHandover& h) override {
+    void runTabHostWizard(TabHostWizard& wizard) override {
         calls.push_back("tabhost");
-        handover = h;
+        const TabHostStart& s = wizard.start();
+        handover = {s.activityName, s.variableName, s.idName};
     }
     // What the user does in a tool dialog; without a script the dialog is cancelled.
     std::function<bool(DialogDesigner&)> dialogDesigner;

@@ -7,6 +7,7 @@
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
@@ -95,7 +96,10 @@ void FormView::generate() {
     }
     if (type == "tabHost") {
         m_handover = {m_definer.activityName, m_definer.variableName, m_definer.idName};
-        m_host.runTabHostWizard(m_handover);
+        TabHostWizard wizard(m_services, m_tools.tabHost, m_tools.menu,
+                             {m_handover.activityName, m_handover.variableName, m_handover.idName,
+                              m_defaults.SimgeAdi, m_defaults.PaketAdi});
+        m_host.runTabHostWizard(wizard);
         if (m_definer.advance) m_definer.advanceCounter(*entry);
         return;
     }

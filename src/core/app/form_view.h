@@ -15,6 +15,7 @@ class Services;
 class ListCreator;
 class DialogDesigner;
 class SettingSaver;
+class TabHostWizard;
 class MenuDesigner;
 
 // The values the Tab Host wizard starts from.
@@ -31,7 +32,8 @@ public:
     virtual ~DialogHost() = default;
     // True when the list item creator was confirmed.
     virtual bool runListCreator(ListCreator& creator) = 0;
-    virtual void runTabHostWizard(const TabHostHandover& handover) = 0;
+    // The wizard writes its project itself; nothing comes back to the code panel.
+    virtual void runTabHostWizard(TabHostWizard& wizard) = 0;
     // True when the dialog designer closed with "Oluştur".
     virtual bool runDialogDesigner(DialogDesigner& designer) = 0;
     // True when the setting saver closed with "Tamam".

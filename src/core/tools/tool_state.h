@@ -3,6 +3,7 @@
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/menu_designer/menu_records.h"
 #include "tools/setting_saver/setting_saver.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
 
@@ -12,6 +13,7 @@ struct ToolState {
     MenuRecords menu;  // shared by the menu designer and the Tab Host wizard
     DialogDesignerState dialogDesigner;  // the toast flag outlives every opening
     SettingSaverState settingSaver;
+    TabHostProject tabHost;
 };
 
 }  // namespace nakkas

@@ -67,8 +67,8 @@ bool MainWindow::runListCreator(ListCreator& creator) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void MainWindow::runTabHostWizard(const TabHostHandover& handover) {
-    TabHostWizardDialog dialog(handover, this);
+void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
+    TabHostWizardDialog dialog(wizard, m_services, this);
     dialog.exec();
 }
 

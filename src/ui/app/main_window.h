@@ -30,7 +30,7 @@ public:
     int look() const { return m_look; }
 
     bool runListCreator(ListCreator& creator) override;
-    void runTabHostWizard(const TabHostHandover& handover) override;
+    void runTabHostWizard(TabHostWizard& wizard) override;
     bool runDialogDesigner(DialogDesigner& designer) override;
     bool runSettingSaver(SettingSaver& saver) override;
     bool runMenuDesigner(MenuDesigner& designer) override;
