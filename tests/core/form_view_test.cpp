@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -12,6 +13,7 @@
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
 
 namespace nakkas {
 namespace {
@@ -29,6 +31,11 @@ struct FakeHost : DialogHost {
     bool runListCreator(ListCreator&) override {
         calls.push_back("list");
         return false;  // cancelled
+    }
+    std::function<void(SqliteTool&)> sqliteScript;  // leaves the dialog as a close box would
+    void runSqliteTool(SqliteTool& tool) override {
+        calls.push_back("sqlite");
+        if (sqliteScript) sqliteScript(tool);
     }
     void runTabHostWizard(const TabHostHandover& h) override {
         calls.push_back("tabhost");
@@ -112,6 +119,10 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
             EXPECT_EQ(s.restarts, 1);
             EXPECT_EQ(shell.host.calls, std::vector<std::string>{"close"});
             break;
+        case CommandKind::SqliteTool:  // closed at once
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"sqlite"});
+            EXPECT_EQ(view.panel().text(), bannerText());
+            break;
         case CommandKind::Exit:  // answered No
             EXPECT_EQ(s.lastMessage().caption, "Kapansın mı?");
             EXPECT_TRUE(shell.host.calls.empty());
@@ -175,6 +186,36 @@ TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
     view.chooseEntry(entryOf("TabHost"));
     EXPECT_EQ(shell.host.handover.variableName, "tab_degisken2");
     EXPECT_EQ(shell.host.handover.idName, "tabHost2");
+}
+
+TEST(FormView, SqliteToolHandsOverOnlyACompiledText) {
+    Shell shell;
+    FormView& view = *shell.view;
+    view.panel().replace("eski metin");
+    std::string tableSeen;
+    shell.host.sqliteScript = [&](SqliteTool& tool) {
+        tableSeen = tool.tableName;
+        tool.chooseVersion(2);  // outlives the dialog, in memory only
+        tool.cancel();
+    };
+    view.sqliteTool();
+    EXPECT_EQ(tableSeen, shell.defaults.TabloAdi);
+    EXPECT_EQ(view.panel().text(), "eski metin");
+    EXPECT_EQ(shell.defaults.VTVersiyon, "3");
+    EXPECT_TRUE(shell.services.writeLog.empty());
+
+    std::optional<std::size_t> versionAtOpening;
+    std::string compiled;
+    shell.host.sqliteScript = [&](SqliteTool& tool) {
+        versionAtOpening = tool.version();
+        tool.commands.countRecords = true;
+        tool.compile();
+        compiled = tool.resultText();
+    };
+    view.sqliteTool();
+    EXPECT_EQ(versionAtOpening, 2u);
+    EXPECT_TRUE(compiled.starts_with("// *** Öncelikle"));
+    EXPECT_EQ(view.panel().text(), compiled);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
 
 namespace nakkas {
 
@@ -45,8 +46,13 @@ void FormView::finishTool(bool confirmed, const std::string& resultText) {
 // Tools whose dialogs are still to come do nothing yet.
 void FormView::menuDesigner() {}
 void FormView::settingSaver() {}
-void FormView::sqliteTool() {}
 void FormView::dialogDesigner(int) {}
+
+void FormView::sqliteTool() {
+    SqliteTool tool(m_services, m_defaults);
+    m_host.runSqliteTool(tool);
+    finishTool(tool.resultText() != kSqliteCancelMarker, tool.resultText());
+}
 
 void FormView::chooseEntry(int entry) {
     const auto catalogue = widgetCatalogue();

@@ -13,6 +13,7 @@ namespace nakkas {
 
 class Services;
 class ListCreator;
+class SqliteTool;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -29,6 +30,8 @@ public:
     // True when the list item creator was confirmed.
     virtual bool runListCreator(ListCreator& creator) = 0;
     virtual void runTabHostWizard(const TabHostHandover& handover) = 0;
+    // The SQLite tool's dialog; what it ended with is the tool's result text.
+    virtual void runSqliteTool(SqliteTool& tool) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;
