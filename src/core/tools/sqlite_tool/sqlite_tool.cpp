@@ -135,11 +135,16 @@ std::string SqliteTool::refusalWarning(const std::string& sqliteMessage) {
            "(order, group, select...) olmamalı.";
 }
 
-Outcome SqliteTool::prepareSave() {
+Outcome SqliteTool::buildHelper() {
     if (m_columns.empty()) return refuse(kNoColumns, "Hata", MessageIcon::Warning);
     const HelperInput input = helperInput();
     m_defaults.VTVersiyon = input.version;
     m_classText = databaseHelperText(input);
+    return Outcome::done();
+}
+
+Outcome SqliteTool::prepareSave() {
+    if (const Outcome built = buildHelper(); !built.ok()) return built;
     if (const auto refusal = tableRefusal()) {
         const MessageAnswer answer = m_services.messageBox(
             refusalWarning(*refusal) + "\n\nYine de kaydetmek istiyor musunuz?", "Uyarı",

@@ -80,6 +80,10 @@ public:
     // path: prepareSave builds the class and has SQLite check the table (asking whether to go
     // on when SQLite refuses it); askSavePath shows the save-file dialog; saveTo writes.
     Outcome prepareSave();
+    // The part of prepareSave before SQLite is asked: refuses an empty table, writes the
+    // version into VTVersiyon and builds the class text (builtText).
+    Outcome buildHelper();
+    const std::string& builtText() const { return m_classText; }
     std::optional<std::string> askSavePath();
     Outcome saveTo(const std::string& path);
     // The three steps in a row, as the button runs them.
