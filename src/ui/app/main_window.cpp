@@ -13,6 +13,7 @@
 #include "icons.h"
 #include "qt_text.h"
 #include "tools/list_wizard/list_creator_dialog.h"
+#include "tools/sqlite_tool/sqlite_tool_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
 namespace nakkas {
@@ -66,6 +67,11 @@ bool MainWindow::runListCreator(ListCreator& creator) {
 
 void MainWindow::runTabHostWizard(const TabHostHandover& handover) {
     TabHostWizardDialog dialog(handover, this);
+    dialog.exec();
+}
+
+void MainWindow::runSqliteTool(SqliteTool& tool) {
+    SqliteToolDialog dialog(tool, this);
     dialog.exec();
 }
 

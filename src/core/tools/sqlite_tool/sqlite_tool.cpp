@@ -178,6 +178,12 @@ Outcome SqliteTool::pressCommand(RecordCommands::Group group) {
     return commands.press(group, tableName, m_primaryKeyName);
 }
 
+void SqliteTool::openHelpVideo() {
+    m_services.openDesktop(
+        "https://www.youtube.com/results?search_query=android+sqlite+"
+        "SQLiteOpenHelper+ders");
+}
+
 void SqliteTool::compile() {
     m_resultText = commands.compile(tableName);
 }

@@ -102,6 +102,9 @@ public:
     Outcome pressCommand(RecordCommands::Group group);
     // "Seçili Komutları Derle": sets the result text; the dialog then ends.
     void compile();
+    // "Konu Hakkında Video Yardım".
+    void openHelpVideo();
+
     // "İptal" or the close box.
     void cancel() { m_resultText = std::string(kSqliteCancelMarker); }
     // The compiled text, or the cancel marker.
