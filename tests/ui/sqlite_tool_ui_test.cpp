@@ -42,6 +42,7 @@ TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
     bool focusOnFirstField = false;
     QString caption, count;
     bool saveEnabledAtStart = true;
+    int selectedBeforeChoice = -1;
     ModalHandler tool([&](QDialog& d) {
         unnamed = unnamedControls(d);
         focusOnFirstField = d.focusWidget() == &child<QLineEdit>(d, "tableName");
@@ -51,6 +52,9 @@ TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
 
         QTest::keyClicks(&child<QLineEdit>(d, "columnName"), QStringLiteral("numara"));
         click<QCheckBox>(d, "newPrimaryKey");
+        click(d, "addButton");  // no type chosen yet: refused, but INTEGER is now shown
+        selectedBeforeChoice = child<QListWidget>(d, "newColumnType").currentRow();
+        click(d, "addButton");  // the program's selection is not the user's choice
         clickRow(d, "newColumnType", 0);
         click(d, "addButton");
         type(child<QLineEdit>(d, "columnName"), QStringLiteral("adı"));
@@ -77,6 +81,9 @@ TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
     EXPECT_FALSE(saveEnabledAtStart);
     EXPECT_EQ(caption, QStringLiteral("\"Öğrenciler\" tablosu hücreleri:"));
     EXPECT_EQ(count, QStringLiteral("Toplam 3 hücre var"));
+    EXPECT_EQ(selectedBeforeChoice, 0);
+    ASSERT_EQ(w.services.messages.size(), 3u);
+    EXPECT_EQ(w.services.messages[1].text, "Hücre adı boş veya hücre tipi seçilmemiş !");
     EXPECT_EQ(w.services.lastMessage().text, "Dosya Kaydedildi...");
     ASSERT_EQ(w.services.fs.files.count("/ev/DatabaseHelper.java"), 1u);
     EXPECT_TRUE(sameText(w.services.fs.files.at("/ev/DatabaseHelper.java"),

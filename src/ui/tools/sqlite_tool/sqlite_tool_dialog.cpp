@@ -202,9 +202,13 @@ QWidget* SqliteToolDialog::buildTablePane() {
     });
     connect(m_columnName, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_model.columnName = us(text); });
+    // A click on the entry the program selected is a choice too, though the row stays the same.
     connect(m_newType, &QListWidget::currentRowChanged, this, [this](int row) {
         if (m_redrawing || row < 0) return;
         m_model.chooseNewType(std::size_t(row));
+    });
+    connect(m_newType, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        m_model.chooseNewType(std::size_t(m_newType->row(item)));
     });
     connect(m_primaryKey, &QCheckBox::clicked, this, [this](bool checked) {
         m_model.clickPrimaryKey(checked);
