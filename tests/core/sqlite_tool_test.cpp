@@ -261,37 +261,38 @@ TEST(DatabaseHelper, SqliteChecksTheTable) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.table + " / " + c.column);
-        for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-            Tool t;
-            t.tool->tableName = c.table;
-            t.add(c.column, kText);
-            t.services.fs.folders.insert("/ev");
-            t.services.answers = {answer};
-            t.services.savePaths = {"/ev/DatabaseHelper.java"};
-            const Outcome o = t.tool->save();
-            if (c.sqliteSays.empty()) {
-                EXPECT_TRUE(o.ok());
-                ASSERT_EQ(t.services.messages.size(), 1u);
-                EXPECT_EQ(t.services.lastMessage().text, "Dosya Kaydedildi...");
-                break;
-            }
-            ASSERT_GE(t.services.messages.size(), 1u);
-            const auto& warning = t.services.messages[0];
-            EXPECT_EQ(warning.caption, "Uyarı");
-            EXPECT_EQ(warning.icon, MessageIcon::Warning);
-            EXPECT_EQ(warning.buttons, MessageButtons::YesNo);
-            EXPECT_NE(warning.text.find(c.sqliteSays), std::string::npos) << warning.text;
-            EXPECT_NE(warning.text.find("Yine de kaydetmek istiyor musunuz?"), std::string::npos);
-            if (answer == MessageAnswer::No) {
-                EXPECT_EQ(o.kind, Outcome::Kind::Cancelled);
-                EXPECT_TRUE(t.services.dialogs.empty());
-                EXPECT_TRUE(t.services.fs.files.empty());
-            } else {
-                EXPECT_TRUE(o.ok());
-                EXPECT_EQ(t.services.fs.files.count("/ev/DatabaseHelper.java"), 1u);
-            }
+        Tool t;
+        t.tool->tableName = c.table;
+        t.add(c.column, kText);
+        t.services.fs.folders.insert("/ev");
+        t.services.savePaths = {"/ev/DatabaseHelper.java"};
+        const Outcome o = t.tool->save();  // a question is answered No
+        ASSERT_EQ(t.services.messages.size(), 1u);
+        const auto& m = t.services.messages[0];
+        if (c.sqliteSays.empty()) {
+            EXPECT_TRUE(o.ok());
+            EXPECT_EQ(m.text, "Dosya Kaydedildi...");
+            continue;
         }
+        EXPECT_EQ(m.caption, "Uyarı");
+        EXPECT_EQ(m.icon, MessageIcon::Warning);
+        EXPECT_EQ(m.buttons, MessageButtons::YesNo);
+        EXPECT_NE(m.text.find(c.sqliteSays), std::string::npos) << m.text;
+        EXPECT_NE(m.text.find("Yine de kaydetmek istiyor musunuz?"), std::string::npos);
+        EXPECT_EQ(o.kind, Outcome::Kind::Cancelled);
+        EXPECT_TRUE(t.services.dialogs.empty());
+        EXPECT_TRUE(t.services.fs.files.empty());
     }
+
+    // Yes saves anyway, exactly as without the check.
+    Tool yes;
+    yes.add("order", kText);
+    yes.services.fs.folders.insert("/ev");
+    yes.services.answers = {MessageAnswer::Yes};
+    yes.services.savePaths = {"/ev/DatabaseHelper.java"};
+    EXPECT_TRUE(yes.tool->save().ok());
+    EXPECT_EQ(yes.services.fs.files.count("/ev/DatabaseHelper.java"), 1u);
+    EXPECT_EQ(yes.services.lastMessage().text, "Dosya Kaydedildi...");
 }
 
 }  // namespace
