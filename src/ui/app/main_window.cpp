@@ -13,6 +13,7 @@
 #include "icons.h"
 #include "qt_text.h"
 #include "tools/list_wizard/list_creator_dialog.h"
+#include "tools/menu_designer/menu_designer_dialog.h"
 #include "tools/sqlite_tool/sqlite_tool_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
@@ -65,14 +66,19 @@ bool MainWindow::runListCreator(ListCreator& creator) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void MainWindow::runTabHostWizard(const TabHostHandover& handover) {
-    TabHostWizardDialog dialog(handover, this);
+void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
+    TabHostWizardDialog dialog(wizard, m_services, this);
     dialog.exec();
 }
 
 void MainWindow::runSqliteTool(SqliteTool& tool) {
     SqliteToolDialog dialog(tool, this);
     dialog.exec();
+}
+
+bool MainWindow::runMenuDesigner(MenuDesigner& designer) {
+    MenuDesignerDialog dialog(designer, m_services, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 ProgramSettings::Outcome MainWindow::runProgramSettings(ProgramSettings& settings) {
