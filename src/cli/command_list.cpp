@@ -10,6 +10,8 @@ extern const CommandSpec kDialogCommand;
 extern const CommandSpec kPrefsCommand;
 extern const CommandSpec kMenuCommand;
 extern const CommandSpec kTabHostCommand;
+extern const CommandSpec kSqliteHelperCommand;
+extern const CommandSpec kSqliteCommandsCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
@@ -21,6 +23,8 @@ std::span<const CommandSpec* const> commands() {
         &kPrefsCommand,
         &kMenuCommand,
         &kTabHostCommand,
+        &kSqliteHelperCommand,
+        &kSqliteCommandsCommand,
     };
     return list;
 }

@@ -19,6 +19,7 @@
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
 
 namespace nakkas {
 namespace {
@@ -36,6 +37,11 @@ struct FakeHost : DialogHost {
     bool runListCreator(ListCreator&) override {
         calls.push_back("list");
         return false;  // cancelled
+    }
+    std::function<void(SqliteTool&)> sqliteScript;  // leaves the dialog as a close box would
+    void runSqliteTool(SqliteTool& tool) override {
+        calls.push_back("sqlite");
+        if (sqliteScript) sqliteScript(tool);
     }
     void runTabHostWizard(TabHostWizard& wizard) override {
         calls.push_back("tabhost");
@@ -149,6 +155,10 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
         }
         case CommandKind::SettingSaver:
             EXPECT_EQ(shell.host.calls, std::vector<std::string>{"prefs"});
+            EXPECT_EQ(view.panel().text(), bannerText());
+            break;
+        case CommandKind::SqliteTool:  // closed at once
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"sqlite"});
             EXPECT_EQ(view.panel().text(), bannerText());
             break;
         case CommandKind::MenuDesigner:  // cancelled
@@ -269,6 +279,36 @@ TEST(FormView, SettingSaverWritesOnTamamAndItsLinkOpensTheLesson) {
               std::vector<std::string>{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
     EXPECT_TRUE(test::sameText(shell.view->panel().text(),
                                test::readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
+}
+
+TEST(FormView, SqliteToolHandsOverOnlyACompiledText) {
+    Shell shell;
+    FormView& view = *shell.view;
+    view.panel().replace("eski metin");
+    std::string tableSeen;
+    shell.host.sqliteScript = [&](SqliteTool& tool) {
+        tableSeen = tool.tableName;
+        tool.chooseVersion(2);  // outlives the dialog, in memory only
+        tool.cancel();
+    };
+    view.sqliteTool();
+    EXPECT_EQ(tableSeen, shell.defaults.TabloAdi);
+    EXPECT_EQ(view.panel().text(), "eski metin");
+    EXPECT_EQ(shell.defaults.VTVersiyon, "3");
+    EXPECT_TRUE(shell.services.writeLog.empty());
+
+    std::optional<std::size_t> versionAtOpening;
+    std::string compiled;
+    shell.host.sqliteScript = [&](SqliteTool& tool) {
+        versionAtOpening = tool.version();
+        tool.commands.countRecords = true;
+        tool.compile();
+        compiled = tool.resultText();
+    };
+    view.sqliteTool();
+    EXPECT_EQ(versionAtOpening, 2u);
+    EXPECT_TRUE(compiled.starts_with("// *** Öncelikle"));
+    EXPECT_EQ(view.panel().text(), compiled);
 }
 
 // Lists `count` items, renames the chosen ones and presses OK, as a user would.

@@ -11,6 +11,7 @@
 #include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
 
 namespace nakkas {
 
@@ -56,9 +57,6 @@ void FormView::menuDesigner() {
     finishTool(confirmed, confirmed ? menuCode(m_tools.menu) : std::string());
 }
 
-// Tools whose dialogs are still to come do nothing yet.
-void FormView::sqliteTool() {}
-
 namespace {
 constexpr std::size_t kSettingSaverHelpPage = 2;  // "ZEP ile Ayar Kaydetme Dersi"
 }
@@ -76,6 +74,12 @@ void FormView::dialogDesigner(int type) {
                             m_definer.activityName, m_defaults.SimgeAdi);
     const bool confirmed = m_host.runDialogDesigner(designer);
     finishTool(confirmed, designer.resultText());
+}
+
+void FormView::sqliteTool() {
+    SqliteTool tool(m_services, m_defaults);
+    m_host.runSqliteTool(tool);
+    finishTool(tool.resultText() != kSqliteCancelMarker, tool.resultText());
 }
 
 void FormView::chooseEntry(int entry) {

@@ -17,6 +17,7 @@ class DialogDesigner;
 class SettingSaver;
 class TabHostWizard;
 class MenuDesigner;
+class SqliteTool;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -40,6 +41,8 @@ public:
     virtual bool runSettingSaver(SettingSaver& saver) = 0;
     // "Menü Tasarım" on the given model; true when it closed with its OK button.
     virtual bool runMenuDesigner(MenuDesigner& designer) = 0;
+    // The SQLite tool's dialog; what it ended with is the tool's result text.
+    virtual void runSqliteTool(SqliteTool& tool) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;

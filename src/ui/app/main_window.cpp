@@ -16,6 +16,7 @@
 #include "tools/list_wizard/list_creator_dialog.h"
 #include "tools/menu_designer/menu_designer_dialog.h"
 #include "tools/setting_saver/setting_saver_dialog.h"
+#include "tools/sqlite_tool/sqlite_tool_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
 namespace nakkas {
@@ -80,6 +81,11 @@ bool MainWindow::runDialogDesigner(DialogDesigner& designer) {
 bool MainWindow::runSettingSaver(SettingSaver& saver) {
     SettingSaverDialog dialog(saver, this);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::runSqliteTool(SqliteTool& tool) {
+    SqliteToolDialog dialog(tool, this);
+    dialog.exec();
 }
 
 bool MainWindow::runMenuDesigner(MenuDesigner& designer) {

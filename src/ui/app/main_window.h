@@ -34,6 +34,7 @@ public:
     bool runDialogDesigner(DialogDesigner& designer) override;
     bool runSettingSaver(SettingSaver& saver) override;
     bool runMenuDesigner(MenuDesigner& designer) override;
+    void runSqliteTool(SqliteTool& tool) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;
     void closeMainWindow() override;
