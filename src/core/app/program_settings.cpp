@@ -34,6 +34,12 @@ ProgramSettings::ProgramSettings(Defaults& record, Services& services)
         if (kVersions[i] == record.VTVersiyon) versionIndex = int(i);
 }
 
+bool ProgramSettings::selectVersion(int index) {
+    if (index < -1 || index >= int(kVersions.size())) return false;
+    versionIndex = index;
+    return true;
+}
+
 ProgramSettings::Outcome ProgramSettings::save() {
     m_record.ActivityAdi = activityAdi;
     m_record.PaketAdi = paketAdi;
@@ -48,9 +54,11 @@ ProgramSettings::Outcome ProgramSettings::save() {
     m_services.writeString(section, "Veritabani", veritabani);
     m_services.writeString(section, "TabloAdi", tabloAdi);
     // With no entry selected (the stored version was none of the three) the stored text is
-    // kept as it was rather than replaced by an empty one.
+    // kept as it was rather than replaced by an empty one. An index set past the list counts
+    // as no entry: it must never read beyond it.
+    const bool selected = versionIndex >= 0 && versionIndex < int(kVersions.size());
     const std::string version =
-        versionIndex >= 0 ? std::string(kVersions[size_t(versionIndex)]) : m_record.VTVersiyon;
+        selected ? std::string(kVersions[size_t(versionIndex)]) : m_record.VTVersiyon;
     m_services.writeString(section, "VTVersiyon", version);
     m_record.KodPaneli = clearPanelAtStart ? "EVET" : "HAYIR";
     m_services.writeString(section, "KodPaneli", m_record.KodPaneli);
