@@ -28,3 +28,7 @@ python3 bench/measure.py 30 bare=$b/bench/bare_cli_bench "nakkas-cli=$b/bin/nakk
 echo
 echo "== Code panel with 5 MB in the running window (target: under 100 ms each) =="
 $b/bench/nakkas_panel_bench
+
+echo
+echo "== Settings store: an 8 MB file and a FIFO at its path (no command that needs no value reads it) =="
+bench/settings_reliability.sh $b/bin/nakkas-cli
