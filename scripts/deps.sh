@@ -8,6 +8,7 @@ packages=(
   qt6-translations-l10n qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth
+  desktop-file-utils appstream groff-base man-db dpkg-dev
 )
 
 missing=()

@@ -6,6 +6,8 @@ extern const CommandSpec kDefaultsCommand;
 extern const CommandSpec kBannerCommand;
 extern const CommandSpec kObjectCommand;
 extern const CommandSpec kSnippetCommand;
+extern const CommandSpec kMenuCommand;
+extern const CommandSpec kTabHostCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
@@ -13,6 +15,8 @@ std::span<const CommandSpec* const> commands() {
         &kBannerCommand,
         &kObjectCommand,
         &kSnippetCommand,
+        &kMenuCommand,
+        &kTabHostCommand,
     };
     return list;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/menu_designer/menu_records.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
 
@@ -8,6 +9,7 @@ namespace nakkas {
 // Each tool keeps its model here and its dialog is handed that model.
 struct ToolState {
     MenuRecords menu;  // shared by the menu designer and the Tab Host wizard
+    TabHostProject tabHost;
 };
 
 }  // namespace nakkas
