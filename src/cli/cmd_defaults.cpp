@@ -35,6 +35,8 @@ int run(const Args&, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kDefaultsCommand{"defaults", "Kayıtlı yedi varsayılanı yazar",
-                                          "Kullanım: nakkas-cli defaults\n", {}, run};
+                                          "Kullanım: nakkas-cli defaults\n"
+                                          "  Değerlerdeki CR, LF ve ters bölü \\r, \\n ve \\\\ olarak "
+                                          "yazılır.\n", {}, run};
 
 }  // namespace nakkas::cli
