@@ -6,6 +6,8 @@ extern const CommandSpec kDefaultsCommand;
 extern const CommandSpec kBannerCommand;
 extern const CommandSpec kObjectCommand;
 extern const CommandSpec kSnippetCommand;
+extern const CommandSpec kDialogCommand;
+extern const CommandSpec kPrefsCommand;
 extern const CommandSpec kMenuCommand;
 extern const CommandSpec kTabHostCommand;
 
@@ -15,6 +17,8 @@ std::span<const CommandSpec* const> commands() {
         &kBannerCommand,
         &kObjectCommand,
         &kSnippetCommand,
+        &kDialogCommand,
+        &kPrefsCommand,
         &kMenuCommand,
         &kTabHostCommand,
     };

@@ -13,6 +13,8 @@ namespace nakkas {
 
 class Services;
 class ListCreator;
+class DialogDesigner;
+class SettingSaver;
 class TabHostWizard;
 class MenuDesigner;
 
@@ -32,6 +34,10 @@ public:
     virtual bool runListCreator(ListCreator& creator) = 0;
     // The wizard writes its project itself; nothing comes back to the code panel.
     virtual void runTabHostWizard(TabHostWizard& wizard) = 0;
+    // True when the dialog designer closed with "Oluştur".
+    virtual bool runDialogDesigner(DialogDesigner& designer) = 0;
+    // True when the setting saver closed with "Tamam".
+    virtual bool runSettingSaver(SettingSaver& saver) = 0;
     // "Menü Tasarım" on the given model; true when it closed with its OK button.
     virtual bool runMenuDesigner(MenuDesigner& designer) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
@@ -83,6 +89,9 @@ public:
     void restart();
 
 private:
+    // Where a help page lives, for the help commands and the tools' help links.
+    std::string helpPagePath(std::size_t page) const;
+
     Services& m_services;
     DialogHost& m_host;
     Defaults& m_defaults;

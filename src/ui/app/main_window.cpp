@@ -13,8 +13,10 @@
 #include "platform/services.h"
 #include "icons.h"
 #include "qt_text.h"
+#include "tools/dialog_designer/dialog_designer_dialog.h"
 #include "tools/list_wizard/list_creator_dialog.h"
 #include "tools/menu_designer/menu_designer_dialog.h"
+#include "tools/setting_saver/setting_saver_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
 namespace nakkas {
@@ -80,6 +82,16 @@ bool MainWindow::runListCreator(ListCreator& creator) {
 void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
     TabHostWizardDialog dialog(wizard, m_services, this);
     dialog.exec();
+}
+
+bool MainWindow::runDialogDesigner(DialogDesigner& designer) {
+    DialogDesignerDialog dialog(designer, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::runSettingSaver(SettingSaver& saver) {
+    SettingSaverDialog dialog(saver, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool MainWindow::runMenuDesigner(MenuDesigner& designer) {

@@ -31,6 +31,8 @@ public:
 
     bool runListCreator(ListCreator& creator) override;
     void runTabHostWizard(TabHostWizard& wizard) override;
+    bool runDialogDesigner(DialogDesigner& designer) override;
+    bool runSettingSaver(SettingSaver& saver) override;
     bool runMenuDesigner(MenuDesigner& designer) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;
