@@ -36,3 +36,7 @@ import json, sys
 runs = {r["name"]: r["real_time"] for r in json.load(sys.stdin)["benchmarks"]}
 w, c = runs["BM_WriteProject"], runs["BM_CopyTree"]
 print(f"write {w:8.1f} us   cp -r {c:8.1f} us   x{w / c:4.2f}")'
+
+echo
+echo "== Settings store: an 8 MB file and a FIFO at its path (no command that needs no value reads it) =="
+bench/settings_reliability.sh $b/bin/nakkas-cli

@@ -141,7 +141,9 @@ int main(int argc, char** argv) {
          << "\n.PP\n"
          << roff(
                 "Bir seçeneğin değeri sonraki argümandır (--var ad) ya da = işaretinden sonra "
-                "gelir (--var=ad). -- seçeneklerin sonunu gösterir.")
+                "gelir (--var=ad). -- ile başlayan bir değer yalnızca = biçiminde verilir "
+                "(--var=--ad). -- seçeneklerin sonunu gösterir. Fazladan argüman ve geçerli UTF-8 "
+                "olmayan argüman kullanım hatasıdır.")
          << "\n.SH COMMANDS\n";
     for (const Command& row : rows) {
         page << ".TP\n.B " << roff(row.name) << '\n' << roff(row.summary) << '\n';
@@ -166,7 +168,9 @@ int main(int argc, char** argv) {
          << ".TP\n.I " << roff("~/.config/Pelvan/Nakkas 2012.ini") << '\n'
          << roff(
                 "Pencereyle ortak kullanıcı ayarları (Varsayilanlar bölümü). Kayıtlı "
-                "varsayılanları kullanan komutlar başlangıç değerlerini buradan okur.")
+                "varsayılanları kullanan komutlar başlangıç değerlerini buradan okur; başka komutlar "
+                "dosyaya hiç bakmaz. Dosya okunamaz ya da çözümlenemezse (normal bir dosya değilse "
+                "de) fabrika değerleri kullanılır ve standart hataya tek satırlık bir uyarı yazılır.")
          << '\n';
 
     std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 namespace nakkas::cli {
 
@@ -42,12 +43,47 @@ const std::vector<std::string>& Args::all(std::string_view name) const {
 
 void write(std::FILE* f, std::string_view text) { std::fwrite(text.data(), 1, text.size(), f); }
 
+bool isUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        size_t length = 0;
+        unsigned min = 0, code = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if ((b & 0xE0) == 0xC0) {
+            length = 2, min = 0x80, code = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            length = 3, min = 0x800, code = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            length = 4, min = 0x10000, code = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > bytes.size()) return false;
+        for (size_t k = 1; k < length; ++k) {
+            const auto c = static_cast<unsigned char>(bytes[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            code = (code << 6) | (c & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += length;
+    }
+    return true;
+}
+
 bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> specs, Args& out,
                std::string& error) {
+    bool optionsEnded = false;
     for (size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
-        if (a.rfind("--", 0) != 0 || a == "--") {
+        if (optionsEnded || !a.starts_with("--")) {
             out.positional.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
             continue;
         }
         std::string name = a.substr(2);
@@ -73,10 +109,11 @@ bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> sp
         std::string value;
         if (inlineValue) {
             value = *inlineValue;
-        } else if (i + 1 < argv.size()) {
+        } else if (i + 1 < argv.size() && !argv[i + 1].starts_with("--")) {
             value = argv[++i];
         } else {
-            error = "--" + name + " için değer eksik";
+            error = "--" + name + " için değer eksik (\"--\" ile başlayan bir değer --" + name +
+                    "=DEĞER biçiminde verilir)";
             return false;
         }
         auto& list = out.values[name];
@@ -96,22 +133,38 @@ int usageError(Context& ctx, std::string_view command, std::string_view message)
     return kUsage;
 }
 
-int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out,
-           std::FILE* err) {
-    if (argv.empty() || argv[0] == "--help" || argv[0] == "-h") {
-        write(argv.empty() ? err : out, helpText());
-        return argv.empty() ? kUsage : kDone;
+namespace {
+
+// The checks every command shares; run by runCli before its output is checked.
+int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE* out,
+             std::FILE* err) {
+    for (size_t i = 0; i < argv.size(); ++i) {
+        if (!isUtf8(argv[i])) {
+            // The argument is not echoed: its bytes would reach the terminal as they are.
+            write(err, "nakkas-cli: " + std::to_string(i + 1) +
+                           ". argüman geçerli UTF-8 değil\n(kullanım için: nakkas-cli --help)\n");
+            return kUsage;
+        }
     }
-    if (argv[0] == "--version") {
-        write(out, kVersion);
-        write(out, "\n");
+    if (argv.empty()) {
+        write(err, helpText());
+        return kUsage;
+    }
+    const std::string& first = argv[0];
+    if (first == "--help" || first == "-h" || first == "--version") {
+        if (argv.size() > 1) {
+            write(err, "nakkas-cli " + first + ": fazladan argüman: " + argv[1] +
+                           "\n(kullanım için: nakkas-cli --help)\n");
+            return kUsage;
+        }
+        write(out, first == "--version" ? std::string(kVersion) + "\n" : helpText());
         return kDone;
     }
     const auto list = commands();
     const auto found = std::find_if(list.begin(), list.end(),
-                                    [&](const CommandSpec* c) { return c->name == argv[0]; });
+                                    [&](const CommandSpec* c) { return c->name == first; });
     if (found == list.end()) {
-        write(err, "nakkas-cli: bilinmeyen komut: " + argv[0] + "\n");
+        write(err, "nakkas-cli: bilinmeyen komut: " + first + "\n");
         write(err, helpText());
         return kUsage;
     }
@@ -128,12 +181,30 @@ int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* 
         write(err, cmd->usage);
         return kUsage;
     }
+    Context ctx{services, out, err};
+    if (args.positional.size() > cmd->maxPositional)
+        return usageError(ctx, cmd->name,
+                          "fazladan argüman: " + args.positional[cmd->maxPositional]);
     if (args.flag("help")) {
         write(out, cmd->usage);
         return kDone;
     }
-    Context ctx{services, out, err};
     return cmd->run(args, ctx);
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out,
+           std::FILE* err) {
+    const int status = dispatch(argv, services, out, err);
+    // A write into a full disk or a closed pipe fails at the latest when the buffer is flushed;
+    // output that never arrived must not be reported as done.
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        write(err, "nakkas-cli: çıktı yazılamadı (disk dolu ya da çıktıyı okuyan taraf kapanmış "
+                   "olabilir)\n");
+        return status == kDone ? kRefused : status;
+    }
+    return status;
 }
 
 }  // namespace nakkas::cli

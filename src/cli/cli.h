@@ -40,7 +40,9 @@ struct Args {
     const std::vector<std::string>& all(std::string_view name) const;
 };
 
-// Parses the arguments after the command name. On a usage error returns false and sets error.
+// Parses the arguments after the command name. "--" ends the options. A value that itself starts
+// with "--" is taken only as "--opt=VALUE", so a forgotten value cannot swallow the next option.
+// On a usage error returns false and sets error.
 bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> specs, Args& out,
                std::string& error);
 
@@ -50,7 +52,12 @@ struct Context {
     std::FILE* err;
 };
 
+// Writes to the stream; a failed write is noticed once, when the program ends (see runCli).
 void write(std::FILE* f, std::string_view text);
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past
+// U+10FFFF).
+bool isUtf8(std::string_view bytes);
 
 // One row of the command table. Each cmd_*.cpp defines its own row and registers it with one
 // line in command_list.cpp; "--help" is built from the table.
@@ -60,12 +67,17 @@ struct CommandSpec {
     std::string_view usage;    // printed by "COMMAND --help" and after a usage error
     std::span<const OptionSpec> options;
     int (*run)(const Args& args, Context& ctx);
+    // How many arguments other than options the command takes at most. More are refused before
+    // the command runs, with the same usage error for every command.
+    std::size_t maxPositional = 0;
 };
 
 // The registered commands, in the order "--help" lists them.
 std::span<const CommandSpec* const> commands();
 
-// The whole program, for main and for tests.
+// The whole program, for main and for tests. Every argument must be UTF-8. When the output
+// cannot be written (full disk, closed pipe) it says so on err and a command that succeeded
+// exits with kRefused.
 int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out, std::FILE* err);
 
 // Prints "nakkas-cli NAME: message" and the usage hint on standard error; returns kUsage.

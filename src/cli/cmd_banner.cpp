@@ -5,8 +5,7 @@ namespace nakkas::cli {
 
 namespace {
 
-int run(const Args& args, Context& ctx) {
-    if (!args.positional.empty()) return usageError(ctx, "banner", "fazladan argüman");
+int run(const Args&, Context& ctx) {
     write(ctx.out, bannerText());
     return kDone;
 }

@@ -5,14 +5,27 @@ namespace nakkas::cli {
 
 namespace {
 
-int run(const Args& args, Context& ctx) {
-    if (!args.positional.empty()) return usageError(ctx, "defaults", "fazladan argüman");
+// A hand-edited value may hold line breaks; printed raw they would fake a line of their own.
+std::string escaped(std::string_view value) {
+    std::string text;
+    for (char c : value) {
+        switch (c) {
+            case '\r': text += "\\r"; break;
+            case '\n': text += "\\n"; break;
+            case '\\': text += "\\\\"; break;
+            default: text += c;
+        }
+    }
+    return text;
+}
+
+int run(const Args&, Context& ctx) {
     const Defaults d = Defaults::load(ctx.services);
     std::string text;
     for (const auto& f : defaultsFields()) {
         text += f.name;
         text += '=';
-        text += d.*f.member;
+        text += escaped(d.*f.member);
         text += '\n';
     }
     write(ctx.out, text);
@@ -22,6 +35,8 @@ int run(const Args& args, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kDefaultsCommand{"defaults", "Kayıtlı yedi varsayılanı yazar",
-                                          "Kullanım: nakkas-cli defaults\n", {}, run};
+                                          "Kullanım: nakkas-cli defaults\n"
+                                          "  Değerlerdeki CR, LF ve ters bölü \\r, \\n ve \\\\ olarak "
+                                          "yazılır.\n", {}, run};
 
 }  // namespace nakkas::cli

@@ -64,6 +64,6 @@ extern const CommandSpec kDialogCommand{
     "                         [--icon METİN] [--toast LENGTH_LONG|LENGTH_SHORT]\n"
     "  TİP: Standart, Yükleniyor, Bekleyin, Evet-Hayır, \"Toast Mesaj\".\n"
     "  --toast yalnızca Toast Mesaj için verilir ve orada gereklidir.\n",
-    kOptions, run};
+    kOptions, run, 1};
 
 }  // namespace nakkas::cli

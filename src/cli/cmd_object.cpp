@@ -71,6 +71,6 @@ extern const CommandSpec kObjectCommand{
     "Kullanım: nakkas-cli object ETİKET [--var AD] [--id AD] [--access METİN] [--no-declare]\n"
     "                         [--no-listener] [--item METİN]...\n"
     "  --item yalnızca Spinner, GridView ve ListView için verilir (en az bir tane).\n",
-    kOptions, run};
+    kOptions, run, 1};
 
 }  // namespace nakkas::cli

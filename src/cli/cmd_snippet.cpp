@@ -23,12 +23,7 @@ int run(const Args& args, Context& ctx) {
         write(ctx.out, list);
         return kDone;
     }
-    if (args.positional.size() != 1) {
-        write(ctx.err, args.positional.empty() ? "nakkas-cli snippet: kod parçası adı eksik\n"
-                                               : "nakkas-cli snippet: fazladan argüman\n");
-        write(ctx.err, "(kullanım için: nakkas-cli snippet --help)\n");
-        return kUsage;
-    }
+    if (args.positional.empty()) return usageError(ctx, "snippet", "kod parçası adı eksik");
     const Snippet* snippet = findSnippet(args.positional.front());
     if (!snippet) {
         write(ctx.err, "nakkas-cli snippet: bilinmeyen kod parçası: " + args.positional.front() +
@@ -45,6 +40,6 @@ int run(const Args& args, Context& ctx) {
 
 extern const CommandSpec kSnippetCommand{
     "snippet", "Bir kod parçasını yazar (--list ile listesi)",
-    "Kullanım: nakkas-cli snippet ÖĞE|ETİKET\n       nakkas-cli snippet --list\n", kOptions, run};
+    "Kullanım: nakkas-cli snippet ÖĞE|ETİKET\n       nakkas-cli snippet --list\n", kOptions, run, 1};
 
 }  // namespace nakkas::cli

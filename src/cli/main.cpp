@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -6,6 +7,8 @@
 #include "host_services.h"
 
 int main(int argc, char** argv) {
+    // A reader that goes away must give a failed write and exit status 1, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     nakkas::HostServices services;
     return nakkas::cli::runCli(args, services, stdout, stderr);

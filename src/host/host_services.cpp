@@ -11,32 +11,56 @@
 
 #include <cstdio>
 
+#include "qt_utf8.h"
+
 namespace nakkas {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-std::string u(const QString& s) { return s.toStdString(); }
-
 QString key(const std::string& section, const std::string& name) {
-    return section.empty() ? q(name) : q(section) + QLatin1Char('/') + q(name);
+    return section.empty() ? qs(name) : qs(section) + QLatin1Char('/') + qs(name);
+}
+
+// The user's own file and nothing else. Qt's per-user scope would also read the maker-wide file
+// and the system-wide copies under /etc/xdg: a stray value there would be used, and a corrupt
+// one would make every value read as factory and a good save report failure.
+QString userSettingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Pelvan/Nakkas 2012.ini");
 }
 
 }  // namespace
 
-HostServices::HostServices()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QStringLiteral("Pelvan"),
-                                             QStringLiteral("Nakkas 2012"))) {
-    m_readable = m_settings->status() == QSettings::NoError;
-}
+HostServices::HostServices() : m_path(userSettingsFile()) {}
 
-HostServices::HostServices(const std::string& settingsFile)
-    : m_settings(std::make_unique<QSettings>(q(settingsFile), QSettings::IniFormat)) {
-    m_readable = m_settings->status() == QSettings::NoError;
-}
+HostServices::HostServices(const std::string& settingsFile) : m_path(qs(settingsFile)) {}
 
 HostServices::~HostServices() = default;
+
+QSettings* HostServices::store() const {
+    if (m_opened) return m_settings.get();
+    m_opened = true;
+    const QFileInfo info(m_path);
+    if (info.exists() && !info.isFile()) {
+        m_readable = false;
+    } else {
+        m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+        m_readable = m_settings->status() == QSettings::NoError;
+    }
+    if (!m_readable) settingsUnreadable(us(m_path));
+    return m_settings.get();
+}
+
+bool HostServices::settingsReadable() const {
+    store();
+    return m_readable;
+}
+
+void HostServices::settingsUnreadable(const std::string& location) const {
+    const std::string notice =
+        "Uyarı: ayar dosyası okunamadı, fabrika değerleri kullanılıyor: " + location + "\n";
+    std::fwrite(notice.data(), 1, notice.size(), stderr);
+}
 
 MessageAnswer HostServices::messageBox(const std::string& text, const std::string&, MessageIcon,
                                        MessageButtons buttons) {
@@ -47,31 +71,35 @@ MessageAnswer HostServices::messageBox(const std::string& text, const std::strin
 
 std::optional<std::string> HostServices::readString(const std::string& section,
                                                     const std::string& name) {
-    if (!m_readable) return std::nullopt;
-    const QVariant v = m_settings->value(key(section, name));
+    QSettings* settings = store();
+    if (!settings || !m_readable) return std::nullopt;
+    const QVariant v = settings->value(key(section, name));
     if (!v.isValid()) return std::nullopt;
     // An unquoted comma in a hand-edited INI file makes Qt read a list; keep the text whole.
-    if (v.typeId() == QMetaType::QStringList) return u(v.toStringList().join(QStringLiteral(", ")));
-    return u(v.toString());
+    if (v.typeId() == QMetaType::QStringList) return us(v.toStringList().join(QStringLiteral(", ")));
+    return us(v.toString());
 }
 
 void HostServices::writeString(const std::string& section, const std::string& name,
                                const std::string& value) {
-    m_settings->setValue(key(section, name), q(value));
+    if (QSettings* settings = store()) settings->setValue(key(section, name), qs(value));
 }
 
 int HostServices::readInt(const std::string& name, int fallback) {
-    if (!m_readable) return fallback;
+    QSettings* settings = store();
+    if (!settings || !m_readable) return fallback;
     bool ok = false;
-    const int v = m_settings->value(q(name)).toInt(&ok);
+    const int v = settings->value(qs(name)).toInt(&ok);
     return ok ? v : fallback;
 }
 
 void HostServices::writeInt(const std::string& name, int value) {
-    m_settings->setValue(q(name), value);
+    if (QSettings* settings = store()) settings->setValue(qs(name), value);
 }
 
 bool HostServices::commitSettings() {
+    // Nothing can be saved over a path that is not a regular file.
+    if (!store()) return false;
     m_settings->sync();
     const QSettings::Status status = m_settings->status();
     if (status == QSettings::AccessError) return false;
@@ -87,21 +115,21 @@ bool HostServices::commitSettings() {
     return QFileInfo::exists(m_settings->fileName());
 }
 
-std::string HostServices::settingsLocation() const { return u(m_settings->fileName()); }
+std::string HostServices::settingsLocation() const { return us(m_path); }
 
 void HostServices::openDesktop(const std::string& target) {
-    QProcess::startDetached(QStringLiteral("xdg-open"), {q(target)});
+    QProcess::startDetached(QStringLiteral("xdg-open"), {qs(target)});
 }
 
 bool HostServices::pathExists(const std::string& path) {
-    return QFileInfo::exists(q(path)) || QFileInfo(q(path)).isSymLink();
+    return QFileInfo::exists(qs(path)) || QFileInfo(qs(path)).isSymLink();
 }
 
-bool HostServices::createFolder(const std::string& path) { return QDir().mkdir(q(path)); }
+bool HostServices::createFolder(const std::string& path) { return QDir().mkdir(qs(path)); }
 
 bool HostServices::copyFileNoOverwrite(const std::string& source, const std::string& target) {
     // QFile::copy never replaces an existing target.
-    return QFile::copy(q(source), q(target));
+    return QFile::copy(qs(source), qs(target));
 }
 
 bool HostServices::moveFolderToTrash(const std::string& path) {
@@ -109,14 +137,14 @@ bool HostServices::moveFolderToTrash(const std::string& path) {
     // is missing; make sure it exists so the trash lands where the desktop expects it.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!data.isEmpty()) QDir().mkpath(data);
-    const QString p = q(path);
+    const QString p = qs(path);
     if (!QFileInfo(p).isDir()) return false;
     if (!QFile::moveToTrash(p)) return false;
     return !QFileInfo::exists(p);
 }
 
 bool HostServices::writeFile(const std::string& path, const std::string& bytes) {
-    QFile file(q(path));
+    QFile file(qs(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const qint64 written = file.write(bytes.data(), qint64(bytes.size()));
     file.close();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 #include <string>
 
@@ -14,7 +16,8 @@ namespace nakkas {
 // services derive from this and replace the interactive parts.
 class HostServices : public Services {
 public:
-    // The per-user INI file of "Pelvan" / "Nakkas 2012", or the given file.
+    // The per-user INI file of "Pelvan" / "Nakkas 2012", or the given file. Nothing is read until
+    // a value is asked for, so work that needs no stored value never touches the file.
     HostServices();
     explicit HostServices(const std::string& settingsFile);
     ~HostServices() override;
@@ -51,11 +54,24 @@ public:
     bool startNewInstance() override;
 
     // True when the store was read without trouble; a corrupt or unreadable file reads as empty.
-    bool settingsReadable() const { return m_readable; }
+    bool settingsReadable() const;
+    // True once something has read or written the store.
+    bool settingsOpened() const { return m_opened; }
+
+protected:
+    // Told once, when the file exists but cannot be read or parsed: every value then reads as its
+    // factory value. The command line says so on standard error.
+    virtual void settingsUnreadable(const std::string& location) const;
 
 private:
-    std::unique_ptr<QSettings> m_settings;
-    bool m_readable = true;
+    // The open store; null when the path holds something other than a regular file (a FIFO would
+    // block the reader, a device would never end).
+    QSettings* store() const;
+
+    QString m_path;
+    mutable std::unique_ptr<QSettings> m_settings;
+    mutable bool m_opened = false;
+    mutable bool m_readable = true;
 };
 
 }  // namespace nakkas

@@ -27,6 +27,10 @@ public:
                                              const std::string& filter) override;
     std::optional<std::string> folderDialog(const std::string& prompt) override;
 
+protected:
+    // The window starts with the factory values; a save over the path shows the write error.
+    void settingsUnreadable(const std::string&) const override {}
+
 private:
     QWidget* m_parent = nullptr;
 };

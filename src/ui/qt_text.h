@@ -1,17 +1,5 @@
 #pragma once
 
-#include <QString>
-
-#include <string>
-#include <string_view>
-
-namespace nakkas {
-
-// Internal text is UTF-8; Qt's is UTF-16. These are the only crossings.
-inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-inline std::string us(const QString& s) {
-    const QByteArray b = s.toUtf8();
-    return std::string(b.constData(), size_t(b.size()));
-}
-
-}  // namespace nakkas
+// The widgets cross between UTF-8 and QString through the same two converters as the host
+// services: qs() and us().
+#include "qt_utf8.h"

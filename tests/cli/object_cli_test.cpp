@@ -12,7 +12,7 @@ TEST(ObjectCli, PrintsTheGeneratedTextAsIs) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "final TextView textView1 = (TextView) findViewById(R.id.textView1);\r\n");
 
-    r = home.run({"object", "Toggle", "--access", "--Boş--", "--var=t", "--no-listener"});
+    r = home.run({"object", "Toggle", "--access=--Boş--", "--var=t", "--no-listener"});
     EXPECT_EQ(r.out, " ToggleButton t = (ToggleButton) findViewById(R.id.toggleButton1);\r\n");
 
     // Whole, with no line break added.

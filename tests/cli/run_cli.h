@@ -34,21 +34,37 @@ public:
         std::ofstream(settingsFile(), std::ios::binary) << bytes;
     }
 
-    CliResult run(const std::vector<std::string>& args) const {
-        std::string command = "XDG_CONFIG_HOME=" + quoted(m_dir) + " " + quoted(NAKKAS_CLI);
+    const std::filesystem::path& dir() const { return m_dir; }
+
+    // The shell command that runs the program with this settings home. A run that hangs is
+    // stopped after ten seconds (exit status 124), so a fault cannot stall the suite.
+    std::string command(const std::vector<std::string>& args) const {
+        std::string command =
+            "XDG_CONFIG_HOME=" + quoted(m_dir) + " timeout 10 " + quoted(NAKKAS_CLI);
         for (const std::string& a : args) command += " " + quoted(a);
-        const int st = std::system((command + " >" + quoted(m_dir / "out") + " 2>" +
-                                    quoted(m_dir / "err")).c_str());
+        return command;
+    }
+
+    CliResult run(const std::vector<std::string>& args) const {
+        return runTo(quoted(m_dir / "out"), args);
+    }
+
+    // Standard output goes to the given shell word (a file, /dev/full); only a file under the
+    // home is read back.
+    CliResult runTo(const std::string& stdoutTarget, const std::vector<std::string>& args) const {
+        std::filesystem::remove(m_dir / "out");
+        const int st = std::system(
+            (command(args) + " >" + stdoutTarget + " 2>" + quoted(m_dir / "err")).c_str());
         return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, slurp(m_dir / "out"), slurp(m_dir / "err")};
     }
 
-private:
     // One shell word, whatever the text holds.
     static std::string quoted(const std::string& text) {
         std::string out = "'";
         for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
         return out + "'";
     }
+private:
     static std::string slurp(const std::filesystem::path& p) {
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};

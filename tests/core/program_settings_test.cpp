@@ -48,6 +48,20 @@ TEST(ProgramSettings, StartsFromTheRecord) {
     EXPECT_EQ(odd.versionIndex, -1);
     odd.save();  // with no version selected the stored text stays
     EXPECT_EQ(s.writeLog.at(5), "Varsayilanlar/VTVersiyon=7");
+
+    // An index past the list is refused, and one set there directly is never read through.
+    odd.versionIndex = 1;
+    for (const int outside : {3, -2, 1000}) {
+        EXPECT_FALSE(odd.selectVersion(outside)) << outside;
+        EXPECT_EQ(odd.versionIndex, 1) << outside;
+    }
+    EXPECT_TRUE(odd.selectVersion(-1));
+    for (const int outside : {3, 1000}) {
+        s.writeLog.clear();
+        odd.versionIndex = outside;
+        odd.save();
+        EXPECT_EQ(s.writeLog.at(5), "Varsayilanlar/VTVersiyon=7") << outside;
+    }
 }
 
 TEST(ProgramSettings, SaveWritesInOrderThenAsksToRestart) {

@@ -72,6 +72,34 @@ TEST(ListCreatorUi, SpinnerOpensTheCreatorConfirmWritesAndCancelChangesNothing) 
     EXPECT_EQ(w.panel(), written);
 }
 
+// Typing must land in the field at once and after each add; "Kaldır" takes the selected item
+// even when it is not the current one (as an accessibility tool selects it).
+TEST(ListCreatorUi, FocusStaysInTheFieldAndRemoveTakesTheSelection) {
+    FakeWindow w;
+    w.window.show();
+    QStringList left;
+    {
+        ModalHandler creator([&](QDialog& d) {
+            auto& entry = child<QLineEdit>(d, "entry");
+            EXPECT_EQ(d.focusWidget(), &entry);
+            for (const char* text : {"a", "b", "c"}) {
+                QTest::keyClicks(&entry, text);
+                click(d, "addButton");
+                EXPECT_EQ(d.focusWidget(), &entry) << text;
+            }
+            auto& items = child<QListWidget>(d, "items");
+            items.item(1)->setSelected(true);
+            ASSERT_NE(items.currentRow(), 1);
+            click(d, "removeButton");
+            for (int i = 0; i < items.count(); ++i) left << items.item(i)->text();
+            click(d, "cancelButton");
+        });
+        clickRibbon(w.window, "ID_BUTTON10");
+        ASSERT_TRUE(creator.handled());
+    }
+    EXPECT_EQ(left, (QStringList{QStringLiteral("a"), QStringLiteral("c")}));
+}
+
 // The settings dialog over a real settings file: what "Kaydet" writes is what the next start
 // reads. The question's text and the failure path are the core's ProgramSettings test.
 class ProgramSettingsUi : public ::testing::Test {

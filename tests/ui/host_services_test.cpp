@@ -1,5 +1,12 @@
 // The Qt Core services against real files, each test in a folder of its own.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+#include <tuple>
 
 #include <QDir>
 #include <QFile>
@@ -67,6 +74,24 @@ TEST_F(HostServices, UnwritableStoreIsReported) {
     nakkas::HostServices services(file("engel/ayarlar.ini"));
     services.writeString("Varsayilanlar", "PaketAdi", "com.ornek");
     EXPECT_FALSE(services.commitSettings());
+}
+
+// A FIFO would block whoever opens it: it reads as factory values, and a save over it fails,
+// which the window reports with its write error. The store runs on a thread of its own, so that
+// a store that blocks fails the test instead of hanging it.
+TEST_F(HostServices, AFifoAtTheSettingsPathReadsAsFactoryAndCannotBeSaved) {
+    ASSERT_EQ(mkfifo(path("fifo.ini").toLocal8Bit().constData(), 0600), 0);
+    auto seen = std::make_shared<std::promise<std::tuple<bool, bool, bool>>>();
+    std::thread([seen, settings = file("fifo.ini")] {
+        nakkas::HostServices services(settings);
+        const bool readable = services.settingsReadable();
+        const bool found = services.readString("Varsayilanlar", "PaketAdi").has_value();
+        services.writeString("Varsayilanlar", "PaketAdi", "com.ornek");
+        seen->set_value({readable, found, services.commitSettings()});
+    }).detach();
+    auto result = seen->get_future();
+    ASSERT_EQ(result.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_EQ(result.get(), std::make_tuple(false, false, false));
 }
 
 TEST_F(HostServices, FilesAreNeverOverwrittenAndTrashRemovesTheFolder) {

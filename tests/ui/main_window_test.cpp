@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -9,6 +10,12 @@
 
 namespace nakkas::test {
 namespace {
+
+void accessibleSetText(QLineEdit& edit, const QString& text) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&edit);
+    ASSERT_NE(iface, nullptr);
+    iface->setText(QAccessible::Value, text);
+}
 
 TEST(MainWindowUi, OpensWithFixedFrameStatusPaneAndFiveCategories) {
     FakeWindow w;
@@ -70,6 +77,50 @@ TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
     activity.clear();
     QTest::keyClicks(&activity, "Ekran");
     EXPECT_EQ(w.model().definer().activityName, "Ekran");
+}
+
+// The names are proposed before the list item creator or the Tab Host wizard opens, so the form
+// behind the dialog must already show them.
+TEST(MainWindowUi, TheFormShowsTheProposedNamesWhileADialogIsOpen) {
+    FakeWindow w;
+    w.window.show();
+    clickRibbon(w.window, "ID_BUTTON3");
+    for (const auto& [element, name] : {std::pair{"ID_BUTTON10", "spinner1"},
+                                        std::pair{"WzActivityBtn", "tabHost1"}}) {
+        QString variable, id;
+        ModalHandler dialog([&](QDialog& d) {
+            variable = field(w.window, "variableName");
+            id = field(w.window, "idName");
+            d.reject();
+        });
+        clickRibbon(w.window, element);
+        ASSERT_TRUE(dialog.handled()) << element;
+        EXPECT_EQ(variable, QString::fromLatin1(name)) << element;
+        EXPECT_EQ(id, QString::fromLatin1(name)) << element;
+    }
+}
+
+// A name set without keystrokes (the accessibility interface, an input method, a program) is
+// what the generator reads.
+TEST(MainWindowUi, NamesSetWithoutTypingAreGenerated) {
+    FakeWindow w;
+    w.window.show();
+    clickRibbon(w.window, "ID_BUTTON3");
+    click<QCheckBox>(w.window, "writeListener");
+    accessibleSetText(child<QLineEdit>(w.window, "variableName"), QStringLiteral("dugme"));
+    child<QLineEdit>(w.window, "idName").setText(QStringLiteral("tamam"));
+    clickRibbon(w.window, "ID_BUTTON18");
+    EXPECT_EQ(w.panel(), "final Button dugme = (Button) findViewById(R.id.tamam);\r\n");
+}
+
+TEST(MainWindowUi, AFailedSaveOfTheLookIsReported) {
+    FakeWindow w;
+    w.services.storeWritable = false;
+    w.window.setLook(205);
+    ASSERT_EQ(w.services.messages.size(), 1u);
+    EXPECT_EQ(w.services.messages[0].text,
+              settingsWriteFailedText(w.services.settingsLocation()));
+    EXPECT_EQ(w.services.messages[0].icon, MessageIcon::Error);
 }
 
 TEST(MainWindowUi, SnippetReplacesThePanelOnceAndLeavesTheSlots) {

@@ -34,6 +34,12 @@ ProgramSettings::ProgramSettings(Defaults& record, Services& services)
         if (kVersions[i] == record.VTVersiyon) versionIndex = int(i);
 }
 
+bool ProgramSettings::selectVersion(int index) {
+    if (index < -1 || index >= int(kVersions.size())) return false;
+    versionIndex = index;
+    return true;
+}
+
 ProgramSettings::Outcome ProgramSettings::save() {
     Defaults stored = m_record;
     stored.ActivityAdi = activityAdi;
@@ -42,8 +48,10 @@ ProgramSettings::Outcome ProgramSettings::save() {
     stored.Veritabani = veritabani;
     stored.TabloAdi = tabloAdi;
     // With no entry selected (the stored version was none of the three) the stored text is
-    // kept as it was rather than replaced by an empty one.
-    if (versionIndex >= 0) stored.VTVersiyon = kVersions[size_t(versionIndex)];
+    // kept as it was rather than replaced by an empty one. An index set past the list counts
+    // as no entry: it must never read beyond it.
+    if (versionIndex >= 0 && versionIndex < int(kVersions.size()))
+        stored.VTVersiyon = kVersions[size_t(versionIndex)];
     stored.KodPaneli = clearPanelAtStart ? "EVET" : "HAYIR";
     writeAll(stored);
 

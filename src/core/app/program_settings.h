@@ -31,6 +31,10 @@ public:
     int versionIndex = -1;  // -1: no entry selected
     bool clearPanelAtStart = false;
 
+    // Selects a version entry, or none with -1. An index outside the list is refused: false,
+    // and the selection stays as it was.
+    bool selectVersion(int index);
+
     Outcome save();             // "Kaydet"
     Outcome restoreFactory();   // "Varsayılan Ayarlar"
 

@@ -85,14 +85,17 @@ QWidget* FormViewWidget::buildDefinerForm() {
 
     m_access = new QComboBox;
     m_access->setObjectName(QStringLiteral("accessModifier"));
-    m_access->setAccessibleName(QStringLiteral("Erişim Belirteci"));
     m_access->setToolTip(QStringLiteral("Erişim belirteci (--Boş-- ile hiçbiri)"));
     for (auto e : DefinerForm::kAccessEntries) m_access->addItem(qs(e));
     m_variable = lineEdit("variableName");
     m_id = lineEdit("idName");
     m_activity = lineEdit("activityName");
 
+    // A drop-down is read out by its current entry unless a label names it.
+    auto* accessLabel = buddyLabel(QStringLiteral("&Erişim:"), m_access);
+    m_access->setAccessibleName(QStringLiteral("Erişim Belirteci"));
     auto* varRow = new QHBoxLayout;
+    varRow->addWidget(accessLabel);
     varRow->addWidget(m_access);
     varRow->addWidget(m_variable, 1);
     grid->addWidget(buddyLabel(QStringLiteral("Nesne &Değişken Adı:"), m_variable), 0, 0);
@@ -128,9 +131,14 @@ QWidget* FormViewWidget::buildDefinerForm() {
     connect(m_access, &QComboBox::currentIndexChanged, this, [this, &form](int i) {
         if (!m_redrawing && i >= 0) form.selectAccess(size_t(i));
     });
-    connect(m_variable, &QLineEdit::textEdited, this,
-            [&form](const QString& t) { form.variableName = us(t); });
-    connect(m_id, &QLineEdit::textEdited, this, [&form](const QString& t) { form.idName = us(t); });
+    // Whatever changed the text (keys, a paste, an input method, the accessibility interface),
+    // the generator reads it as it stands.
+    connect(m_variable, &QLineEdit::textChanged, this, [this, &form](const QString& t) {
+        if (!m_redrawing) form.variableName = us(t);
+    });
+    connect(m_id, &QLineEdit::textChanged, this, [this, &form](const QString& t) {
+        if (!m_redrawing) form.idName = us(t);
+    });
     connect(m_activity, &QLineEdit::textChanged, this, [this, &form](const QString& t) {
         if (!m_redrawing) form.activityName = us(t);
     });

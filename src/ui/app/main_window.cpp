@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -45,7 +46,8 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
 
     auto* status = new QLabel(QStringLiteral("Nakkas ... HAZIR"));
     status->setObjectName(QStringLiteral("statusPane"));
-    status->setAccessibleName(QStringLiteral("Burası Önesiz"));
+    // A screen reader reads the pane's text; its name in the customisation list describes it.
+    status->setAccessibleDescription(QStringLiteral("Burası Önesiz"));
     statusBar()->addWidget(status, 1);
 
     m_look = knownLook(services.readInt(std::string(kLookKey), kDefaultLook));
@@ -54,13 +56,23 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+bool MainWindow::event(QEvent* event) {
+    // A modal dialog or message box is about to open over the window: whatever the command has
+    // changed so far (names proposed before the list item creator opens, a reset before its
+    // message) must already show behind it.
+    if (event->type() == QEvent::WindowBlocked) m_form->redraw();
+    return QMainWindow::event(event);
+}
+
 void MainWindow::setLook(int look) {
     look = knownLook(look);
     if (look == m_look) return;
     m_look = look;
     applyLook(look);
     m_services.writeInt(std::string(kLookKey), look);
-    m_services.commitSettings();
+    if (!m_services.commitSettings())
+        m_services.messageBox(settingsWriteFailedText(m_services.settingsLocation()), "Hata",
+                              MessageIcon::Error, MessageButtons::Ok);
 }
 
 bool MainWindow::runListCreator(ListCreator& creator) {

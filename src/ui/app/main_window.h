@@ -39,6 +39,9 @@ public:
     void showAbout() override;
     void closeMainWindow() override;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     Services& m_services;
     RibbonWidget* m_ribbon = nullptr;

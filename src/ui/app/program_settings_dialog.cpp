@@ -95,7 +95,7 @@ void ProgramSettingsDialog::collect() {
     m_model.simgeAdi = us(m_simge->text());
     m_model.veritabani = us(m_veritabani->text());
     m_model.tabloAdi = us(m_tablo->text());
-    m_model.versionIndex = m_version->currentIndex();
+    m_model.selectVersion(m_version->currentIndex());
     m_model.clearPanelAtStart = m_clearPanel->isChecked();
 }
 

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/menu_button.h"
 #include "icons.h"
 #include "qt_text.h"
 
@@ -50,14 +51,13 @@ RibbonWidget::RibbonWidget(QWidget* parent) : QWidget(parent), m_keyTips(ribbon(
 
     auto* tabRow = new QHBoxLayout;
     tabRow->setContentsMargins(2, 2, 4, 0);
-    m_appButton = new QToolButton;
+    m_appButton = new MenuButton;
     m_appButton->setObjectName(QStringLiteral("applicationButton"));
     m_appButton->setIcon(icon("nakkas"));
     m_appButton->setIconSize(QSize(22, 22));
     m_appButton->setAutoRaise(true);
     m_appButton->setAccessibleName(QStringLiteral("Uygulama Menüsü"));
     m_appButton->setToolTip(QStringLiteral("Uygulama Menüsü (Alt, Q)"));
-    m_appButton->setPopupMode(QToolButton::InstantPopup);
     m_appMenu = makeMenu(r.applicationMenu, m_appButton);
     m_appMenu->setObjectName(QStringLiteral("applicationMenu"));
     m_appButton->setMenu(m_appMenu);
@@ -166,7 +166,7 @@ QWidget* RibbonWidget::buildPage(size_t index) {
 }
 
 QToolButton* RibbonWidget::makeButton(const RibbonElement& e, bool large) {
-    auto* b = new QToolButton;
+    QToolButton* b = e.dropDown.empty() ? new QToolButton : new MenuButton;
     b->setObjectName(qs(e.id));
     b->setText(qs(e.label));
     b->setAccessibleName(qs(e.label));
@@ -192,7 +192,6 @@ QToolButton* RibbonWidget::makeButton(const RibbonElement& e, bool large) {
     }
     if (!e.dropDown.empty()) {
         b->setMenu(makeMenu(e.dropDown, b));
-        b->setPopupMode(QToolButton::InstantPopup);
     } else {
         const RibbonElement* element = &e;
         connect(b, &QToolButton::clicked, this, [this, element] { activate(*element); });

@@ -66,10 +66,12 @@ ListCreatorDialog::ListCreatorDialog(ListCreator& model, QWidget* parent)
         m_entry->setFocus();
     });
     connect(remove, &QPushButton::clicked, this, [this] {
-        const int row = m_list->currentRow();
-        m_model.selected = row >= 0 && m_list->currentItem() && m_list->currentItem()->isSelected()
-                               ? std::optional<std::size_t>(size_t(row))
-                               : std::nullopt;
+        // The selection, not the current row: an item selected through the accessibility
+        // interface is selected without becoming current.
+        const QList<QListWidgetItem*> chosen = m_list->selectedItems();
+        m_model.selected = chosen.isEmpty()
+                               ? std::nullopt
+                               : std::optional<std::size_t>(size_t(m_list->row(chosen.front())));
         m_model.remove();
         redraw();
     });
@@ -82,6 +84,8 @@ ListCreatorDialog::ListCreatorDialog(ListCreator& model, QWidget* parent)
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     redraw();
+    // Otherwise the dialog would start on its default button, "Ekle", and lose what is typed.
+    m_entry->setFocus();
 }
 
 void ListCreatorDialog::redraw() {
