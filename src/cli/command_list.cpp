@@ -6,6 +6,7 @@ extern const CommandSpec kDefaultsCommand;
 extern const CommandSpec kBannerCommand;
 extern const CommandSpec kObjectCommand;
 extern const CommandSpec kSnippetCommand;
+extern const CommandSpec kLayoutCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
@@ -13,6 +14,7 @@ std::span<const CommandSpec* const> commands() {
         &kBannerCommand,
         &kObjectCommand,
         &kSnippetCommand,
+        &kLayoutCommand,
     };
     return list;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 #include "definer/widget_catalogue.h"
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
+#include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
 
 namespace nakkas {
@@ -33,6 +35,12 @@ struct FakeHost : DialogHost {
     void runTabHostWizard(const TabHostHandover& h) override {
         calls.push_back("tabhost");
         handover = h;
+    }
+    // Acts on the model as a user would, then confirms ("Oluştur") or cancels.
+    std::function<bool(LayoutToCode&)> layoutAction = [](LayoutToCode&) { return false; };
+    bool runLayoutToCode(LayoutToCode& model) override {
+        calls.push_back("layout");
+        return layoutAction(model);
     }
     ProgramSettings::Outcome runProgramSettings(ProgramSettings&) override {
         calls.push_back("settings");

@@ -5,6 +5,7 @@
 #include "definer/widget_catalogue.h"
 #include "platform/services.h"
 #include "snippets/snippet_catalogue.h"
+#include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
 
 namespace nakkas {
@@ -32,6 +33,7 @@ void FormView::run(const Command& command) {
         case CommandKind::SettingSaver: return settingSaver();
         case CommandKind::SqliteTool: return sqliteTool();
         case CommandKind::DialogDesigner: return dialogDesigner(command.arg);
+        case CommandKind::LayoutToCode: return layoutToCode();
         case CommandKind::Help: return help(command.arg);
         case CommandKind::Reset: return reset();
         case CommandKind::Exit: return exit();
@@ -47,6 +49,15 @@ void FormView::menuDesigner() {}
 void FormView::settingSaver() {}
 void FormView::sqliteTool() {}
 void FormView::dialogDesigner(int) {}
+
+void FormView::layoutToCode() {
+    const auto file = m_services.openFileDialog("Layout Dosyası Seçin", "Android Layout (*.xml)");
+    if (!file) return;
+    LayoutToCode model(m_services, m_tools.layout);
+    if (!model.open(file->path).ok()) return;  // the model has said why
+    const bool confirmed = m_host.runLayoutToCode(model);
+    finishTool(confirmed, model.resultText());
+}
 
 void FormView::chooseEntry(int entry) {
     const auto catalogue = widgetCatalogue();

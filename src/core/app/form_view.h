@@ -12,6 +12,7 @@
 namespace nakkas {
 
 class Services;
+class LayoutToCode;
 class ListCreator;
 
 // The values the Tab Host wizard starts from.
@@ -29,6 +30,8 @@ public:
     // True when the list item creator was confirmed.
     virtual bool runListCreator(ListCreator& creator) = 0;
     virtual void runTabHostWizard(const TabHostHandover& handover) = 0;
+    // True when "Layout'tan Kod Üret" was confirmed; its result text is then in the model.
+    virtual bool runLayoutToCode(LayoutToCode& model) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;
@@ -65,6 +68,7 @@ public:
     void settingSaver();
     void sqliteTool();
     void dialogDesigner(int type);
+    void layoutToCode();
 
     // Code panel tool buttons that need the desktop.
     void copyAll();

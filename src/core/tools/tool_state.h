@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/layout_to_code/layout_to_code.h"
 #include "tools/menu_designer/menu_records.h"
 
 namespace nakkas {
@@ -8,6 +9,7 @@ namespace nakkas {
 // Each tool keeps its model here and its dialog is handed that model.
 struct ToolState {
     MenuRecords menu;  // shared by the menu designer and the Tab Host wizard
+    LayoutOptions layout;  // the choices of "Layout'tan Kod Üret"
 };
 
 }  // namespace nakkas

@@ -12,6 +12,7 @@
 #include "platform/services.h"
 #include "icons.h"
 #include "qt_text.h"
+#include "tools/layout_to_code/layout_to_code_dialog.h"
 #include "tools/list_wizard/list_creator_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
@@ -61,6 +62,11 @@ void MainWindow::setLook(int look) {
 
 bool MainWindow::runListCreator(ListCreator& creator) {
     ListCreatorDialog dialog(creator, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::runLayoutToCode(LayoutToCode& model) {
+    LayoutToCodeDialog dialog(model, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

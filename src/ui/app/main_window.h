@@ -31,6 +31,7 @@ public:
 
     bool runListCreator(ListCreator& creator) override;
     void runTabHostWizard(const TabHostHandover& handover) override;
+    bool runLayoutToCode(LayoutToCode& model) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;
     void closeMainWindow() override;
