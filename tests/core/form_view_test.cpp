@@ -10,6 +10,7 @@
 
 #include "app/ribbon.h"
 #include "definer/widget_catalogue.h"
+#include "expected_files.h"
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/layout_to_code/layout_to_code.h"
@@ -124,6 +125,14 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
             EXPECT_EQ(s.lastMessage().caption, "Kapansın mı?");
             EXPECT_TRUE(shell.host.calls.empty());
             break;
+        case CommandKind::LayoutToCode:  // the file dialog, answered with cancel
+            ASSERT_EQ(s.dialogs.size(), 1u);
+            EXPECT_EQ(s.dialogs[0].kind, "open");
+            EXPECT_EQ(s.dialogs[0].title, "Layout Dosyası Seçin");
+            EXPECT_EQ(s.dialogs[0].filter, "Android Layout (*.xml)");
+            EXPECT_TRUE(shell.host.calls.empty());
+            EXPECT_EQ(view.panel().text(), bannerText());
+            break;
         default:  // tools that are not built yet
             EXPECT_TRUE(s.messages.empty());
             EXPECT_TRUE(shell.host.calls.empty());
@@ -183,6 +192,34 @@ TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
     view.chooseEntry(entryOf("TabHost"));
     EXPECT_EQ(shell.host.handover.variableName, "tab_degisken2");
     EXPECT_EQ(shell.host.handover.idName, "tabHost2");
+}
+
+TEST(FormView, LayoutToCodeWritesOnlyWhenConfirmed) {
+    const std::string sample = test::dataPath("layout_to_code/sample/ana_ekran.xml").string();
+    const std::string broken = test::dataPath("layout_to_code/bozuk.xml").string();
+    Shell shell;
+    FormView& view = *shell.view;
+    FakeServices& s = shell.services;
+    s.openFiles = {OpenedFile{sample, "ana_ekran.xml"}, OpenedFile{sample, "ana_ekran.xml"},
+                   OpenedFile{broken, "bozuk.xml"}};
+
+    view.run({CommandKind::LayoutToCode});  // İptal Et
+    EXPECT_EQ(shell.host.calls, std::vector<std::string>{"layout"});
+    EXPECT_EQ(view.panel().text(), bannerText());
+
+    shell.host.layoutAction = [](LayoutToCode& model) { return model.confirm(); };
+    view.run({CommandKind::LayoutToCode});
+    EXPECT_TRUE(test::sameText(view.panel().text(),
+                               test::readDataCrLf("layout_to_code/ana_ekran_id_final.txt")));
+
+    // A file that cannot be read never reaches the dialog.
+    view.run({CommandKind::LayoutToCode});
+    EXPECT_EQ(shell.host.calls.size(), 2u);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.lastMessage().text, "bozuk.xml geçerli bir XML dosyası değil: satır 7, sütun 3 "
+                                    "(açılış ve kapanış etiketleri eşleşmiyor)");
+    EXPECT_TRUE(test::sameText(view.panel().text(),
+                               test::readDataCrLf("layout_to_code/ana_ekran_id_final.txt")));
 }
 
 }  // namespace

@@ -64,6 +64,11 @@ std::pair<std::size_t, std::size_t> position(std::string_view bytes, std::ptrdif
     return {line, column};
 }
 
+// Where an element's tag opens: the parser points at its name, one past the '<'.
+std::ptrdiff_t tagOffset(const pugi::xml_node& element) {
+    return std::max<std::ptrdiff_t>(element.offset_debug() - 1, 0);
+}
+
 struct ParsedId {
     std::string name;
     bool framework = false;
@@ -122,7 +127,7 @@ public:
         pugi::xml_node root;
         for (pugi::xml_node child = doc.first_child(); child; child = child.next_sibling()) {
             if (child.type() != pugi::node_element) continue;
-            if (root) return malformed(name, bytes, child.offset_debug(), "birden çok kök öğe var");
+            if (root) return malformed(name, bytes, tagOffset(child), "birden çok kök öğe var");
             root = child;
         }
         m_chain.push_back(name);
@@ -173,7 +178,7 @@ private:
             const std::string_view attr = a.name();
             for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute())
                 if (attr == b.name())
-                    return malformed(name, bytes, element.offset_debug(),
+                    return malformed(name, bytes, tagOffset(element),
                                      "aynı öznitelik iki kez yazılmış: " + std::string(attr));
             if (attr.starts_with("xmlns:") && a.value() == kAndroidNamespace)
                 m_androidPrefixes.insert(std::string(attr.substr(6)));

@@ -1,5 +1,6 @@
 #include "layout_to_code_dialog.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -47,6 +48,12 @@ LayoutToCodeDialog::LayoutToCodeDialog(LayoutToCode& model, QWidget* parent)
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Sınıf"), QStringLiteral("Id"), QStringLiteral("Değişken Adı")});
     m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setAccessibleName(QStringLiteral("Sütun başlıkları"));
+    m_table->verticalHeader()->setAccessibleName(QStringLiteral("Satır başlıkları"));
+    // Selecting every cell means nothing here; the check buttons below do the useful thing.
+    m_table->setCornerButtonEnabled(false);
+    if (auto* corner = m_table->findChild<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("Tablo köşesi"));
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -134,8 +141,10 @@ LayoutToCodeDialog::LayoutToCodeDialog(LayoutToCode& model, QWidget* parent)
         redraw();
     });
     connect(m_create, &QPushButton::clicked, this, [this] {
-        // A name still being typed is committed when its editor loses the focus.
-        m_create->setFocus();
+        // A name still being typed counts: the press does not wait for the editor to close.
+        const QModelIndex current = m_table->currentIndex();
+        if (QWidget* editor = m_table->indexWidget(current))
+            m_table->itemDelegate()->setModelData(editor, m_table->model(), current);
         if (m_model.confirm()) accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
