@@ -61,19 +61,25 @@ TEST(LayoutToCode, SampleTextsAreTheHandWrittenOnes) {
         NamingStyle style;
         std::size_t access;
         bool listeners;
+        const char* layout;
+        std::size_t rows;
         const char* expected;
     };
-    for (const Case& c : {Case{NamingStyle::SameAsId, 0, true, "ana_ekran_id_final.txt"},
-                          Case{NamingStyle::Camel, 5, false, "ana_ekran_camel_bos.txt"}}) {
+    // The second layout holds the class forms: a framework package, a custom class of a known
+    // simple name, <view> with and without a class, a nested class, and framework ids on a
+    // catalogue class and on others; fragments and malformed ids are not listed.
+    for (const Case& c : {Case{NamingStyle::SameAsId, 0, true, "sample/ana_ekran.xml", 13,
+                               "ana_ekran_id_final.txt"},
+                          Case{NamingStyle::Camel, 5, false, "sample/ana_ekran.xml", 13,
+                               "ana_ekran_camel_bos.txt"},
+                          Case{NamingStyle::SameAsId, 0, true, "siniflar.xml", 9, "siniflar.txt"}}) {
         SCOPED_TRACE(c.expected);
         FakeServices services;
         LayoutOptions options{c.style, c.access, c.listeners};
         LayoutToCode model(services, options);
-        ASSERT_TRUE(model.open(samplePath()).ok());
+        ASSERT_TRUE(model.open(test::dataPath(std::string("layout_to_code/") + c.layout).string()).ok());
         EXPECT_TRUE(services.messages.empty());
-        EXPECT_EQ(model.summary(), "ana_ekran.xml: id verilmiş 13 görünüm");
-        EXPECT_EQ(model.notes(),
-                  Strings{"Tekrarlanan 1 id atlandı; her id ilk geçtiği yerde listelenir."});
+        EXPECT_EQ(model.rows().size(), c.rows);
         ASSERT_TRUE(model.confirm());
         EXPECT_TRUE(sameText(model.resultText(),
                              readDataCrLf(std::string("layout_to_code/") + c.expected)));
@@ -85,6 +91,9 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     LayoutOptions options;
     LayoutToCode model(services, options);
     ASSERT_TRUE(model.open(samplePath()).ok());
+    EXPECT_EQ(model.summary(), "ana_ekran.xml: id verilmiş 13 görünüm");
+    EXPECT_EQ(model.notes(),
+              Strings{"Tekrarlanan 1 id atlandı; her id ilk geçtiği yerde listelenir."});
     model.setVariableName(4, "kaydet");
     model.setVariableName(3, "edit_ad");  // typed back to the proposal: still follows the style
     model.setStyle(NamingStyle::Camel);
