@@ -161,6 +161,7 @@ void LayoutToCodeDialog::fill() {
         const int r = int(i);
         auto* cls = new QTableWidgetItem(qs(rows[i].view.className));
         cls->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        cls->setToolTip(qs(rows[i].view.className + " (" + rows[i].view.file + ")"));
         auto* id = new QTableWidgetItem(qs(displayId(rows[i].view)));
         id->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         auto* name = new QTableWidgetItem;
