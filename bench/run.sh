@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench --target nakkas_core_bench nakkas_startup_bench bare_window_bench \
-  bare_cli_bench nakkas_panel_bench nakkas-cli
+  bare_cli_bench nakkas_panel_bench nakkas_tabhost_bench nakkas-cli
 b=build-bench
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 home=$(mktemp -d)
@@ -28,3 +28,11 @@ python3 bench/measure.py 30 bare=$b/bench/bare_cli_bench "nakkas-cli=$b/bin/nakk
 echo
 echo "== Code panel with 5 MB in the running window (target: under 100 ms each) =="
 $b/bench/nakkas_panel_bench
+
+echo
+echo "== Tab Host project, six tabs and six menu items (target: at most x2 of cp -r of the tree) =="
+$b/bench/nakkas_tabhost_bench --benchmark_min_time=0.2 --benchmark_format=json 2>/dev/null | python3 -c '
+import json, sys
+runs = {r["name"]: r["real_time"] for r in json.load(sys.stdin)["benchmarks"]}
+w, c = runs["BM_WriteProject"], runs["BM_CopyTree"]
+print(f"write {w:8.1f} us   cp -r {c:8.1f} us   x{w / c:4.2f}")'

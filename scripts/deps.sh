@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev
   fonts-liberation xvfb xauth
+  desktop-file-utils appstream groff-base man-db dpkg-dev
 )
 
 missing=()

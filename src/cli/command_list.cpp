@@ -6,6 +6,8 @@ extern const CommandSpec kDefaultsCommand;
 extern const CommandSpec kBannerCommand;
 extern const CommandSpec kObjectCommand;
 extern const CommandSpec kSnippetCommand;
+extern const CommandSpec kMenuCommand;
+extern const CommandSpec kTabHostCommand;
 extern const CommandSpec kLayoutCommand;
 
 std::span<const CommandSpec* const> commands() {
@@ -14,6 +16,8 @@ std::span<const CommandSpec* const> commands() {
         &kBannerCommand,
         &kObjectCommand,
         &kSnippetCommand,
+        &kMenuCommand,
+        &kTabHostCommand,
         &kLayoutCommand,
     };
     return list;

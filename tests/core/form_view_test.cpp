@@ -15,6 +15,8 @@
 #include "snippets/snippet_catalogue.h"
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
+#include "tools/menu_designer/menu_designer.h"
 
 namespace nakkas {
 namespace {
@@ -33,9 +35,16 @@ struct FakeHost : DialogHost {
         calls.push_back("list");
         return false;  // cancelled
     }
-    void runTabHostWizard(const TabHostHandover& h) override {
+    void runTabHostWizard(TabHostWizard& wizard) override {
         calls.push_back("tabhost");
-        handover = h;
+        const TabHostStart& s = wizard.start();
+        handover = {s.activityName, s.variableName, s.idName};
+    }
+    // Plays the user's part in the menu design dialog; without a script the user cancels.
+    std::function<bool(MenuDesigner&)> menuScript;
+    bool runMenuDesigner(MenuDesigner& designer) override {
+        calls.push_back("menu");
+        return menuScript ? menuScript(designer) : false;
     }
     // Acts on the model as a user would, then confirms ("Oluştur") or cancels.
     std::function<bool(LayoutToCode&)> layoutAction = [](LayoutToCode&) { return false; };
@@ -120,6 +129,10 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
         case CommandKind::Reset:
             EXPECT_EQ(s.restarts, 1);
             EXPECT_EQ(shell.host.calls, std::vector<std::string>{"close"});
+            break;
+        case CommandKind::MenuDesigner:  // cancelled
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"menu"});
+            EXPECT_EQ(view.panel().text(), bannerText());
             break;
         case CommandKind::Exit:  // answered No
             EXPECT_EQ(s.lastMessage().caption, "Kapansın mı?");
@@ -220,6 +233,69 @@ TEST(FormView, LayoutToCodeWritesOnlyWhenConfirmed) {
                                     "(açılış ve kapanış etiketleri eşleşmiyor)");
     EXPECT_TRUE(test::sameText(view.panel().text(),
                                test::readDataCrLf("layout_to_code/ana_ekran_id_final.txt")));
+}
+
+// Lists `count` items, renames the chosen ones and presses OK, as a user would.
+std::function<bool(MenuDesigner&)> designMenu(std::string count,
+                                              std::vector<std::pair<int, std::string>> titles) {
+    return [count, titles](MenuDesigner& d) {
+        EXPECT_EQ(d.mode(), MenuDesignMode::Normal);
+        d.countText = count;
+        d.list();
+        for (const auto& [entry, title] : titles) {
+            d.choose(entry);
+            d.editTitle(title);
+        }
+        return d.confirm();
+    };
+}
+
+TEST(FormView, MenuDesignerWritesOnlyTheDesignJustSaved) {
+    Shell shell;
+    FormView& view = *shell.view;
+    shell.defaults.SimgeAdi = "menu_simge";
+    shell.host.menuScript = designMenu("6", {{5, "Çıkış"}});
+    view.menuDesigner();
+    EXPECT_TRUE(test::sameText(view.panel().text(),
+                               test::readDataCrLf("menu_designer/six_items.txt")));
+    EXPECT_EQ(view.tools().menu.count, 6);
+
+    // The second run starts from fresh titles and icon names and knows nothing of the first.
+    shell.defaults.SimgeAdi = "ic_launcher";
+    shell.host.menuScript = designMenu("1", {});
+    view.menuDesigner();
+    EXPECT_TRUE(test::sameText(view.panel().text(),
+                               test::readDataCrLf("menu_designer/one_item.txt")));
+    EXPECT_EQ(view.tools().menu.count, 1);
+    EXPECT_EQ(view.tools().menu.items[5].title, "Menu ismi 6");
+}
+
+TEST(FormView, CancelledMenuDesignLeavesThePanelAndZeroesTheCount) {
+    Shell shell;
+    FormView& view = *shell.view;
+    view.panel().replace("kullanici metni");
+    view.tools().menu.items[1].iconSourcePath = "/simgeler/iki.png";  // the wizard's, kept
+    shell.host.menuScript = [](MenuDesigner& d) {
+        d.countText = "3";
+        d.list();
+        d.choose(1);
+        d.editTitle("Ayarlar");
+        return false;  // the close box: the dialog never saw "İptal"
+    };
+    view.menuDesigner();
+    EXPECT_EQ(view.panel().text(), "kullanici metni");
+    EXPECT_EQ(view.tools().menu.count, 0);
+    EXPECT_EQ(view.tools().menu.items[1].title, "Ayarlar");
+
+    // A host that reports OK for a design that was never listed generates nothing.
+    shell.host.menuScript = [](MenuDesigner& d) {
+        EXPECT_EQ(d.records().items[1].title, "Menu ismi 2");  // reset before the opening
+        return true;
+    };
+    view.menuDesigner();
+    EXPECT_EQ(view.panel().text(), "kullanici metni");
+    EXPECT_EQ(view.tools().menu.count, 0);
+    EXPECT_EQ(view.tools().menu.items[1].iconSourcePath, "/simgeler/iki.png");
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include "snippets/snippet_catalogue.h"
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
+#include "tools/menu_designer/menu_code.h"
+#include "tools/menu_designer/menu_designer.h"
 
 namespace nakkas {
 
@@ -44,8 +47,17 @@ void FormView::finishTool(bool confirmed, const std::string& resultText) {
     if (confirmed) m_panel.replace(resultText);
 }
 
+void FormView::menuDesigner() {
+    // Titles from an earlier run never carry over; icon paths belong to the Tab Host wizard.
+    resetMenuItems(m_tools.menu, m_defaults.SimgeAdi);
+    MenuDesigner designer(m_services, m_tools.menu, MenuDesignMode::Normal);
+    const bool confirmed = m_host.runMenuDesigner(designer) && designer.confirmed();
+    // However the dialog went away without OK, the count must read 0 afterwards.
+    if (!confirmed) designer.cancel();
+    finishTool(confirmed, confirmed ? menuCode(m_tools.menu) : std::string());
+}
+
 // Tools whose dialogs are still to come do nothing yet.
-void FormView::menuDesigner() {}
 void FormView::settingSaver() {}
 void FormView::sqliteTool() {}
 void FormView::dialogDesigner(int) {}
@@ -76,7 +88,10 @@ void FormView::generate() {
     }
     if (type == "tabHost") {
         m_handover = {m_definer.activityName, m_definer.variableName, m_definer.idName};
-        m_host.runTabHostWizard(m_handover);
+        TabHostWizard wizard(m_services, m_tools.tabHost, m_tools.menu,
+                             {m_handover.activityName, m_handover.variableName, m_handover.idName,
+                              m_defaults.SimgeAdi, m_defaults.PaketAdi});
+        m_host.runTabHostWizard(wizard);
         if (m_definer.advance) m_definer.advanceCounter(*entry);
         return;
     }

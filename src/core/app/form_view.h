@@ -14,6 +14,8 @@ namespace nakkas {
 class Services;
 class LayoutToCode;
 class ListCreator;
+class TabHostWizard;
+class MenuDesigner;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -29,7 +31,10 @@ public:
     virtual ~DialogHost() = default;
     // True when the list item creator was confirmed.
     virtual bool runListCreator(ListCreator& creator) = 0;
-    virtual void runTabHostWizard(const TabHostHandover& handover) = 0;
+    // The wizard writes its project itself; nothing comes back to the code panel.
+    virtual void runTabHostWizard(TabHostWizard& wizard) = 0;
+    // "Menü Tasarım" on the given model; true when it closed with its OK button.
+    virtual bool runMenuDesigner(MenuDesigner& designer) = 0;
     // True when "Layout'tan Kod Üret" was confirmed; its result text is then in the model.
     virtual bool runLayoutToCode(LayoutToCode& model) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;

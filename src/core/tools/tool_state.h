@@ -2,6 +2,7 @@
 
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/menu_designer/menu_records.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
 
@@ -9,6 +10,7 @@ namespace nakkas {
 // Each tool keeps its model here and its dialog is handed that model.
 struct ToolState {
     MenuRecords menu;  // shared by the menu designer and the Tab Host wizard
+    TabHostProject tabHost;
     LayoutOptions layout;  // the choices of "Layout'tan Kod Üret"
 };
 

@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QTranslator>
+#include <string_view>
 
 #include "app/form_view_widget.h"
 #include "app/main_window.h"
@@ -13,20 +15,36 @@
 
 namespace nakkas {
 
-QString helpFolder() {
-    const QDir dir(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {dir.filePath(QStringLiteral("help")),
-                                     dir.filePath(QStringLiteral("../share/nakkas/help"))}) {
-        if (QFileInfo(candidate).isDir()) return QDir::cleanPath(candidate);
+// The desktop entry's StartupWMClass names this class; the build keeps the two in step.
+static_assert(std::string_view(Application::kAppId) == NAKKAS_WM_CLASS);
+
+namespace {
+// Off by default; "QT_LOGGING_RULES=nakkas.help.info=true" shows which folder was chosen.
+Q_LOGGING_CATEGORY(lcHelp, "nakkas.help", QtWarningMsg)
+}  // namespace
+
+QString helpFolder(const QString& programFolder) {
+    const QDir dir(programFolder);
+    // Beside the program in the build folder; under share/ once installed.
+    const QString built = dir.filePath(QStringLiteral("help"));
+    const QString installed = QDir::cleanPath(dir.filePath(QStringLiteral(NAKKAS_HELP_FROM_BIN)));
+    for (const QString& candidate : {built, installed}) {
+        if (QFileInfo(candidate).isDir()) {
+            qCInfo(lcHelp, "Yardım sayfaları: %s", qUtf8Printable(QDir::cleanPath(candidate)));
+            return QDir::cleanPath(candidate);
+        }
     }
-    return dir.filePath(QStringLiteral("help"));
+    // Help commands would open missing pages; say so where a packager will see it.
+    qCWarning(lcHelp, "Yardım sayfaları bulunamadı: %s", qUtf8Printable(installed));
+    return installed;
 }
 
 Application::Application(int& argc, char** argv) : m_app(argc, argv) {
     // The class name the desktop groups our windows by.
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppId));
     QCoreApplication::setOrganizationName(QStringLiteral("Pelvan"));
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+    // Wayland matches the window to the installed desktop entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NAKKAS_APP_ID));
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
 
     // Qt's own buttons ("Evet", "Hayır", file dialogs) in Turkish.

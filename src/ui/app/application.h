@@ -31,7 +31,8 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
-// Where the help pages were installed beside the program.
-QString helpFolder();
+// The help pages of the program in the given folder: beside it in the build folder, under
+// share/nakkas/help once installed. Warns when neither exists.
+QString helpFolder(const QString& programFolder = QCoreApplication::applicationDirPath());
 
 }  // namespace nakkas

@@ -14,6 +14,7 @@
 #include "qt_text.h"
 #include "tools/layout_to_code/layout_to_code_dialog.h"
 #include "tools/list_wizard/list_creator_dialog.h"
+#include "tools/menu_designer/menu_designer_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
 namespace nakkas {
@@ -70,9 +71,14 @@ bool MainWindow::runLayoutToCode(LayoutToCode& model) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void MainWindow::runTabHostWizard(const TabHostHandover& handover) {
-    TabHostWizardDialog dialog(handover, this);
+void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
+    TabHostWizardDialog dialog(wizard, m_services, this);
     dialog.exec();
+}
+
+bool MainWindow::runMenuDesigner(MenuDesigner& designer) {
+    MenuDesignerDialog dialog(designer, m_services, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 ProgramSettings::Outcome MainWindow::runProgramSettings(ProgramSettings& settings) {

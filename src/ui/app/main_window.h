@@ -30,7 +30,8 @@ public:
     int look() const { return m_look; }
 
     bool runListCreator(ListCreator& creator) override;
-    void runTabHostWizard(const TabHostHandover& handover) override;
+    void runTabHostWizard(TabHostWizard& wizard) override;
+    bool runMenuDesigner(MenuDesigner& designer) override;
     bool runLayoutToCode(LayoutToCode& model) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;

@@ -21,4 +21,17 @@ struct MenuRecords {
     int count = 0;
 };
 
+// Gives the six records their starting ids ("zep1_menu" ...), titles ("Menu ismi 1" ...) and
+// the icon name. Icon source paths and the count are left alone: an opener that wants the paths
+// cleared says so itself.
+inline void resetMenuItems(MenuRecords& records, const std::string& iconName) {
+    for (int i = 0; i < MenuRecords::kMaxItems; ++i) {
+        MenuItemRecord& item = records.items[std::size_t(i)];
+        const std::string number = std::to_string(i + 1);
+        item.menuId = "zep" + number + "_menu";
+        item.title = "Menu ismi " + number;
+        item.iconName = iconName;
+    }
+}
+
 }  // namespace nakkas

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tools/menu_designer/menu_records.h"
+
+namespace nakkas {
+
+inline constexpr std::string_view kAndroidNamespace = "http://schemas.android.com/apk/res/android";
+
+// One <item> element (id, icon, title lines, CR LF ends) per record 1 to count. The Tab Host
+// project's menu resource is built from the same items.
+std::string menuItemXml(const MenuRecords& records);
+
+// What the menu designer puts into the code panel for records 1 to count: the activity's
+// onCreateOptionsMenu and onOptionsItemSelected, instructions, then zep_menu.xml.
+std::string menuCode(const MenuRecords& records);
+
+}  // namespace nakkas

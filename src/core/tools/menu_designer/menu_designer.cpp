@@ -1,0 +1,115 @@
+#include "tools/menu_designer/menu_designer.h"
+
+#include "platform/services.h"
+
+namespace nakkas {
+
+MenuDesignMode menuDesignModeFromName(std::string_view name) {
+    return name == "Normal" ? MenuDesignMode::Normal : MenuDesignMode::TabActi;
+}
+
+MenuDesigner::MenuDesigner(Services& services, MenuRecords& records, MenuDesignMode mode)
+    : m_services(services), m_records(records), m_mode(mode) {}
+
+bool MenuDesigner::iconEnabled() const {
+    return m_state == State::Editing && m_mode != MenuDesignMode::Normal;
+}
+
+std::string_view MenuDesigner::okCaption() const {
+    return m_mode == MenuDesignMode::Normal ? "Oluştur" : "Kaydet";
+}
+
+MenuItemRecord* MenuDesigner::currentRecord() {
+    if (!m_current) return nullptr;
+    return &m_records.items[std::size_t(*m_current)];
+}
+
+const MenuItemRecord* MenuDesigner::currentRecord() const {
+    if (!m_current) return nullptr;
+    return &m_records.items[std::size_t(*m_current)];
+}
+
+std::string MenuDesigner::menuIdText() const {
+    const MenuItemRecord* r = currentRecord();
+    return r ? r->menuId : std::string();
+}
+
+std::string MenuDesigner::titleText() const {
+    const MenuItemRecord* r = currentRecord();
+    return r ? r->title : std::string();
+}
+
+std::string MenuDesigner::iconNameText() const {
+    const MenuItemRecord* r = currentRecord();
+    return r ? r->iconName : std::string();
+}
+
+Outcome MenuDesigner::list() {
+    if (m_state != State::Counting) return Outcome::cancelled();
+    // A single digit only: " 3", "03" and "3 " are refused like "7", so the count can never
+    // come from a sloppy conversion.
+    const bool valid = countText.size() == 1 && countText[0] >= '1' &&
+                       countText[0] <= char('0' + MenuRecords::kMaxItems);
+    if (!valid) {
+        m_services.messageBox(std::string(kCountMessage), "Hata", MessageIcon::Error,
+                              MessageButtons::Ok);
+        return Outcome::refused(std::string(kCountMessage));
+    }
+    const int n = countText[0] - '0';
+    m_entries.clear();
+    for (int i = 1; i <= n; ++i) m_entries.push_back("Menu Madde" + std::to_string(i));
+    m_records.count = n;
+    m_state = State::Listed;
+    return Outcome::done();
+}
+
+void MenuDesigner::choose(int entry) {
+    if (!okEnabled() || entry < 0 || std::size_t(entry) >= m_entries.size()) return;
+    m_current = entry;
+    m_state = State::Editing;
+}
+
+void MenuDesigner::editTitle(const std::string& text) {
+    MenuItemRecord* r = currentRecord();
+    if (r && titleEnabled()) r->title = text;
+}
+
+void MenuDesigner::editIconName(const std::string& text) {
+    MenuItemRecord* r = currentRecord();
+    if (r && iconEnabled()) r->iconName = text;
+}
+
+void MenuDesigner::chooseIcon(const OpenedFile& file) {
+    MenuItemRecord* r = currentRecord();
+    if (!r || !iconEnabled()) return;
+    r->iconSourcePath = file.path;
+    r->iconName = iconNameFromFile(file);
+}
+
+bool MenuDesigner::confirm() {
+    if (!okEnabled()) return false;
+    m_state = State::Closed;
+    m_confirmed = true;
+    return true;
+}
+
+void MenuDesigner::cancel() {
+    // A cancel after a confirm (a host closing an already accepted dialog) must not throw the
+    // saved design away.
+    if (m_confirmed) return;
+    m_records.count = 0;
+    m_state = State::Closed;
+}
+
+std::string iconNameFromFile(const OpenedFile& file) {
+    std::string name = file.fileName;
+    if (name.empty()) {
+        const auto slash = file.path.find_last_of("/\\");
+        name = slash == std::string::npos ? file.path : file.path.substr(slash + 1);
+    }
+    const auto dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name;
+}
+
+}  // namespace nakkas

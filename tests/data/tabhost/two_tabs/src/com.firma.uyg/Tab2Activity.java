@@ -1,0 +1,11 @@
+package com.firma.uyg;
+
+import android.app.Activity;
+import android.os.Bundle;
+
+public class Tab2Activity extends Activity {
+public void onCreate(Bundle savedInstanceState) {
+super.onCreate(savedInstanceState);
+setContentView(R.layout.tab2_layout);
+}
+}
