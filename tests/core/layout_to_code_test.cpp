@@ -209,6 +209,16 @@ TEST(LayoutReader, CyclesAndTooDeepIncludesAreRefusedMissingOnesNoted) {
     EXPECT_EQ(deep.error,
               "Include'lar en fazla 16 kat iç içe olabilir; k17.xml daha derinde kalıyor");
 
+    // Three includes of the next layout on each of eight levels would be thousands of documents.
+    std::map<std::string, std::string> fan;
+    for (int i = 0; i < 8; ++i) {
+        const std::string next = "<include layout=\"@layout/f" + std::to_string(i + 1) + "\"/>";
+        fan["/p/f" + std::to_string(i) + ".xml"] = "<merge>" + next + next + next + "</merge>";
+    }
+    fan["/p/f8.xml"] = "<Button android:id=\"@+id/son\"/>";
+    EXPECT_EQ(readLayout("/p/f0.xml", memoryFolder(fan)).error,
+              "Layout çok fazla include içeriyor (en fazla 2000 dosya okunur); okuma durduruldu");
+
     // Includes that cannot be read are noted once each, by the name written; a name that would
     // leave the folder is not looked up. The same layout twice is no cycle.
     const LayoutScan missing = readLayout(

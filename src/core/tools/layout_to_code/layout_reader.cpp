@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace nakkas {
@@ -112,6 +113,17 @@ std::optional<std::string> includedFileName(std::string_view layout) {
     return std::string(name) + ".xml";
 }
 
+// The parser accepts an attribute written twice; XML does not. Names are collected in a set so
+// that an element with a huge number of attributes costs no more than its size.
+const char* repeatedAttribute(const pugi::xml_node& element) {
+    std::unordered_set<std::string_view> names;
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
+        if (!names.insert(a.name()).second) return a.name();
+    return nullptr;
+}
+
+const std::optional<std::string> kNotRead;
+
 class Reader {
 public:
     Reader(const FileLoader& load, std::string folder)
@@ -174,12 +186,11 @@ private:
     bool visit(const pugi::xml_node& element, const std::optional<ParsedId>& replacedId,
                const std::string& name, std::string_view bytes, bool& descend) {
         std::optional<ParsedId> id;
+        if (const char* twice = repeatedAttribute(element))
+            return malformed(name, bytes, tagOffset(element),
+                             "aynı öznitelik iki kez yazılmış: " + std::string(twice));
         for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
             const std::string_view attr = a.name();
-            for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute())
-                if (attr == b.name())
-                    return malformed(name, bytes, tagOffset(element),
-                                     "aynı öznitelik iki kez yazılmış: " + std::string(attr));
             if (attr.starts_with("xmlns:") && a.value() == kAndroidNamespace)
                 m_androidPrefixes.insert(std::string(attr.substr(6)));
             const auto colon = attr.find(':');
@@ -209,7 +220,7 @@ private:
     bool include(const pugi::xml_node& element, const std::optional<ParsedId>& id) {
         const std::string layout = element.attribute("layout").value();
         const std::optional<std::string> file = includedFileName(layout);
-        std::optional<std::string> bytes;
+        const std::optional<std::string>* bytes = &kNotRead;
         if (file) {
             if (std::find(m_chain.begin(), m_chain.end(), *file) != m_chain.end()) {
                 std::string path;
@@ -220,20 +231,35 @@ private:
             if (m_chain.size() > std::size_t(kMaxIncludeDepth))
                 return fail("Include'lar en fazla " + std::to_string(kMaxIncludeDepth) +
                             " kat iç içe olabilir; " + *file + " daha derinde kalıyor");
-            bytes = m_load(m_folder + *file);
+            // Includes that fan out at every level multiply; a layout that needs this many
+            // documents is a mistake, and reading on would freeze the program.
+            if (++m_documents > kMaxIncludedDocuments)
+                return fail("Layout çok fazla include içeriyor (en fazla " +
+                            std::to_string(kMaxIncludedDocuments) +
+                            " dosya okunur); okuma durduruldu");
+            bytes = &loadOnce(*file);
         }
-        if (!bytes) {
+        if (!*bytes) {
             const std::string shown = layout.starts_with("@layout/") ? layout.substr(8) : layout;
             if (std::find(scan.missingIncludes.begin(), scan.missingIncludes.end(), shown) ==
                 scan.missingIncludes.end())
                 scan.missingIncludes.push_back(shown);
             return true;
         }
-        return readDocument(*file, *bytes, id);
+        return readDocument(*file, **bytes, id);
+    }
+
+    // A layout included in many places is read from the disk once.
+    const std::optional<std::string>& loadOnce(const std::string& file) {
+        const auto found = m_loaded.find(file);
+        if (found != m_loaded.end()) return found->second;
+        return m_loaded.emplace(file, m_load(m_folder + file)).first->second;
     }
 
     const FileLoader& m_load;
     std::string m_folder;
+    std::unordered_map<std::string, std::optional<std::string>> m_loaded;
+    std::size_t m_documents = 0;       // included documents read so far
     std::vector<std::string> m_chain;  // the files being read, outermost first
     std::unordered_set<std::string> m_seen;
     std::unordered_set<std::string> m_androidPrefixes{"android"};

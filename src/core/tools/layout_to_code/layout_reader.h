@@ -32,6 +32,8 @@ std::optional<std::string> readDiskFile(const std::string& path);
 // Includes deeper than this are refused: a layout tree that deep is a mistake, and the limit
 // keeps a broken layout from running away.
 inline constexpr int kMaxIncludeDepth = 16;
+// Included documents read in all, however often the same file comes back.
+inline constexpr std::size_t kMaxIncludedDocuments = 2000;
 
 // Reads the layout at path and every layout it includes from the same folder.
 LayoutScan readLayout(const std::string& path, const FileLoader& load = readDiskFile);
