@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "icon_sizes.h"
+
 namespace {
 
 QImage render(QSvgRenderer& renderer, int size) {
@@ -72,8 +74,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         const QString name = QFileInfo(svg).completeBaseName();
-        QList<int> sizes{16, 22, 32, 48, 64};
-        if (name == QStringLiteral("card")) sizes << 160;
+        QList<int> sizes(nakkas::kIconSizes.begin(), nakkas::kIconSizes.end());
+        if (name == QLatin1StringView(nakkas::kCardIconName)) sizes << nakkas::kCardIconSize;
         for (int size : sizes) {
             const QImage image = render(renderer, size);
             const QString file = QStringLiteral("%1-%2.argb").arg(name).arg(size);

@@ -84,6 +84,7 @@ bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> sp
             error = "--" + name + " bir kez verilebilir";
             return false;
         }
+        out.sequence.emplace_back(name, value);
         list.push_back(std::move(value));
     }
     return true;

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace nakkas {
@@ -28,6 +29,9 @@ struct Args {
     std::vector<std::string> positional;
     std::map<std::string, std::vector<std::string>, std::less<>> values;  // repeated values in order
     std::map<std::string, bool, std::less<>> flags;
+    // Every option that took a value, as (name, value) in command-line order, for commands
+    // where the order across different options matters.
+    std::vector<std::pair<std::string, std::string>> sequence;
 
     bool has(std::string_view name) const { return values.count(name) > 0 || flags.count(name) > 0; }
     bool flag(std::string_view name) const { return flags.count(name) > 0; }

@@ -56,16 +56,11 @@ int run(const Args& args, Context& ctx) {
         if (!creator.confirm()) return kRefused;
     }
 
-    GeneratorInput input;
-    input.access = form.accessModifier();
-    const std::string variableName = args.value("var", form.variableName);
-    const std::string idName = args.value("id", form.idName);
-    input.variableName = variableName;
-    input.idName = idName;
-    input.writeDeclaration = !args.flag("no-declare");
-    input.writeListener = !args.flag("no-listener");
-    input.listItemText = creator.listItemText();
-    write(ctx.out, generateObjectText(typeKey, input));
+    form.variableName = args.value("var", form.variableName);
+    form.idName = args.value("id", form.idName);
+    form.writeDeclaration = !args.flag("no-declare");
+    form.writeListener = !args.flag("no-listener");
+    write(ctx.out, generateObjectText(typeKey, form.generatorInput(creator.listItemText())));
     return kDone;
 }
 

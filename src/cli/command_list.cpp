@@ -6,8 +6,12 @@ extern const CommandSpec kDefaultsCommand;
 extern const CommandSpec kBannerCommand;
 extern const CommandSpec kObjectCommand;
 extern const CommandSpec kSnippetCommand;
+extern const CommandSpec kDialogCommand;
+extern const CommandSpec kPrefsCommand;
 extern const CommandSpec kMenuCommand;
 extern const CommandSpec kTabHostCommand;
+extern const CommandSpec kSqliteHelperCommand;
+extern const CommandSpec kSqliteCommandsCommand;
 extern const CommandSpec kLayoutCommand;
 
 std::span<const CommandSpec* const> commands() {
@@ -16,8 +20,12 @@ std::span<const CommandSpec* const> commands() {
         &kBannerCommand,
         &kObjectCommand,
         &kSnippetCommand,
+        &kDialogCommand,
+        &kPrefsCommand,
         &kMenuCommand,
         &kTabHostCommand,
+        &kSqliteHelperCommand,
+        &kSqliteCommandsCommand,
         &kLayoutCommand,
     };
     return list;

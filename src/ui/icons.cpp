@@ -12,6 +12,7 @@
 #include <array>
 #include <cstring>
 
+#include "icon_sizes.h"
 #include "qt_text.h"
 
 // The rendered icons live in this static library: pull them in by name.
@@ -21,8 +22,13 @@ namespace nakkas {
 
 namespace {
 
-// The sizes the build renders; "card" also has 160.
-constexpr std::array<int, 6> kSizes{16, 22, 32, 48, 64, 160};
+// Every size the build renders, the card's own last.
+constexpr auto kSizes = [] {
+    std::array<int, kIconSizes.size() + 1> sizes{};
+    for (std::size_t i = 0; i < kIconSizes.size(); ++i) sizes[i] = kIconSizes[i];
+    sizes.back() = kCardIconSize;
+    return sizes;
+}();
 
 // One rendered size of an icon from the resources: raw premultiplied ARGB32 pixels, row after
 // row. Cached, so that each size is copied once per run.
@@ -56,7 +62,8 @@ public:
             if (s < want && s != kSizes.back()) continue;
             if (loadRendered(m_name, s, &pm)) break;
         }
-        if (pm.isNull()) loadRendered(m_name, 64, &pm);  // more than the largest rendered size
+        // More than the largest size of an icon other than the card.
+        if (pm.isNull()) loadRendered(m_name, kIconSizes.back(), &pm);
         if (pm.isNull()) return pm;
         if (pm.size() != size) pm = pm.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (mode != QIcon::Normal && qApp) {

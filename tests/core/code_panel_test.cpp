@@ -73,13 +73,21 @@ TEST(CodePanel, SlotsStoreShowAndErase) {
     for (int i = 0; i < CodePanel::kSlotCount; ++i) EXPECT_EQ(panel.slot(i), "");
 }
 
-TEST(CodePanel, ToCrLf) {
-    EXPECT_EQ(toCrLf(""), "");
-    EXPECT_EQ(toCrLf("a\nb\rc\r\nd"), "a\r\nb\r\nc\r\nd");
-    EXPECT_EQ(toCrLf("a\n\rb"), "a\r\n\r\nb");  // LF then CR: two breaks
-    EXPECT_EQ(toCrLf("a\r\r\n\n"), "a\r\n\r\n\r\n");
-    EXPECT_EQ(toCrLf("son\r"), "son\r\n");
-    EXPECT_EQ(toCrLf("a\r\nb\r\n"), "a\r\nb\r\n");
+TEST(CodePanel, LineBreakConversions) {
+    const struct {
+        std::string_view text, crlf, lf;
+    } cases[] = {
+        {"", "", ""},
+        {"a\nb\rc\r\nd", "a\r\nb\r\nc\r\nd", "a\nb\nc\nd"},
+        {"a\n\rb", "a\r\n\r\nb", "a\n\nb"},  // LF then CR: two breaks
+        {"a\r\r\n\n", "a\r\n\r\n\r\n", "a\n\n\n"},
+        {"son\r", "son\r\n", "son\n"},
+        {"a\r\nb\r\n", "a\r\nb\r\n", "a\nb\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(toCrLf(c.text), c.crlf);
+        EXPECT_EQ(toLf(c.text), c.lf);
+    }
 }
 
 }  // namespace

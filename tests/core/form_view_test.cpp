@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -13,10 +14,13 @@
 #include "expected_files.h"
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
+#include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_designer.h"
+#include "tools/setting_saver/setting_saver.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
 
 namespace nakkas {
 namespace {
@@ -35,10 +39,26 @@ struct FakeHost : DialogHost {
         calls.push_back("list");
         return false;  // cancelled
     }
+    std::function<void(SqliteTool&)> sqliteScript;  // leaves the dialog as a close box would
+    void runSqliteTool(SqliteTool& tool) override {
+        calls.push_back("sqlite");
+        if (sqliteScript) sqliteScript(tool);
+    }
     void runTabHostWizard(TabHostWizard& wizard) override {
         calls.push_back("tabhost");
         const TabHostStart& s = wizard.start();
         handover = {s.activityName, s.variableName, s.idName};
+    }
+    // What the user does in a tool dialog; without a script the dialog is cancelled.
+    std::function<bool(DialogDesigner&)> dialogDesigner;
+    std::function<bool(SettingSaver&)> settingSaver;
+    bool runDialogDesigner(DialogDesigner& d) override {
+        calls.push_back("dialog " + std::string(dialogTypeName(d.type())));
+        return dialogDesigner ? dialogDesigner(d) : false;
+    }
+    bool runSettingSaver(SettingSaver& s) override {
+        calls.push_back("prefs");
+        return settingSaver ? settingSaver(s) : false;
     }
     // Plays the user's part in the menu design dialog; without a script the user cancels.
     std::function<bool(MenuDesigner&)> menuScript;
@@ -130,6 +150,24 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
             EXPECT_EQ(s.restarts, 1);
             EXPECT_EQ(shell.host.calls, std::vector<std::string>{"close"});
             break;
+        case CommandKind::DialogDesigner: {
+            // Each of the five buttons opens the form in its own mode.
+            static const std::map<std::string_view, std::string> modes{
+                {"DLGStandart", "Standart"},     {"DLGYukleniyor", "Yükleniyor"},
+                {"DLGBekleyin", "Bekleyin"},     {"DLGEvetHayir", "Evet-Hayır"},
+                {"DLGToast", "Toast Mesaj"}};
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"dialog " + modes.at(e->id)});
+            EXPECT_EQ(view.panel().text(), bannerText());
+            break;
+        }
+        case CommandKind::SettingSaver:
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"prefs"});
+            EXPECT_EQ(view.panel().text(), bannerText());
+            break;
+        case CommandKind::SqliteTool:  // closed at once
+            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"sqlite"});
+            EXPECT_EQ(view.panel().text(), bannerText());
+            break;
         case CommandKind::MenuDesigner:  // cancelled
             EXPECT_EQ(shell.host.calls, std::vector<std::string>{"menu"});
             EXPECT_EQ(view.panel().text(), bannerText());
@@ -205,6 +243,87 @@ TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
     view.chooseEntry(entryOf("TabHost"));
     EXPECT_EQ(shell.host.handover.variableName, "tab_degisken2");
     EXPECT_EQ(shell.host.handover.idName, "tabHost2");
+
+    // "Nesne sayısını  1 arttır" unchecked: the wizard opens, the counter stays.
+    view.definer().advance = false;
+    view.chooseEntry(entryOf("TabHost"));
+    view.chooseEntry(entryOf("TabHost"));
+    EXPECT_EQ(shell.host.calls.size(), 4u);
+    EXPECT_EQ(shell.host.handover.idName, "tabHost3");
+    EXPECT_EQ(view.definer().counter(entryOf("TabHost")), 3);
+}
+
+TEST(FormView, DialogDesignerStartsFromTheFormAndKeepsTheToastFlagForLaterOpenings) {
+    Shell shell;
+    shell.defaults.ActivityAdi = "Yoksayilir";  // the definer form's field counts
+    shell.defaults.SimgeAdi = "simge";
+    FormView& view = *shell.view;
+    view.definer().activityName = "AnaEkran";
+    const Command toast{CommandKind::DialogDesigner, 4};
+
+    shell.host.dialogDesigner = [](DialogDesigner& d) {
+        EXPECT_EQ(d.fields.activityName, "AnaEkran");
+        EXPECT_EQ(d.fields.icon, "R.drawable.simge");
+        d.selectToastFlag(0);  // LENGTH_LONG, then "İptal Et"
+        return false;
+    };
+    view.run(toast);
+    EXPECT_EQ(view.panel().text(), bannerText());
+
+    shell.host.dialogDesigner = [](DialogDesigner& d) {
+        EXPECT_FALSE(d.toastSelection());  // the list shows nothing, the flag holds
+        return d.create().ok();
+    };
+    view.run(toast);
+    EXPECT_TRUE(shell.services.messages.empty());
+    EXPECT_TRUE(test::sameText(view.panel().text(),
+                               test::readDataCrLf("dialog_designer/toast_long.txt")));
+}
+
+TEST(FormView, SettingSaverWritesOnTamamAndItsLinkOpensTheLesson) {
+    Shell shell;
+    shell.view->setHelpFolder("/usr/share/nakkas/yardim");
+    shell.host.settingSaver = [](SettingSaver& s) {
+        s.openHelp();
+        s.selectDataType(0);
+        s.selectAccessMode(0);
+        return s.confirm().ok();
+    };
+    shell.view->run({CommandKind::SettingSaver, 0});
+    EXPECT_EQ(shell.services.opened,
+              std::vector<std::string>{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
+    EXPECT_TRUE(test::sameText(shell.view->panel().text(),
+                               test::readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
+}
+
+TEST(FormView, SqliteToolHandsOverOnlyACompiledText) {
+    Shell shell;
+    FormView& view = *shell.view;
+    view.panel().replace("eski metin");
+    std::string tableSeen;
+    shell.host.sqliteScript = [&](SqliteTool& tool) {
+        tableSeen = tool.tableName;
+        tool.chooseVersion(2);  // outlives the dialog, in memory only
+        tool.cancel();
+    };
+    view.sqliteTool();
+    EXPECT_EQ(tableSeen, shell.defaults.TabloAdi);
+    EXPECT_EQ(view.panel().text(), "eski metin");
+    EXPECT_EQ(shell.defaults.VTVersiyon, "3");
+    EXPECT_TRUE(shell.services.writeLog.empty());
+
+    std::optional<std::size_t> versionAtOpening;
+    std::string compiled;
+    shell.host.sqliteScript = [&](SqliteTool& tool) {
+        versionAtOpening = tool.version();
+        tool.commands.countRecords = true;
+        tool.compile();
+        compiled = tool.resultText();
+    };
+    view.sqliteTool();
+    EXPECT_EQ(versionAtOpening, 2u);
+    EXPECT_TRUE(compiled.starts_with("// *** Öncelikle"));
+    EXPECT_EQ(view.panel().text(), compiled);
 }
 
 // Confirming reaches the panel in the dialog's UI test; here the ways that must not.

@@ -4,109 +4,91 @@
 
 #include <string>
 
+#include "expected_files.h"
+
 namespace nakkas {
 namespace {
 
-GeneratorInput input(std::string_view variable, std::string_view id, bool declare = true,
-                     bool listener = true) {
-    return {"final", variable, id, declare, listener, {}};
+using test::readDataCrLf;
+using test::sameText;
+
+// The expected files stand for the two addresses the program chooses itself by these marks.
+std::string expectedObjectText(std::string_view label) {
+    std::string text = readDataCrLf("objects/" + std::string(label) + ".txt");
+    for (const auto& [mark, value] : {std::pair{std::string_view("@WEB_ADDRESS@"), kWebViewAddress},
+                                      std::pair{std::string_view("@VIDEO_ADDRESS@"),
+                                                kVideoResourceAddress}})
+        if (const auto at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), value);
+    return text;
 }
 
-std::size_t occurrences(const std::string& text, std::string_view part) {
-    std::size_t n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
+// The end of the first n lines, CR LF included.
+std::size_t afterLines(const std::string& text, int n) {
+    std::size_t at = 0;
+    for (int i = 0; i < n; ++i) {
+        const auto crlf = text.find("\r\n", at);
+        if (crlf == std::string::npos) return text.size();
+        at = crlf + 2;
+    }
+    return at;
 }
 
-TEST(ObjectGenerator, TextViewWithEveryBoxCheckedGivesTheNineLines) {
-    EXPECT_EQ(generateObjectText("textView", input("textView1", "textView1")),
-              "final TextView textView1 = (TextView) findViewById(R.id.textView1);\r\n"
-              "textView1.setOnClickListener(new OnClickListener()\r\n"
-              "{\r\n"
-              "  public void onClick(View V)\r\n"
-              "  {\r\n"
-              "    // Tiklandiginda yapılacaklari buraya yazin\r\n"
-              "    // NOT: Nesneyi textView1. yazarak kullanacaksınız\r\n"
-              "  }\r\n"
-              "});");
-}
-
-TEST(ObjectGenerator, DeclarationLines) {
-    const std::pair<std::string_view, std::string> rows[] = {
-        {"textView", "TextView"}, {"button", "Button"}, {"checkBox", "CheckBox"},
-        {"radioButton", "RadioButton"}, {"toggle", "ToggleButton"}, {"spinner", "Spinner"},
-        {"gridView", "GridView"}, {"editText", "EditText"}, {"imageButton", "ImageButton"},
-        {"imageView", "ImageView"}, {"webView", "WebView"}, {"videoView", "VideoView"},
-        {"listView", "ListView"}, {"seekBar", "SeekBar"}, {"ratingBar", "RatingBar"},
-        {"datePicker", "DatePicker"}};
-    for (const auto& [key, cls] : rows)
-        EXPECT_EQ(generateObjectText(key, input("v1", "i1", true, false)),
-                  "final " + cls + " v1 = (" + cls + ") findViewById(R.id.i1);\r\n")
-            << key;
-
-    GeneratorInput blank = input("a\"b\\ ", "", true, false);
-    blank.access = "";  // "--Boş--": the line starts with a blank; names go in as typed
-    EXPECT_EQ(generateObjectText("button", blank),
-              " Button a\"b\\  = (Button) findViewById(R.id.);\r\n");
-    // A DatePicker has no listener block, so the box changes nothing.
-    EXPECT_EQ(generateObjectText("datePicker", input("d", "d")),
-              "final DatePicker d = (DatePicker) findViewById(R.id.d);\r\n");
-}
-
-TEST(ObjectGenerator, ProgressBarHintsNameProgressBar1WhateverTheVariable) {
-    EXPECT_EQ(generateObjectText("progressBar", input("cubuk", "pb")),
-              "final ProgressBar cubuk = (ProgressBar) findViewById(R.id.pb);\r\n"
-              "\r\n"
-              "//Bu nesne aşağıdaki gibi kontrol edilebilir.\r\n"
-              "//progressBar1.setMax(1000); ile En fazla nekadar olduğu belirlenir\r\n"
-              "//progressBar1.setProgress(10); ile nekadarının dolu olacağı kararlaştırılır.");
-}
-
-TEST(ObjectGenerator, ListenerOnlyBlocks) {
-    const auto listener = [](std::string_view key, std::string_view variable) {
-        return generateObjectText(key, input(variable, "unused", false, true));
+// Every text-writing entry, with the names the form proposes when "Nesne ismi ile aynı olsun"
+// is unchecked, so that a variable put where the id belongs (or the reverse) shows. The
+// declaration takes its first lines; the rest is the listener block.
+TEST(ObjectGenerator, WholeTextPerObjectType) {
+    const struct {
+        std::string_view label, typeKey, access, variable, id;
+        int declarationLines;
+    } cases[] = {
+        {"TextView", "textView", "final", "label_degisken1", "textView1", 1},
+        {"Button", "button", "final", "button_degisken1", "button1", 1},
+        {"CheckBox", "checkBox", "final", "check_degisken1", "checkBox1", 1},
+        {"RadioButton", "radioButton", "public", "radio_degisken1", "radioButton1", 1},
+        {"Toggle", "toggle", "final", "toggle_degisken1", "toggleButton1", 1},
+        {"ProgressBar", "progressBar", "final", "progress_degisken2", "progressBar2", 2},
+        {"Spinner", "spinner", "final", "spinner_degisken1", "spinner1", 1},
+        {"GridView", "gridView", "final", "grid_degisken1", "gridView1", 1},
+        {"EditText", "editText", "private", "edit_degisken1", "editText1", 1},
+        {"ImageBtn", "imageButton", "final", "iBtn_degisken1", "imageButton1", 1},
+        {"ImageView", "imageView", "protected", "image_degisken1", "imageView1", 1},
+        {"WebView", "webView", "final", "web_degisken1", "webView1", 1},
+        {"VideoView", "videoView", "final", "video_degisken1", "videoView1", 1},
+        {"ListView", "listView", "static", "list_degisken1", "listView1", 1},
+        {"SeekBar", "seekBar", "final", "seek_degisken1", "seekBar1", 1},
+        {"RatingBar", "ratingBar", "final", "rating_degisken1", "ratingBar1", 1},
+        {"DatePicker", "datePicker", "", "date_degisken1", "datePicker1", 1},  // "--Boş--"
     };
-    EXPECT_TRUE(listener("webView", "w").starts_with("\r\n//Tanımlı bu objeyi"));
-    EXPECT_TRUE(listener("videoView", "v").starts_with("\r\n//Projenin res klasörünün"));
-    EXPECT_TRUE(listener("seekBar", "s").starts_with("\r\ns.setOnSeekBarChangeListener( new"));
-    EXPECT_NE(listener("toggle", "t").find(
-                  "    // Örneğin: t.setText('Açık'); veya if(t.isChecked()==true)\r\n  }\r\n});"),
-              std::string::npos);
-    EXPECT_NE(listener("ratingBar", "puan").find(
-                  "  public void onRatingChanged(RatingBar puan, float rating, boolean fromUser)\r\n"),
-              std::string::npos);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const std::string expected = expectedObjectText(c.label);
+        ASSERT_FALSE(expected.empty());
+        GeneratorInput in{c.access, c.variable, c.id, true, true, "\"a\", \"b c\""};
+        EXPECT_TRUE(sameText(generateObjectText(c.typeKey, in), expected));
 
-    const std::string video = listener("videoView", "film");
-    // The isPlaying statement stands inside the comment that opens the line.
-    EXPECT_NE(video.find("\r\n// Videoyunun Oynayıp oynamadığını kontrol etmek için ise;boolean "
-                         "Oynuyormu = videoView.isPlaying(); //Dönen değer true ise evet oynuyor "
-                         "anlamında\r\n\r\n"),
-              std::string::npos);
-    EXPECT_NE(video.find("Uri.parse(\"" + std::string(kVideoResourceAddress) +
-                         "\" + R.raw.videodosyam);\r\nfilm.setVideoURI(VideoYolu);\r\n"),
-              std::string::npos);
-    EXPECT_EQ(occurrences(video, kVideoResourceAddress), 1u);
-    EXPECT_TRUE(video.ends_with("film.clearFocus();\r\n"));
-
-    const std::string web = listener("webView", "w");
-    EXPECT_TRUE(web.ends_with("w.loadUrl(\"" + std::string(kWebViewAddress) + "\"); //Siteye git\r\n"));
-    EXPECT_EQ(occurrences(web, kWebViewAddress), 1u);
+        const std::size_t split = afterLines(expected, c.declarationLines);
+        in.writeListener = false;
+        EXPECT_TRUE(sameText(generateObjectText(c.typeKey, in), expected.substr(0, split)));
+        in.writeListener = true;
+        in.writeDeclaration = false;
+        EXPECT_TRUE(sameText(generateObjectText(c.typeKey, in), expected.substr(split)));
+        in.writeListener = false;
+        EXPECT_EQ(generateObjectText(c.typeKey, in), "");
+    }
+    // Addresses that keep the Java string literals around them whole.
+    EXPECT_TRUE(kWebViewAddress.starts_with("https://"));
+    EXPECT_TRUE(kVideoResourceAddress.starts_with("android.resource://"));
+    EXPECT_TRUE(kVideoResourceAddress.ends_with("/"));
+    for (std::string_view address : {kWebViewAddress, kVideoResourceAddress})
+        EXPECT_EQ(address.find_first_of("\" \r\n\\"), std::string_view::npos) << address;
 }
 
-TEST(ObjectGenerator, BothBoxesOffGiveTheEmptyText) {
-    for (std::string_view key : {"textView", "progressBar", "spinner", "webView", "datePicker"})
-        EXPECT_EQ(generateObjectText(key, input("x", "y", false, false)), "") << key;
-}
-
-TEST(ObjectGenerator, ListItemTextFillsTheArrayLine) {
-    GeneratorInput in = input("s", "unused", false, true);
-    in.listItemText = "\"a\", \"b\"";
-    const std::string spinner = generateObjectText("spinner", in);
-    EXPECT_TRUE(spinner.starts_with("String[] ElemanDizisi={\"a\", \"b\"};\r\n"));
-    EXPECT_TRUE(spinner.ends_with("(AdapterView<?> arg0)\r\n {  } } );"));
-    EXPECT_TRUE(generateObjectText("listView", in).starts_with("String[] ElemanDizisi={\"a\", \"b\"};\r\n"));
-    EXPECT_TRUE(generateObjectText("gridView", in)
-                    .starts_with("final String[] Hucreler = new String[] { \"a\", \"b\" } ;\r\n"));
+TEST(ObjectGenerator, NamesGoInAsTypedAndTabHostWritesNothing) {
+    const GeneratorInput odd{"", "a\"b\\ ", "", true, false, {}};
+    EXPECT_EQ(generateObjectText("button", odd),
+              " Button a\"b\\  = (Button) findViewById(R.id.);\r\n");
+    EXPECT_EQ(generateObjectText("tabHost", {"final", "tabHost1", "tabHost1", true, true, {}}), "");
 }
 
 }  // namespace

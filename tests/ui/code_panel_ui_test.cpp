@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
+#include "definer/code_editor.h"
+#include "expected_files.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
@@ -64,6 +66,74 @@ TEST(CodePanelUi, CopyAllPutsTheWholeCrLfTextOnTheClipboard) {
     copyAll();
     EXPECT_EQ(clipboard->text(), QString());
     EXPECT_TRUE(services.messages.empty());
+}
+
+// Each tool button, and the edit key that does the same with the focus on another control,
+// against what only it does: which text the panel keeps, what Qt's clipboard holds (cut, copy,
+// paste) and what the copy-all service received.
+TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
+    const struct {
+        const char* button;
+        QKeyCombination key;
+        std::string panel, clipboard, copiedAll;
+    } cases[] = {
+        {"cutButton", Qt::CTRL | Qt::Key_X, "alfa\r\n gama", "beta", ""},
+        {"copyButton", Qt::CTRL | Qt::Key_C, "alfa\r\nbeta gama", "beta", ""},
+        {"pasteButton", Qt::CTRL | Qt::Key_V, "alfa\r\nyeni gama", "yeni", ""},
+        {"copyAllButton", {}, "alfa\r\nbeta gama", "yeni", "alfa\r\nbeta gama"},
+        {"clearButton", {}, "", "yeni", ""},
+    };
+    for (const auto& c : cases) {
+        for (const bool byKey : {false, true}) {
+            if (byKey && c.key.key() == Qt::Key_unknown) continue;
+            SCOPED_TRACE(std::string(c.button) + (byKey ? " key" : ""));
+            FakeWindow w;
+            w.window.show();
+            w.window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+            w.model().panel().replace("alfa\r\nbeta gama");
+            auto& editor = child<QPlainTextEdit>(w.window, "codePanel");
+            QTextCursor cursor = editor.textCursor();
+            cursor.setPosition(5);  // "beta"
+            cursor.setPosition(9, QTextCursor::KeepAnchor);
+            editor.setTextCursor(cursor);
+            QGuiApplication::clipboard()->setText(QStringLiteral("yeni"));
+
+            if (byKey) {
+                auto& box = child<QCheckBox>(w.window, "sameAsId");
+                box.setFocus();
+                QTest::keyClick(&box, c.key.key(), c.key.keyboardModifiers());
+            } else {
+                click<QToolButton>(w.window, c.button);
+            }
+            EXPECT_EQ(w.panel(), c.panel);
+            EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard);
+            EXPECT_EQ(w.services.clipboard, c.copiedAll);
+        }
+    }
+}
+
+// A big text is shown piece by piece; where the pieces meet nothing may be gained or lost.
+// Lines of several lengths with two-byte letters put the seams at varied places, and a line
+// longer than a piece makes one fall inside a line. A no-break space stays what it is.
+TEST(CodePanelUi, BigTextRoundTripsThroughThePanelUnchanged) {
+    std::string big;
+    for (int i = 0; big.size() < 3 * CodeEditor::kChunkBytes + 1000; ++i)
+        big += "satır " + std::to_string(i) + std::string(size_t(i % 97), i % 2 ? 'x' : ' ') +
+               "ğüşİ\u00a0\r\n";
+    big += std::string(CodeEditor::kChunkBytes + 5, 'y') + "\r\n\r\nson";
+    FakeWindow w;
+    w.window.show();
+    w.model().panel().replace(big);
+    auto& editor = w.window.formView().editor();
+    editor.finishLoading();
+    EXPECT_EQ(editor.blockCount(), std::count(big.begin(), big.end(), '\n') + 1);
+    EXPECT_TRUE(sameText(editor.crlfText(), big));
+
+    // An edit makes the panel read the editor back.
+    editor.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&editor, "!");
+    EXPECT_TRUE(sameText(w.panel(), big + "!"));
 }
 
 }  // namespace

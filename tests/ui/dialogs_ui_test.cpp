@@ -135,5 +135,24 @@ TEST_F(ProgramSettingsUi, YesToTheRestartStartsANewInstanceAndClosesTheWindow) {
     EXPECT_EQ(nextStart().KodPaneli, "HAYIR");
 }
 
+TEST_F(ProgramSettingsUi, CancelAndEscapeWriteNothingAndNeverRestart) {
+    services.answers = {MessageAnswer::Yes, MessageAnswer::Yes};  // were anything asked
+    openSettings([](QDialog& d) {
+        child<QLineEdit>(d, "paketAdi").setText(QStringLiteral("com.iptal"));
+        child<QComboBox>(d, "vtVersiyon").setCurrentIndex(0);
+        click<QCheckBox>(d, "kodPaneli");
+        click(d, "cancelButton");
+    });
+    openSettings([](QDialog& d) {
+        child<QLineEdit>(d, "activityAdi").setText(QStringLiteral("Vazgecildi"));
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(services.restarts, 0);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(defaults, Defaults::factory());
+    EXPECT_EQ(nextStart(), Defaults::factory());
+}
+
 }  // namespace
 }  // namespace nakkas::test

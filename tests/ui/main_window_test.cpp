@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 #include "app/ribbon_widget.h"
 #include "ui_support.h"
@@ -118,6 +119,29 @@ TEST(MainWindowUi, ExitClosesTheWindowOnlyAfterYes) {
     EXPECT_EQ(w.services.messages.size(), 2u);
     EXPECT_FALSE(w.window.isVisible());
     EXPECT_EQ(w.services.restarts, 0);
+}
+
+// "ApplicationLook" as the next start reads it: 216 when nothing or no style number is stored.
+TEST(MainWindowUi, LookComesFromTheStoreWithTheFactoryLook216) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath(QStringLiteral("Nakkas 2012.ini")).toStdString();
+    const auto withWindow = [&](const std::function<void(MainWindow&)>& action) {
+        RecordingQtServices services(file);
+        Defaults defaults = Defaults::load(services);
+        MainWindow window(services, defaults);
+        action(window);
+    };
+    withWindow([](MainWindow& w) {
+        EXPECT_EQ(w.look(), 216);
+        w.setLook(219);
+    });
+    withWindow([](MainWindow& w) { EXPECT_EQ(w.look(), 219); });
+    {
+        RecordingQtServices services(file);
+        services.writeInt("ApplicationLook", 211);  // between the style numbers
+        ASSERT_TRUE(services.commitSettings());
+    }
+    withWindow([](MainWindow& w) { EXPECT_EQ(w.look(), 216); });
 }
 
 }  // namespace

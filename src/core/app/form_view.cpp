@@ -5,14 +5,16 @@
 #include "definer/widget_catalogue.h"
 #include "platform/services.h"
 #include "snippets/snippet_catalogue.h"
+#include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_designer.h"
+#include "tools/setting_saver/setting_saver.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
 
 namespace nakkas {
-
 
 FormView::FormView(Services& services, DialogHost& host, Defaults& defaults, PanelText& panelText)
     : m_services(services),
@@ -57,10 +59,30 @@ void FormView::menuDesigner() {
     finishTool(confirmed, confirmed ? menuCode(m_tools.menu) : std::string());
 }
 
-// Tools whose dialogs are still to come do nothing yet.
-void FormView::settingSaver() {}
-void FormView::sqliteTool() {}
-void FormView::dialogDesigner(int) {}
+namespace {
+constexpr std::size_t kSettingSaverHelpPage = 2;  // "ZEP ile Ayar Kaydetme Dersi"
+}
+
+void FormView::settingSaver() {
+    SettingSaver saver(m_tools.settingSaver, m_services, helpPagePath(kSettingSaverHelpPage));
+    const bool confirmed = m_host.runSettingSaver(saver);
+    finishTool(confirmed, saver.resultText());
+}
+
+void FormView::dialogDesigner(int type) {
+    const auto dialogType = dialogTypeAt(type);
+    if (!dialogType) return;
+    DialogDesigner designer(m_tools.dialogDesigner, m_services, *dialogType,
+                            m_definer.activityName, m_defaults.SimgeAdi);
+    const bool confirmed = m_host.runDialogDesigner(designer);
+    finishTool(confirmed, designer.resultText());
+}
+
+void FormView::sqliteTool() {
+    SqliteTool tool(m_services, m_defaults);
+    m_host.runSqliteTool(tool);
+    finishTool(tool.resultText() != kSqliteCancelMarker, tool.resultText());
+}
 
 void FormView::layoutToCode() {
     const auto file = m_services.openFileDialog("Layout Dosyası Seçin", "Android Layout (*.xml)");
@@ -100,14 +122,7 @@ void FormView::generate() {
         if (!m_host.runListCreator(creator)) return;
         m_listItemText = creator.listItemText();
     }
-    GeneratorInput input;
-    input.access = m_definer.accessModifier();
-    input.variableName = m_definer.variableName;
-    input.idName = m_definer.idName;
-    input.writeDeclaration = m_definer.writeDeclaration;
-    input.writeListener = m_definer.writeListener;
-    input.listItemText = m_listItemText;
-    m_panel.replace(generateObjectText(type, input));
+    m_panel.replace(generateObjectText(type, m_definer.generatorInput(m_listItemText)));
     if (m_definer.advance) m_definer.advanceCounter(*entry);
 }
 
@@ -125,12 +140,15 @@ void FormView::snippet(int index) {
 }
 
 void FormView::help(int page) {
-    const auto& pages = helpPages();
-    if (page < 0 || size_t(page) >= pages.size()) return;
+    if (page < 0 || size_t(page) >= helpPages().size()) return;
+    m_services.openDesktop(helpPagePath(size_t(page)));
+}
+
+std::string FormView::helpPagePath(std::size_t page) const {
     std::string path = m_helpFolder;
     if (!path.empty() && path.back() != '/') path += '/';
-    path += pages[size_t(page)].fileName;
-    m_services.openDesktop(path);
+    path += helpPages().at(page).fileName;
+    return path;
 }
 
 void FormView::reset() {

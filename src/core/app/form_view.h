@@ -14,8 +14,11 @@ namespace nakkas {
 class Services;
 class LayoutToCode;
 class ListCreator;
+class DialogDesigner;
+class SettingSaver;
 class TabHostWizard;
 class MenuDesigner;
+class SqliteTool;
 
 // The values the Tab Host wizard starts from.
 struct TabHostHandover {
@@ -33,8 +36,14 @@ public:
     virtual bool runListCreator(ListCreator& creator) = 0;
     // The wizard writes its project itself; nothing comes back to the code panel.
     virtual void runTabHostWizard(TabHostWizard& wizard) = 0;
+    // True when the dialog designer closed with "Oluştur".
+    virtual bool runDialogDesigner(DialogDesigner& designer) = 0;
+    // True when the setting saver closed with "Tamam".
+    virtual bool runSettingSaver(SettingSaver& saver) = 0;
     // "Menü Tasarım" on the given model; true when it closed with its OK button.
     virtual bool runMenuDesigner(MenuDesigner& designer) = 0;
+    // The SQLite tool's dialog; what it ended with is the tool's result text.
+    virtual void runSqliteTool(SqliteTool& tool) = 0;
     // True when "Layout'tan Kod Üret" was confirmed; its result text is then in the model.
     virtual bool runLayoutToCode(LayoutToCode& model) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
@@ -87,6 +96,9 @@ public:
     void restart();
 
 private:
+    // Where a help page lives, for the help commands and the tools' help links.
+    std::string helpPagePath(std::size_t page) const;
+
     Services& m_services;
     DialogHost& m_host;
     Defaults& m_defaults;

@@ -35,39 +35,38 @@ ProgramSettings::ProgramSettings(Defaults& record, Services& services)
 }
 
 ProgramSettings::Outcome ProgramSettings::save() {
-    m_record.ActivityAdi = activityAdi;
-    m_record.PaketAdi = paketAdi;
-    m_record.SimgeAdi = simgeAdi;
-    m_record.Veritabani = veritabani;
-    m_record.TabloAdi = tabloAdi;
-
-    const std::string section(kDefaultsSection);
-    m_services.writeString(section, "ActivityAdi", activityAdi);
-    m_services.writeString(section, "PaketAdi", paketAdi);
-    m_services.writeString(section, "SimgeAdi", simgeAdi);
-    m_services.writeString(section, "Veritabani", veritabani);
-    m_services.writeString(section, "TabloAdi", tabloAdi);
+    Defaults stored = m_record;
+    stored.ActivityAdi = activityAdi;
+    stored.PaketAdi = paketAdi;
+    stored.SimgeAdi = simgeAdi;
+    stored.Veritabani = veritabani;
+    stored.TabloAdi = tabloAdi;
     // With no entry selected (the stored version was none of the three) the stored text is
     // kept as it was rather than replaced by an empty one.
-    const std::string version =
-        versionIndex >= 0 ? std::string(kVersions[size_t(versionIndex)]) : m_record.VTVersiyon;
-    m_services.writeString(section, "VTVersiyon", version);
-    m_record.KodPaneli = clearPanelAtStart ? "EVET" : "HAYIR";
-    m_services.writeString(section, "KodPaneli", m_record.KodPaneli);
+    if (versionIndex >= 0) stored.VTVersiyon = kVersions[size_t(versionIndex)];
+    stored.KodPaneli = clearPanelAtStart ? "EVET" : "HAYIR";
+    writeAll(stored);
+
+    // The running record takes everything but the version, which counts from the next start.
+    const std::string runningVersion = m_record.VTVersiyon;
+    m_record = stored;
+    m_record.VTVersiyon = runningVersion;
     return confirmRestart(kSaveQuestion);
 }
 
 ProgramSettings::Outcome ProgramSettings::restoreFactory() {
     clearPanelAtStart = false;
-    const std::string section(kDefaultsSection);
     const Defaults factory = Defaults::factory();
-    for (const auto& f : defaultsFields()) {
-        if (f.name == "KodPaneli") continue;
-        m_services.writeString(section, std::string(f.name), factory.*f.member);
-    }
-    m_record.KodPaneli = "HAYIR";
-    m_services.writeString(section, "KodPaneli", m_record.KodPaneli);
+    writeAll(factory);
+    // The other six wait for the restart; the panel setting follows the box just unchecked.
+    m_record.KodPaneli = factory.KodPaneli;
     return confirmRestart(kRestoreQuestion);
+}
+
+void ProgramSettings::writeAll(const Defaults& values) {
+    const std::string section(kDefaultsSection);
+    for (const auto& f : defaultsFields())
+        m_services.writeString(section, std::string(f.name), values.*f.member);
 }
 
 ProgramSettings::Outcome ProgramSettings::confirmRestart(std::string_view question) {

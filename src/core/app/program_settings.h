@@ -36,6 +36,8 @@ public:
 
 private:
     Outcome confirmRestart(std::string_view question);
+    // Writes the seven values to the store in the order of the defaults table.
+    void writeAll(const Defaults& values);
 
     Defaults& m_record;
     Services& m_services;

@@ -39,25 +39,34 @@ void checkSlot(int index) {
 
 }  // namespace
 
-std::string toCrLf(std::string_view text) {
+namespace {
+
+// Every line break (CR LF, lone LF, lone CR) becomes the given one.
+std::string withLineBreaks(std::string_view text, std::string_view lineBreak) {
     // Pasted and generated texts can run to megabytes: one pass, one allocation.
-    std::size_t lineFeeds = 0;
-    for (char c : text) lineFeeds += (c == '\n' || c == '\r');
+    std::size_t breaks = 0;
+    for (char c : text) breaks += (c == '\n' || c == '\r');
     std::string out;
-    out.reserve(text.size() + lineFeeds);
+    out.reserve(text.size() + breaks * (lineBreak.size() - 1));
     const std::size_t n = text.size();
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const char c = text[i];
         if (c != '\r' && c != '\n') continue;
         out.append(text.data() + runStart, i - runStart);
-        out += "\r\n";
+        out += lineBreak;
         if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
         runStart = i + 1;
     }
     out.append(text.data() + runStart, n - runStart);
     return out;
 }
+
+}  // namespace
+
+std::string toCrLf(std::string_view text) { return withLineBreaks(text, "\r\n"); }
+
+std::string toLf(std::string_view text) { return withLineBreaks(text, "\n"); }
 
 bool hasOnlyCrLf(std::string_view text) {
     const std::size_t n = text.size();

@@ -26,6 +26,8 @@ private:
 
 // Turns every line break (CR LF, lone LF, lone CR) into CR LF.
 std::string toCrLf(std::string_view text);
+// Turns every line break into LF, the editor's own.
+std::string toLf(std::string_view text);
 // True when every line break already is CR LF.
 bool hasOnlyCrLf(std::string_view text);
 

@@ -30,6 +30,10 @@ void DefinerForm::selectAccess(std::size_t index) {
     m_access = entry == kEmptyAccessEntry ? std::string() : std::string(entry);
 }
 
+GeneratorInput DefinerForm::generatorInput(std::string_view listItemText) const {
+    return {m_access, variableName, idName, writeDeclaration, writeListener, listItemText};
+}
+
 void DefinerForm::reset() {
     m_counters.assign(widgetCatalogue().size(), 1);
     m_currentType = kNoSelection;

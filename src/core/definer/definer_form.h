@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "definer/object_generator.h"
+
 namespace nakkas {
 
 // The definer form's state: what the generator reads and what the choice of an entry proposes.
@@ -37,6 +39,10 @@ public:
     bool advance = true;         // "Nesne sayısını  1 arttır"
     bool writeListener = true;   // "Olay Dinleyiciyi Oluştur"
     bool writeDeclaration = true;  // "Nesneyi Tanımla"
+
+    // What the generator reads from the form. It refers to the form's own texts, so it is used
+    // at once, while the form and the list item text still stand.
+    GeneratorInput generatorInput(std::string_view listItemText = {}) const;
 
     // "Sıfırla": counters to 1, type to "YOK", Activity to "MainActivity", names emptied.
     void reset();

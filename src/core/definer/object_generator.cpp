@@ -4,6 +4,8 @@
 #include <array>
 #include <span>
 
+#include "definer/widget_catalogue.h"
+
 namespace nakkas {
 
 namespace {
@@ -20,35 +22,6 @@ constexpr Piece variable{{}, Insert::Variable};
 constexpr Piece listItems{{}, Insert::ListItems};
 constexpr Piece webAddress{{}, Insert::WebAddress};
 constexpr Piece videoAddress{{}, Insert::VideoAddress};
-
-// The declaration is the same shape for every entry: access, class piece, variable, cast piece,
-// id, end piece. Only the three literals differ.
-struct Declaration {
-    std::string_view typeKey;
-    std::string_view classPiece;
-    std::string_view castPiece;
-    std::string_view endPiece;
-};
-
-constexpr std::array<Declaration, 17> kDeclarations{{
-    {"textView", " TextView ", " = (TextView) findViewById(R.id.", ");\r\n"},
-    {"button", " Button ", " = (Button) findViewById(R.id.", ");\r\n"},
-    {"checkBox", " CheckBox ", " = (CheckBox) findViewById(R.id.", ");\r\n"},
-    {"radioButton", " RadioButton ", " = (RadioButton) findViewById(R.id.", ");\r\n"},
-    {"toggle", " ToggleButton ", " = (ToggleButton) findViewById(R.id.", ");\r\n"},
-    {"progressBar", " ProgressBar ", " = (ProgressBar) findViewById(R.id.", ");\r\n\r\n"},
-    {"spinner", " Spinner ", " = (Spinner) findViewById(R.id.", ");\r\n"},
-    {"gridView", " GridView ", " = (GridView) findViewById(R.id.", ");\r\n"},
-    {"editText", " EditText ", " = (EditText) findViewById(R.id.", ");\r\n"},
-    {"imageButton", " ImageButton ", " = (ImageButton) findViewById(R.id.", ");\r\n"},
-    {"imageView", " ImageView ", " = (ImageView) findViewById(R.id.", ");\r\n"},
-    {"webView", " WebView ", " = (WebView) findViewById(R.id.", ");\r\n"},
-    {"videoView", " VideoView ", " = (VideoView) findViewById(R.id.", ");\r\n"},
-    {"listView", " ListView ", " = (ListView) findViewById(R.id.", ");\r\n"},
-    {"seekBar", " SeekBar ", " = (SeekBar) findViewById(R.id.", ");\r\n"},
-    {"ratingBar", " RatingBar ", " = (RatingBar) findViewById(R.id.", ");\r\n"},
-    {"datePicker", " DatePicker ", " = (DatePicker) findViewById(R.id.", ");\r\n"},
-}};
 
 // The seven click-listener entries share this frame; only the note lines between head and tail
 // differ.
@@ -241,29 +214,35 @@ constexpr Piece kRatingBar[] = {
     {"});"},
 };
 
-// A listener block is written as up to three runs of pieces one after the other.
-struct Listener {
+// The declaration has the same shape for every entry and names the entry's Android class from
+// the widget catalogue; only its end differs, since the ProgressBar hint follows an empty line.
+// The listener block is written as up to three runs of pieces one after the other.
+struct ObjectText {
     std::string_view typeKey;
-    std::array<std::span<const Piece>, 3> runs;
+    std::string_view declarationEnd;
+    std::array<std::span<const Piece>, 3> listener;
 };
 
-const std::array<Listener, 16> kListeners{{
-    {"textView", {kClickHead, kUseNote, kClickTail}},
-    {"button", {kClickHead, kUseNote, kClickTail}},
-    {"imageButton", {kClickHead, kUseNote, kClickTail}},
-    {"checkBox", {kClickHead, kCheckedNote, kClickTail}},
-    {"radioButton", {kClickHead, kCheckedNote, kClickTail}},
-    {"toggle", {kClickHead, kToggleNote, kClickTail}},
-    {"imageView", {kClickHead, kImageNote, kClickTail}},
-    {"progressBar", {kProgressBar}},
-    {"spinner", {kSpinner}},
-    {"listView", {kListView}},
-    {"gridView", {kGridView}},
-    {"editText", {kEditText}},
-    {"webView", {kWebView}},
-    {"videoView", {kVideoView}},
-    {"seekBar", {kSeekBar}},
-    {"ratingBar", {kRatingBar}},
+constexpr std::string_view kLineEnd = ");\r\n";
+
+const std::array<ObjectText, 17> kObjects{{
+    {"textView", kLineEnd, {kClickHead, kUseNote, kClickTail}},
+    {"button", kLineEnd, {kClickHead, kUseNote, kClickTail}},
+    {"imageButton", kLineEnd, {kClickHead, kUseNote, kClickTail}},
+    {"checkBox", kLineEnd, {kClickHead, kCheckedNote, kClickTail}},
+    {"radioButton", kLineEnd, {kClickHead, kCheckedNote, kClickTail}},
+    {"toggle", kLineEnd, {kClickHead, kToggleNote, kClickTail}},
+    {"imageView", kLineEnd, {kClickHead, kImageNote, kClickTail}},
+    {"progressBar", ");\r\n\r\n", {kProgressBar}},
+    {"spinner", kLineEnd, {kSpinner}},
+    {"listView", kLineEnd, {kListView}},
+    {"gridView", kLineEnd, {kGridView}},
+    {"editText", kLineEnd, {kEditText}},
+    {"webView", kLineEnd, {kWebView}},
+    {"videoView", kLineEnd, {kVideoView}},
+    {"seekBar", kLineEnd, {kSeekBar}},
+    {"ratingBar", kLineEnd, {kRatingBar}},
+    {"datePicker", kLineEnd, {}},  // no listener block, so its box has no effect
 }};
 
 template <typename Row, std::size_t N>
@@ -287,23 +266,26 @@ void append(std::string& out, const Piece& piece, const GeneratorInput& input) {
 
 std::string generateObjectText(std::string_view typeKey, const GeneratorInput& input) {
     std::string out;
-    const Declaration* declaration = findRow(kDeclarations, typeKey);
-    if (declaration == nullptr) return out;  // the Tab Host entry writes no text
+    const ObjectText* object = findRow(kObjects, typeKey);
+    const auto entry = findEntryByTypeKey(typeKey);
+    if (object == nullptr || !entry) return out;  // the Tab Host entry writes no text
 
     if (input.writeDeclaration) {
+        const std::string_view androidClass = widgetCatalogue()[*entry].androidClass;
         out += input.access;
-        out += declaration->classPiece;
+        out += ' ';
+        out += androidClass;
+        out += ' ';
         out += input.variableName;
-        out += declaration->castPiece;
+        out += " = (";
+        out += androidClass;
+        out += ") findViewById(R.id.";
         out += input.idName;
-        out += declaration->endPiece;
+        out += object->declarationEnd;
     }
-    // DatePicker has no listener row, so its box has no effect.
-    if (const Listener* listener = findRow(kListeners, typeKey);
-        input.writeListener && listener != nullptr) {
-        for (const auto& run : listener->runs)
+    if (input.writeListener)
+        for (const auto& run : object->listener)
             for (const Piece& piece : run) append(out, piece, input);
-    }
     return out;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/menu_designer/menu_records.h"
+#include "tools/setting_saver/setting_saver.h"
 #include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
@@ -10,6 +12,8 @@ namespace nakkas {
 // Each tool keeps its model here and its dialog is handed that model.
 struct ToolState {
     MenuRecords menu;  // shared by the menu designer and the Tab Host wizard
+    DialogDesignerState dialogDesigner;  // the toast flag outlives every opening
+    SettingSaverState settingSaver;
     TabHostProject tabHost;
     LayoutOptions layout;  // the choices of "Layout'tan Kod Üret"
 };

@@ -12,9 +12,12 @@
 #include "platform/services.h"
 #include "icons.h"
 #include "qt_text.h"
+#include "tools/dialog_designer/dialog_designer_dialog.h"
 #include "tools/layout_to_code/layout_to_code_dialog.h"
 #include "tools/list_wizard/list_creator_dialog.h"
 #include "tools/menu_designer/menu_designer_dialog.h"
+#include "tools/setting_saver/setting_saver_dialog.h"
+#include "tools/sqlite_tool/sqlite_tool_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 
 namespace nakkas {
@@ -73,6 +76,21 @@ bool MainWindow::runLayoutToCode(LayoutToCode& model) {
 
 void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
     TabHostWizardDialog dialog(wizard, m_services, this);
+    dialog.exec();
+}
+
+bool MainWindow::runDialogDesigner(DialogDesigner& designer) {
+    DialogDesignerDialog dialog(designer, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::runSettingSaver(SettingSaver& saver) {
+    SettingSaverDialog dialog(saver, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::runSqliteTool(SqliteTool& tool) {
+    SqliteToolDialog dialog(tool, this);
     dialog.exec();
 }
 

@@ -31,7 +31,10 @@ public:
 
     bool runListCreator(ListCreator& creator) override;
     void runTabHostWizard(TabHostWizard& wizard) override;
+    bool runDialogDesigner(DialogDesigner& designer) override;
+    bool runSettingSaver(SettingSaver& saver) override;
     bool runMenuDesigner(MenuDesigner& designer) override;
+    void runSqliteTool(SqliteTool& tool) override;
     bool runLayoutToCode(LayoutToCode& model) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;

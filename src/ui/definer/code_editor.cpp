@@ -3,8 +3,6 @@
 #include <QFont>
 #include <QTextCursor>
 
-#include <cstring>
-
 #include "code_highlighter.h"
 #include "qt_text.h"
 
@@ -12,21 +10,7 @@ namespace nakkas {
 
 namespace {
 
-// CR LF and lone CR become LF, the editor's own line break.
-QString toDisplay(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    size_t runStart = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r') continue;
-        out.append(text.data() + runStart, i - runStart);
-        out += '\n';
-        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        runStart = i + 1;
-    }
-    out.append(text.data() + runStart, text.size() - runStart);
-    return qs(out);
-}
+QString toDisplay(std::string_view text) { return qs(toLf(text)); }
 
 // The end of the part to show next: just after a line break near the chunk size, never inside
 // a UTF-8 sequence or between CR and LF.
@@ -112,22 +96,11 @@ void CodeEditor::finishLoading() {
 }
 
 std::string CodeEditor::crlfText() const {
-    const QByteArray utf8 = toPlainText().toUtf8();
-    std::string out;
-    out.reserve(size_t(utf8.size()) + size_t(blockCount()));
-    const char* p = utf8.constData();
-    const char* const end = p + utf8.size();
-    while (p < end) {
-        const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
-        if (!lf) {
-            out.append(p, size_t(end - p));
-            break;
-        }
-        out.append(p, size_t(lf - p));
-        out += "\r\n";
-        p = lf + 1;
-    }
-    return out;
+    // The plain text would turn every no-break space into a blank; the raw text keeps it and
+    // only its block separators need to become line breaks again.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return toCrLf(us(text));
 }
 
 EditorPanelText::EditorPanelText(CodeEditor& editor)

@@ -1,0 +1,50 @@
+#include "app/defaults.h"
+#include "cli.h"
+#include "sqlite_columns.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/sqlite_tool/text_file_writer.h"
+
+namespace nakkas::cli {
+
+namespace {
+
+constexpr OptionSpec kOptions[] = {{"column", true, true}, {"package"}, {"db"},          {"table"},
+                                   {"db-version"},         {"output"},  {"check", false}};
+
+int run(const Args& args, Context& ctx) {
+    if (!args.positional.empty()) return usageError(ctx, "sqlite-helper", "fazladan argüman");
+    // A version that is not one of the list's entries leaves the list without a selection.
+    Defaults defaults = Defaults::load(ctx.services);
+    defaults.VTVersiyon = args.value("db-version", defaults.VTVersiyon);
+    SqliteTool tool(ctx.services, defaults);
+    tool.packageName = args.value("package", tool.packageName);
+    tool.databaseName = args.value("db", tool.databaseName);
+    tool.tableName = args.value("table", tool.tableName);
+    if (const int code = addColumns(args, ctx, "sqlite-helper", tool); code != kDone) return code;
+    if (!tool.buildHelper().ok()) return kRefused;
+
+    if (const auto refusal = tool.tableRefusal()) {
+        write(ctx.err, SqliteTool::refusalWarning(*refusal) + "\n");
+        if (args.flag("check")) return kRefused;
+    }
+    if (!args.has("output")) {
+        write(ctx.out, tool.builtText());
+        return kDone;
+    }
+    return writeTextFile(ctx.services, args.value("output"), tool.builtText()) ? kDone : kRefused;
+}
+
+}  // namespace
+
+extern const CommandSpec kSqliteHelperCommand{
+    "sqlite-helper", "Tablodan DatabaseHelper.java sınıfını yazar",
+    "Kullanım: nakkas-cli sqlite-helper --column TANIM [--column TANIM]... [--package P]\n"
+    "                         [--db AD] [--table AD] [--db-version 1|2|3] [--output DOSYA]\n"
+    "                         [--check]\n"
+    "  TANIM: AD:TİP, ardından isteğe bağlı :notnull ve/veya :unique; birincil anahtar için AD:pk\n"
+    "  TİP: INTEGER TEXT REAL BOOLEAN FLOAT NUMERIC DATE TIME VARCHAR NVARCHAR TIMESTAMP BLOB\n"
+    "  --output  sınıfı dosyaya yazar (CR LF satır sonlarıyla); verilmezse çıktıya basar\n"
+    "  --check   SQLite tabloyu kabul etmezse hiçbir şey yazmadan çıkar (çıkış kodu 1)\n",
+    kOptions, run};
+
+}  // namespace nakkas::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+#include "cli.h"
+
+namespace nakkas {
+class SqliteTool;
+}
+
+namespace nakkas::cli {
+
+// Adds every --column SPEC to the tool, in order, as the dialog's "Listeye Ekle" would, with
+// its rules and messages. SPEC is NAME:TYPE[:notnull][:unique] or NAME:pk. Returns kDone, or
+// the exit code of the first usage error or refusal.
+int addColumns(const Args& args, Context& ctx, std::string_view command, SqliteTool& tool);
+
+}  // namespace nakkas::cli

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nakkas {
+
+// The five kinds of Android message the designer writes, in the order of the ribbon buttons.
+enum class DialogType { Standart, Yukleniyor, Bekleyin, EvetHayir, ToastMesaj };
+
+inline constexpr std::array<DialogType, 5> kDialogTypes{
+    DialogType::Standart, DialogType::Yukleniyor, DialogType::Bekleyin, DialogType::EvetHayir,
+    DialogType::ToastMesaj};
+
+// The type's name as the form and the command line spell it ("Evet-Hayır", "Toast Mesaj").
+std::string_view dialogTypeName(DialogType type);
+// Exact, case-sensitive.
+std::optional<DialogType> findDialogType(std::string_view name);
+// The ribbon buttons pass the type's position in kDialogTypes.
+std::optional<DialogType> dialogTypeAt(int ribbonArg);
+
+// The seven text fields of the form, as typed.
+struct DialogFields {
+    std::string variableName;
+    std::string activityName;
+    std::string title;
+    std::string message;
+    std::string button1;
+    std::string button2;
+    std::string icon;
+};
+
+// The Java text for the type. Nothing is trimmed or escaped: the user owns the Java syntax.
+// A toast reads the flag as given; whether one was chosen at all is the form's concern.
+std::string dialogText(DialogType type, const DialogFields& fields, std::string_view toastFlag);
+
+}  // namespace nakkas

@@ -1,0 +1,50 @@
+#include "setting_saver.h"
+
+#include "platform/services.h"
+#include "tools/setting_saver/setting_code.h"
+
+namespace nakkas {
+
+SettingSaver::SettingSaver(SettingSaverState& state, Services& services, std::string helpAddress)
+    : m_state(state), m_services(services), m_helpAddress(std::move(helpAddress)) {}
+
+void SettingSaver::selectDataType(std::size_t entry) {
+    if (entry < settingDataTypes().size()) m_dataType = entry;
+}
+
+void SettingSaver::selectAccessMode(std::size_t entry) {
+    if (entry < settingAccessModes().size()) m_accessMode = entry;
+}
+
+std::string_view SettingSaver::javaTypeField() const {
+    return m_dataType ? settingDataTypes()[*m_dataType].javaType : std::string_view();
+}
+
+std::string_view SettingSaver::storageModeField() const {
+    return m_accessMode ? settingAccessModes()[*m_accessMode].constant : std::string_view();
+}
+
+void SettingSaver::openHelp() {
+    m_services.openDesktop(m_helpAddress);
+}
+
+Outcome SettingSaver::confirm() {
+    const auto type = findJavaType(javaTypeField());
+    if (!type || storageModeField().empty()) {
+        m_services.messageBox(std::string(kMissingChoiceMessage), "Hata", MessageIcon::Warning,
+                              MessageButtons::Ok);
+        return Outcome::refused(std::string(kMissingChoiceMessage));
+    }
+    SettingInput in;
+    in.javaType = javaTypeField();
+    in.storageMode = storageModeField();
+    in.variableName = variableName;
+    in.key = key;
+    in.fileName = fileName;
+    in.writeBlock = writeBlock;
+    in.readBlock = readBlock;
+    m_state.outputText = settingCode(in, *type);
+    return Outcome::done();
+}
+
+}  // namespace nakkas

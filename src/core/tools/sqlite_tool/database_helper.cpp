@@ -1,0 +1,77 @@
+#include "tools/sqlite_tool/database_helper.h"
+
+#include <algorithm>
+
+namespace nakkas {
+
+std::optional<std::size_t> columnTypeIndex(std::string_view word) {
+    const auto it = std::find(kColumnTypes.begin(), kColumnTypes.end(), word);
+    if (it == kColumnTypes.end()) return std::nullopt;
+    return std::size_t(it - kColumnTypes.begin());
+}
+
+std::string columnText(const std::vector<Column>& columns) {
+    std::string text;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const Column& c = columns[i];
+        text += c.name;
+        text += ' ';
+        text += c.type;
+        text += ' ';
+        if (c.primaryKey) text += "PRIMARY KEY AUTOINCREMENT";
+        text += ' ';
+        if (c.unique) text += "UNIQUE";
+        // The key column has no null word and none of the blank that would lead into it.
+        if (!c.primaryKey) {
+            text += ' ';
+            text += c.notNull ? "NOT NULL" : "NULL";
+        }
+        text += i + 1 < columns.size() ? ", " : " ";
+    }
+    return text;
+}
+
+std::string createTableStatement(std::string_view tableName, std::string_view columnText) {
+    std::string s = "CREATE TABLE ";
+    s += tableName;
+    s += "( ";
+    s += columnText;
+    s += " )";
+    return s;
+}
+
+std::string databaseHelperText(const HelperInput& in) {
+    const std::string columns = columnText(in.columns);
+    std::string t;
+    t.reserve(1200 + columns.size() + 2 * in.tableName.size());
+    t += "package ";
+    t += in.packageName;
+    t += ";\n";
+    t += "import android.content.Context;\n";
+    t += "import android.database.sqlite.SQLiteDatabase;\n";
+    t += "import android.database.sqlite.SQLiteOpenHelper;\r\n";
+    t += "public class DatabaseHelper extends SQLiteOpenHelper\n{\n";
+    t += "   public static final String VT_ADI=\"";
+    t += in.databaseName;
+    t += "\";\n";
+    t += "   public static final String VT_TABLO=\"";
+    t += in.tableName;
+    t += "\";\r\n";
+    t += "public DatabaseHelper(Context cntx)\n{\n";
+    t += "   super(cntx, VT_ADI, null, ";
+    t += in.version;
+    t += "); // Buradaki ";
+    t += in.version;
+    t += " degeri Veritabani versiyonu anlamina geliyor\n}\r\n";
+    t += "public void onCreate(SQLiteDatabase VT)\n{\n";
+    t += "   VT.execSQL(\"CREATE TABLE \" + VT_TABLO + \"( ";
+    t += columns;
+    t += " )\");\n}\r\n";
+    t += "public void onUpgrade(SQLiteDatabase vt, int EskiSurum, int YeniSurum)\n{\n"
+         "   /*vt.execSQL(\"DROP TABLE IF EXISTS ";
+    t += in.tableName;
+    t += "\");\n   onCreate(vt);*/\n}\n}\n";
+    return t;
+}
+
+}  // namespace nakkas

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nakkas {
+
+// The column type words, in the order both type lists show them.
+inline constexpr std::array<std::string_view, 12> kColumnTypes = {
+    "INTEGER", "TEXT", "REAL",    "BOOLEAN",  "FLOAT",     "NUMERIC",
+    "DATE",    "TIME", "VARCHAR", "NVARCHAR", "TIMESTAMP", "BLOB"};
+
+// Position of a type word in kColumnTypes, if it is one.
+std::optional<std::size_t> columnTypeIndex(std::string_view word);
+
+// One column of the table being designed.
+struct Column {
+    std::string name;
+    std::string type;
+    bool primaryKey = false;
+    bool notNull = false;
+    bool unique = false;
+
+    bool operator==(const Column&) const = default;
+};
+
+// What the DatabaseHelper class is made from. Every text goes in exactly as typed.
+struct HelperInput {
+    std::vector<Column> columns;
+    std::string packageName;
+    std::string databaseName;
+    std::string tableName;
+    std::string version;  // empty when no version entry is chosen
+};
+
+// The column definitions of the CREATE TABLE statement. Empty words keep the blanks around
+// them, so runs of two and three blanks are part of the text.
+std::string columnText(const std::vector<Column>& columns);
+
+// The statement onCreate runs on the phone.
+std::string createTableStatement(std::string_view tableName, std::string_view columnText);
+
+// The whole DatabaseHelper.java text, with its mix of LF and CR LF line ends.
+std::string databaseHelperText(const HelperInput& input);
+
+}  // namespace nakkas

@@ -1,0 +1,191 @@
+#include "tools/sqlite_tool/sqlite_tool.h"
+
+#include "app/defaults.h"
+#include "tools/sqlite_tool/sql_check.h"
+#include "tools/sqlite_tool/text_file_writer.h"
+
+namespace nakkas {
+
+namespace {
+
+constexpr const char* kAddRefused = "Hücre adı boş veya hücre tipi seçilmemiş !";
+constexpr const char* kTableFull = "Tabloya en fazla 99 hücre eklenebilir, yeni hücre eklenemedi.";
+constexpr const char* kSecondKey =
+    "Birincil anahtar zaten belirlenmiş, tekrar birincil anahtar oluşturamazsınız";
+constexpr const char* kKeyUnchangeable = "Birincil anahtar üzerinde değişiklik yapamazsınız";
+constexpr const char* kNoColumns = "Listede hiç hücre yok...";
+constexpr const char* kSaved = "Dosya Kaydedildi...";
+
+}  // namespace
+
+SqliteTool::SqliteTool(Services& services, Defaults& defaults)
+    : tableName(defaults.TabloAdi),
+      databaseName(defaults.Veritabani),
+      packageName(defaults.PaketAdi),
+      commands(services),
+      m_services(services),
+      m_defaults(defaults) {
+    for (std::size_t i = 0; i < kVersions.size(); ++i)
+        if (kVersions[i] == defaults.VTVersiyon) m_version = i;
+}
+
+Outcome SqliteTool::refuse(const std::string& text, const char* caption, MessageIcon icon) {
+    m_services.messageBox(text, caption, icon, MessageButtons::Ok);
+    return Outcome::refused(text);
+}
+
+void SqliteTool::chooseNewType(std::size_t index) {
+    if (index >= kColumnTypes.size()) return;
+    m_newType = index;
+    m_typeChosen = true;
+}
+
+void SqliteTool::clickPrimaryKey(bool checked) {
+    primaryKeyBox = checked;
+    if (m_primaryKeySet) {
+        m_services.messageBox(kSecondKey, "Uyarı", MessageIcon::Warning, MessageButtons::Ok);
+        primaryKeyBox = false;
+    } else {
+        m_flagsEnabled = !checked;
+    }
+    // A key column is never "not null" or "unique" of its own.
+    notNullBox = false;
+    uniqueBox = false;
+}
+
+Outcome SqliteTool::addColumn() {
+    Outcome outcome = Outcome::done();
+    if (primaryKeyBox) m_newType = 0;  // a key is an INTEGER; this does not count as a choice
+    if (columnName.empty() || columnName == " " || !m_typeChosen) {
+        outcome = refuse(kAddRefused, "Hata", MessageIcon::Error);
+    } else if (m_columns.size() >= kMaxColumns) {
+        outcome = refuse(kTableFull, "Hata", MessageIcon::Error);
+    } else {
+        Column c;
+        c.name = columnName;
+        c.type = std::string(kColumnTypes[*m_newType]);
+        if (!m_primaryKeySet && primaryKeyBox) {
+            c.primaryKey = true;
+            m_primaryKeySet = true;
+            m_primaryKeyName = c.name;
+        }
+        c.notNull = notNullBox;
+        c.unique = uniqueBox;
+        m_columns.push_back(std::move(c));
+        columnName.clear();
+        primaryKeyBox = notNullBox = uniqueBox = false;
+        m_flagsEnabled = true;
+    }
+    m_countLabel = "Toplam " + std::to_string(m_columns.size()) + " hücre var";
+    return outcome;
+}
+
+std::string SqliteTool::columnListCaption() const {
+    return "\"" + tableName + "\" tablosu hücreleri:";
+}
+
+void SqliteTool::chooseColumn(std::size_t index) {
+    if (index >= m_columns.size()) return;
+    const Column& c = m_columns[index];
+    editor.column = index;
+    editor.enabled = true;
+    editor.primaryKey = c.primaryKey;
+    editor.notNull = c.notNull;
+    editor.unique = c.unique;
+    editor.type = columnTypeIndex(c.type);
+}
+
+Outcome SqliteTool::updateColumn() {
+    if (!editor.column || *editor.column >= m_columns.size()) return Outcome::cancelled();
+    if (editor.primaryKey) {
+        const Outcome o = refuse(kKeyUnchangeable, "Uyarı", MessageIcon::Warning);
+        chooseColumn(*editor.column);  // throws the edits away
+        return o;
+    }
+    Column& c = m_columns[*editor.column];
+    if (editor.type && *editor.type < kColumnTypes.size())
+        c.type = std::string(kColumnTypes[*editor.type]);
+    c.notNull = editor.notNull;
+    c.unique = editor.unique;
+    return Outcome::done();
+}
+
+void SqliteTool::chooseVersion(std::size_t index) {
+    if (index >= kVersions.size()) return;
+    m_version = index;
+    m_defaults.VTVersiyon = std::string(kVersions[index]);
+}
+
+std::string SqliteTool::versionText() const {
+    return m_version ? std::string(kVersions[*m_version]) : std::string();
+}
+
+HelperInput SqliteTool::helperInput() const {
+    return {m_columns, packageName, databaseName, tableName, versionText()};
+}
+
+std::optional<std::string> SqliteTool::tableRefusal() const {
+    return sqliteRefusal(createTableStatement(tableName, columnText(m_columns)));
+}
+
+std::string SqliteTool::refusalWarning(const std::string& sqliteMessage) {
+    return "SQLite bu tabloyu kabul etmiyor: " + sqliteMessage +
+           "\nBu sınıf telefonda veritabanı ilk oluşturulurken (onCreate) hata verecek. Tablo "
+           "ve hücre adlarında boşluk, tire gibi işaretler ya da SQL komut sözcükleri "
+           "(order, group, select...) olmamalı.";
+}
+
+Outcome SqliteTool::buildHelper() {
+    if (m_columns.empty()) return refuse(kNoColumns, "Hata", MessageIcon::Warning);
+    const HelperInput input = helperInput();
+    m_defaults.VTVersiyon = input.version;
+    m_classText = databaseHelperText(input);
+    return Outcome::done();
+}
+
+Outcome SqliteTool::prepareSave() {
+    if (const Outcome built = buildHelper(); !built.ok()) return built;
+    if (const auto refusal = tableRefusal()) {
+        const MessageAnswer answer = m_services.messageBox(
+            refusalWarning(*refusal) + "\n\nYine de kaydetmek istiyor musunuz?", "Uyarı",
+            MessageIcon::Warning, MessageButtons::YesNo);
+        if (answer != MessageAnswer::Yes) return Outcome::cancelled();
+    }
+    return Outcome::done();
+}
+
+std::optional<std::string> SqliteTool::askSavePath() {
+    return m_services.saveFileDialog("Veritabanı Oluşturma Sınıfı - KAYDET",
+                                     "Java Kaynak Kod (*.java)", "DatabaseHelper", "java");
+}
+
+Outcome SqliteTool::saveTo(const std::string& path) {
+    if (!writeTextFile(m_services, path, m_classText))
+        return Outcome::refused(std::string(kTextFileWriterError));
+    m_services.messageBox(kSaved, "Bilgi", MessageIcon::Information, MessageButtons::Ok);
+    return Outcome::done();
+}
+
+Outcome SqliteTool::save() {
+    const Outcome prepared = prepareSave();
+    if (!prepared.ok()) return prepared;
+    const auto path = askSavePath();
+    if (!path) return Outcome::cancelled();
+    return saveTo(*path);
+}
+
+Outcome SqliteTool::pressCommand(RecordCommands::Group group) {
+    return commands.press(group, tableName, m_primaryKeyName);
+}
+
+void SqliteTool::openHelpVideo() {
+    m_services.openDesktop(
+        "https://www.youtube.com/results?search_query=android+sqlite+"
+        "SQLiteOpenHelper+ders");
+}
+
+void SqliteTool::compile() {
+    m_resultText = commands.compile(tableName);
+}
+
+}  // namespace nakkas

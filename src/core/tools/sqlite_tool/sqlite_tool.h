@@ -1,0 +1,131 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/services.h"
+#include "tools/outcome.h"
+#include "tools/sqlite_tool/database_helper.h"
+#include "tools/sqlite_tool/record_commands.h"
+
+namespace nakkas {
+
+struct Defaults;
+
+// The result text of a dialog that ended without compiling.
+inline constexpr std::string_view kSqliteCancelMarker = "IPTAL";
+
+// "SQLite - Veritabanı Aracı": the table designer, the DatabaseHelper save and the record
+// command builders. A new one is made for each opening; only VTVersiyon outlives it.
+class SqliteTool {
+public:
+    static constexpr std::size_t kMaxColumns = 99;
+    static constexpr std::array<std::string_view, 3> kVersions = {"1", "2", "3"};
+
+    // Takes the starting values from the defaults record; VTVersiyon is written back to it
+    // (in memory only) when a version is picked and when the helper is saved.
+    SqliteTool(Services& services, Defaults& defaults);
+
+    // Field texts, as the dialog's boxes hold them.
+    std::string tableName;     // "Tablo Adı:"
+    std::string columnName;    // "Hücre Adı:"
+    std::string databaseName;  // "Veritabanı Adı:"
+    std::string packageName;   // "Paket Adı:"
+
+    // The new column's check boxes.
+    bool primaryKeyBox = false;  // "Birincil Anahtar"
+    bool notNullBox = false;     // "Boş Geçemez"
+    bool uniqueBox = false;      // "Eşsiz Değer"
+    bool notNullEnabled() const { return m_flagsEnabled; }
+    bool uniqueEnabled() const { return m_flagsEnabled; }
+
+    // The new column type list: its selection, and the user's own choice of an entry.
+    std::optional<std::size_t> newType() const { return m_newType; }
+    void chooseNewType(std::size_t index);
+    // A click on the new column's "Birincil Anahtar" that leaves it as given.
+    void clickPrimaryKey(bool checked);
+    // "Listeye Ekle".
+    Outcome addColumn();
+
+    const std::vector<Column>& columns() const { return m_columns; }
+    const std::string& primaryKeyName() const { return m_primaryKeyName; }
+    std::string columnListCaption() const;  // follows tableName
+    const std::string& countLabel() const { return m_countLabel; }
+    bool saveEnabled() const { return !m_columns.empty(); }
+
+    // The selected column editor ("Seçili Hücre Bilgisi").
+    struct Editor {
+        std::optional<std::size_t> column;  // the column list's selection
+        std::optional<std::size_t> type;
+        bool primaryKey = false;
+        bool notNull = false;
+        bool unique = false;
+        bool enabled = false;  // its type list, two boxes and "Hücreyi Güncelle"
+    };
+    Editor editor;
+    // Choosing a column in the column list loads the editor from it.
+    void chooseColumn(std::size_t index);
+    // "Hücreyi Güncelle".
+    Outcome updateColumn();
+
+    // "Versiyon:": the selected entry, if any. A pick writes VTVersiyon.
+    std::optional<std::size_t> version() const { return m_version; }
+    void chooseVersion(std::size_t index);
+    std::string versionText() const;
+
+    // "DatabaseHelper.java KAYDET" comes in three steps so that the caller can supply the
+    // path: prepareSave builds the class and has SQLite check the table (asking whether to go
+    // on when SQLite refuses it); askSavePath shows the save-file dialog; saveTo writes.
+    Outcome prepareSave();
+    // The part of prepareSave before SQLite is asked: refuses an empty table, writes the
+    // version into VTVersiyon and builds the class text (builtText).
+    Outcome buildHelper();
+    const std::string& builtText() const { return m_classText; }
+    std::optional<std::string> askSavePath();
+    Outcome saveTo(const std::string& path);
+    // The three steps in a row, as the button runs them.
+    Outcome save();
+
+    // What the save press builds, from the fields as they stand.
+    HelperInput helperInput() const;
+    std::string classText() const { return databaseHelperText(helperInput()); }
+    // SQLite's refusal of the statement onCreate will run, if it refuses it.
+    std::optional<std::string> tableRefusal() const;
+    // The warning for such a refusal, without the question the dialog adds to it.
+    static std::string refusalWarning(const std::string& sqliteMessage);
+
+    // The record command builders, fed with the table and key names when pressed.
+    RecordCommands commands;
+    Outcome pressCommand(RecordCommands::Group group);
+    // "Seçili Komutları Derle": sets the result text; the dialog then ends.
+    void compile();
+    // "Konu Hakkında Video Yardım".
+    void openHelpVideo();
+
+    // "İptal" or the close box.
+    void cancel() { m_resultText = std::string(kSqliteCancelMarker); }
+    // The compiled text, or the cancel marker.
+    const std::string& resultText() const { return m_resultText; }
+
+private:
+    Outcome refuse(const std::string& text, const char* caption, MessageIcon icon);
+
+    Services& m_services;
+    Defaults& m_defaults;
+    std::vector<Column> m_columns;
+    std::optional<std::size_t> m_newType;
+    bool m_typeChosen = false;
+    bool m_primaryKeySet = false;
+    std::string m_primaryKeyName;
+    bool m_flagsEnabled = true;
+    std::string m_countLabel = "Toplam 0 hücre var";
+    std::optional<std::size_t> m_version;
+    std::string m_classText;
+    // Any way out but compiling leaves the panel alone, so the marker is there from the start.
+    std::string m_resultText{kSqliteCancelMarker};
+};
+
+}  // namespace nakkas

@@ -1,0 +1,198 @@
+#include "dialog_designer_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "definer/code_panel.h"
+#include "form_widgets.h"
+#include "icons.h"
+#include "qt_text.h"
+#include "tools/dialog_designer/dialog_designer.h"
+
+namespace nakkas {
+
+namespace {
+
+using C = DesignerControl;
+
+// A picture button with its short caption beneath; the accessible name says what it does.
+QToolButton* pictureButton(const QString& caption, const QString& action, const char* icon,
+                           const char* objectName) {
+    auto* b = new QToolButton;
+    b->setObjectName(QString::fromLatin1(objectName));
+    b->setText(caption);
+    b->setIcon(programIcon(icon));
+    b->setIconSize(QSize(32, 32));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAccessibleName(action);
+    b->setToolTip(action);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+// The box shows LF line breaks; the generated code and the preview use CR LF.
+QString forDisplay(const std::string& crlf) {
+    QString text = qs(crlf);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+}  // namespace
+
+DialogDesignerDialog::DialogDesignerDialog(DialogDesigner& model, QWidget* parent)
+    : QDialog(parent), m_model(model) {
+    setObjectName(QStringLiteral("DialogTasarimi"));
+    setWindowTitle(QStringLiteral("Dialog Tasarımı"));
+
+    m_type = new QComboBox;
+    m_type->setObjectName(QStringLiteral("dialogType"));
+    for (auto entry : DialogDesigner::kTypeEntries) m_type->addItem(qs(entry));
+    m_type->setCurrentIndex(int(m_model.typeEntry()));
+    m_type->setEnabled(false);  // the ribbon command chose the mode
+    auto* preview = pictureButton(QStringLiteral("Taklit Et"), QStringLiteral("Mesaj Taklidi Yap"),
+                                  "dialog-yesno", "previewButton");
+    auto* clear = pictureButton(QStringLiteral("Temizle"), QStringLiteral("Tümünü Temizle"),
+                                "clear", "clearAllButton");
+
+    auto* typeBox = new QGroupBox(QStringLiteral("Dialog Tasarımı"));
+    auto* typeRow = new QHBoxLayout(typeBox);
+    typeRow->addWidget(buddyLabel(QStringLiteral("Dialog Tipi:"), m_type));
+    typeRow->addWidget(m_type, 1);
+    typeRow->addWidget(preview);
+    typeRow->addWidget(clear);
+
+    m_variable = lineEdit("variableName");
+    m_activity = lineEdit("activityName");
+    m_title = lineEdit("title");
+    m_message = new QPlainTextEdit;
+    m_message->setObjectName(QStringLiteral("message"));
+    m_message->setTabChangesFocus(true);  // Enter starts a new line; Tab moves on
+    m_message->setFixedHeight(72);
+    m_button1 = lineEdit("button1");
+    m_button2 = lineEdit("button2");
+    m_icon = lineEdit("icon");
+    m_toastFlag = new QListWidget;
+    m_toastFlag->setObjectName(QStringLiteral("toastFlag"));
+    for (auto flag : DialogDesigner::kToastFlags) m_toastFlag->addItem(qs(flag));
+    m_toastFlag->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_toastFlag->setFixedHeight(48);
+
+    m_variable->setToolTip(QStringLiteral("Dialogun ya da kurucusunun Java değişken adı"));
+    m_activity->setToolTip(QStringLiteral("Bağlam olarak .this ile kullanılan Activity"));
+    m_title->setToolTip(
+        QStringLiteral("Başlık; Yükleniyor ve Tost Mesajı için gösterilen mesajın kendisi"));
+    m_message->setToolTip(QStringLiteral("Bekleyin ve Evet-Hayır dialoglarının mesajı"));
+    m_button1->setToolTip(QStringLiteral("Olumlu düğmenin yazısı"));
+    m_button2->setToolTip(QStringLiteral("Olumsuz düğmenin yazısı"));
+    m_icon->setToolTip(QStringLiteral("Dialogun simgesi, örneğin R.drawable.ic_launcher"));
+    m_toastFlag->setToolTip(QStringLiteral("Tost mesajının ekranda kalma süresi"));
+
+    auto* paramBox = new QGroupBox(QStringLiteral("Genel Parametreler"));
+    auto* form = new QFormLayout(paramBox);
+    const auto row = [form](const QString& label, QWidget* w) {
+        form->addRow(buddyLabel(label, w), w);
+    };
+    row(QStringLiteral("&Değişken Adı:"), m_variable);
+    row(QStringLiteral("&Activity Adı:"), m_activity);
+    row(QStringLiteral("&Başlık Yazısı:"), m_title);
+    row(QStringLiteral("&Mesaj içeriği:"), m_message);
+    row(QStringLiteral("&1.Dugme:"), m_button1);
+    row(QStringLiteral("&2.Dugme:"), m_button2);
+    row(QStringLiteral("&Simge:"), m_icon);
+    row(QStringLiteral("&Toast Bayrağı:"), m_toastFlag);
+
+    auto* create = pushButton(QStringLiteral("&Oluştur"), "createButton",
+                              QStringLiteral("Kodu oluşturur ve kod paneline yazar"));
+    auto* cancel = pushButton(QStringLiteral("İptal &Et"), "cancelButton");
+    create->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(create);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(typeBox);
+    layout->addWidget(paramBox);
+    layout->addLayout(buttons);
+    setMinimumWidth(440);
+
+    QWidget* order[] = {m_variable, m_activity,  m_title, m_message, m_button1, m_button2,
+                        m_icon,     m_toastFlag, create,  cancel,    preview,   clear};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    // Set once for the mode.
+    const std::pair<QWidget*, DesignerControl> controls[] = {{m_variable, C::VariableName},
+                                                             {m_activity, C::ActivityName},
+                                                             {m_title, C::Title},
+                                                             {m_message, C::Message},
+                                                             {m_button1, C::Button1},
+                                                             {m_button2, C::Button2},
+                                                             {m_icon, C::Icon},
+                                                             {m_toastFlag, C::ToastFlag},
+                                                             {preview, C::Preview}};
+    for (const auto& [widget, control] : controls) widget->setEnabled(m_model.enabled(control));
+
+    const auto bind = [this](QLineEdit* edit, std::string DialogFields::*member) {
+        connect(edit, &QLineEdit::textChanged, this, [this, member](const QString& text) {
+            if (!m_redrawing) m_model.fields.*member = us(text);
+        });
+    };
+    bind(m_variable, &DialogFields::variableName);
+    bind(m_activity, &DialogFields::activityName);
+    bind(m_title, &DialogFields::title);
+    bind(m_button1, &DialogFields::button1);
+    bind(m_button2, &DialogFields::button2);
+    bind(m_icon, &DialogFields::icon);
+    connect(m_message, &QPlainTextEdit::textChanged, this, [this] {
+        // A line typed in the box is a line break of the generated Java string, so it takes the
+        // code panel's CR LF.
+        if (!m_redrawing) m_model.fields.message = toCrLf(us(m_message->toPlainText()));
+    });
+    connect(m_toastFlag, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto selected = m_toastFlag->selectedItems();
+        if (!selected.isEmpty())
+            m_model.selectToastFlag(std::size_t(m_toastFlag->row(selected[0])));
+    });
+    connect(preview, &QToolButton::clicked, this, [this] { m_model.preview(); });
+    connect(clear, &QToolButton::clicked, this, [this] {
+        m_model.clearAll();
+        redraw();
+    });
+    connect(create, &QPushButton::clicked, this, [this] {
+        if (m_model.create().ok()) accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    redraw();
+    // The first field the mode lets the user type in.
+    for (QWidget* w : order)
+        if (w->isEnabled()) {
+            w->setFocus();
+            break;
+        }
+}
+
+void DialogDesignerDialog::redraw() {
+    m_redrawing = true;
+    const DialogFields& f = m_model.fields;
+    m_variable->setText(qs(f.variableName));
+    m_activity->setText(qs(f.activityName));
+    m_title->setText(qs(f.title));
+    if (m_message->toPlainText() != forDisplay(f.message))
+        m_message->setPlainText(forDisplay(f.message));
+    m_button1->setText(qs(f.button1));
+    m_button2->setText(qs(f.button2));
+    m_icon->setText(qs(f.icon));
+    m_redrawing = false;
+}
+
+}  // namespace nakkas

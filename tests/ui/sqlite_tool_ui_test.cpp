@@ -1,0 +1,128 @@
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "expected_files.h"
+#include "ui_support.h"
+
+namespace nakkas::test {
+namespace {
+
+// The rules and texts are the core's tests; here the dialog's wiring to them.
+
+void clickRow(QDialog& d, const char* list, int row) {
+    auto& l = child<QListWidget>(d, list);
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
+}
+
+// QTest types ASCII only; Turkish letters arrive as a key event with their text.
+void type(QWidget& w, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClicks(&w, QString(c));
+        else
+            QTest::sendKeyEvent(QTest::Click, &w, Qt::Key_unknown, c, Qt::NoModifier);
+    }
+}
+
+void retype(QDialog& d, const char* field, const QString& text) {
+    auto& e = child<QLineEdit>(d, field);
+    e.selectAll();
+    type(e, text);
+}
+
+TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
+    FakeWindow w;
+    w.window.show();
+    w.services.fs.folders.insert("/ev");
+    w.services.savePaths = {"/ev/DatabaseHelper.java"};
+    const std::string before = w.panel();
+    QStringList unnamed;
+    bool focusOnFirstField = false;
+    QString caption, count;
+    bool saveEnabledAtStart = true;
+    int selectedBeforeChoice = -1;
+    ModalHandler tool([&](QDialog& d) {
+        unnamed = unnamedControls(d);
+        focusOnFirstField = d.focusWidget() == &child<QLineEdit>(d, "tableName");
+        saveEnabledAtStart = child<QPushButton>(d, "saveButton").isEnabled();
+        retype(d, "tableName", QStringLiteral("Öğrenciler"));
+        caption = child<QLabel>(d, "columnListCaption").text();
+
+        QTest::keyClicks(&child<QLineEdit>(d, "columnName"), QStringLiteral("numara"));
+        click<QCheckBox>(d, "newPrimaryKey");
+        click(d, "addButton");  // no type chosen yet: refused, but INTEGER is now shown
+        selectedBeforeChoice = child<QListWidget>(d, "newColumnType").currentRow();
+        click(d, "addButton");  // the program's selection is not the user's choice
+        clickRow(d, "newColumnType", 0);
+        click(d, "addButton");
+        type(child<QLineEdit>(d, "columnName"), QStringLiteral("adı"));
+        clickRow(d, "newColumnType", 1);
+        click<QCheckBox>(d, "newNotNull");
+        click(d, "addButton");
+        child<QLineEdit>(d, "columnName").setText(QStringLiteral("şube"));  // not typed
+        click(d, "addButton");
+        count = child<QLabel>(d, "countLabel").text();
+
+        retype(d, "packageName", QStringLiteral("com.zep.okul"));
+        child<QLineEdit>(d, "databaseName").setText(QStringLiteral("Okul€.db"));
+        auto& version = child<QComboBox>(d, "version");
+        version.setFocus();
+        QTest::keyClick(&version, Qt::Key_Down);  // "2" -> "3"
+        click(d, "saveButton");
+        click(d, "cancelButton");
+    });
+    clickRibbon(w.window, "KPBtn113");
+    ASSERT_TRUE(tool.handled());
+    EXPECT_EQ(tool.title(), QStringLiteral("SQLite - Veritabanı Aracı"));
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(focusOnFirstField);
+    EXPECT_FALSE(saveEnabledAtStart);
+    EXPECT_EQ(caption, QStringLiteral("\"Öğrenciler\" tablosu hücreleri:"));
+    EXPECT_EQ(count, QStringLiteral("Toplam 3 hücre var"));
+    EXPECT_EQ(selectedBeforeChoice, 0);
+    ASSERT_EQ(w.services.messages.size(), 3u);
+    EXPECT_EQ(w.services.messages[1].text, "Hücre adı boş veya hücre tipi seçilmemiş !");
+    EXPECT_EQ(w.services.lastMessage().text, "Dosya Kaydedildi...");
+    ASSERT_EQ(w.services.fs.files.count("/ev/DatabaseHelper.java"), 1u);
+    EXPECT_TRUE(sameText(w.services.fs.files.at("/ev/DatabaseHelper.java"),
+                         readData("sqlite_tool/ogrenciler_saved.bytes")));
+    EXPECT_EQ(w.defaults.VTVersiyon, "3");
+    EXPECT_EQ(w.panel(), before);
+}
+
+TEST(SqliteToolUi, CompileSendsTheBoxesAsTheyStandToThePanel) {
+    FakeWindow w;
+    w.window.show();
+    bool compileEnabledByCount = true;
+    ModalHandler tool([&](QDialog& d) {
+        QTest::keyClicks(&child<QLineEdit>(d, "columnName"), QStringLiteral("ad"));
+        clickRow(d, "newColumnType", 1);
+        click(d, "addButton");
+        clickRow(d, "insertColumns", 0);
+        QTest::keyClicks(&child<QLineEdit>(d, "insertVariable"), QStringLiteral("adKutusu"));
+        click(d, "insertPressButton");
+        click<QCheckBox>(d, "countRecords");
+        compileEnabledByCount = child<QPushButton>(d, "compileButton").isEnabled();
+        click<QCheckBox>(d, "insertInclude");
+        click<QCheckBox>(d, "countRecords");
+
+        // The generated lines are replaced by hand before compiling.
+        auto& result = child<QPlainTextEdit>(d, "insertResult");
+        result.setFocus();
+        result.selectAll();
+        type(result, QStringLiteral("// elle yazıldı"));
+        QTest::keyClick(&result, Qt::Key_Return);
+        QTest::keyClicks(&result, QStringLiteral("int sayi = 1;"));
+        QTest::keyClick(&result, Qt::Key_Return);
+        click(d, "compileButton");
+    });
+    clickRibbon(w.window, "KPBtn113");
+    ASSERT_TRUE(tool.handled());
+    EXPECT_FALSE(compileEnabledByCount);
+    EXPECT_TRUE(sameText(w.panel(), readDataCrLf("sqlite_tool/compile_hand_edit.txt")));
+}
+
+}  // namespace
+}  // namespace nakkas::test
