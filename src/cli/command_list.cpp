@@ -12,6 +12,7 @@ extern const CommandSpec kMenuCommand;
 extern const CommandSpec kTabHostCommand;
 extern const CommandSpec kSqliteHelperCommand;
 extern const CommandSpec kSqliteCommandsCommand;
+extern const CommandSpec kLayoutCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
@@ -25,6 +26,7 @@ std::span<const CommandSpec* const> commands() {
         &kTabHostCommand,
         &kSqliteHelperCommand,
         &kSqliteCommandsCommand,
+        &kLayoutCommand,
     };
     return list;
 }

@@ -15,6 +15,7 @@
 #include "fake_services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
+#include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_designer.h"
@@ -64,6 +65,12 @@ struct FakeHost : DialogHost {
     bool runMenuDesigner(MenuDesigner& designer) override {
         calls.push_back("menu");
         return menuScript ? menuScript(designer) : false;
+    }
+    // Acts on the model as a user would, then confirms ("Oluştur") or cancels.
+    std::function<bool(LayoutToCode&)> layoutAction = [](LayoutToCode&) { return false; };
+    bool runLayoutToCode(LayoutToCode& model) override {
+        calls.push_back("layout");
+        return layoutAction(model);
     }
     ProgramSettings::Outcome runProgramSettings(ProgramSettings&) override {
         calls.push_back("settings");
@@ -168,6 +175,14 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
         case CommandKind::Exit:  // answered No
             EXPECT_EQ(s.lastMessage().caption, "Kapansın mı?");
             EXPECT_TRUE(shell.host.calls.empty());
+            break;
+        case CommandKind::LayoutToCode:  // the file dialog, answered with cancel
+            ASSERT_EQ(s.dialogs.size(), 1u);
+            EXPECT_EQ(s.dialogs[0].kind, "open");
+            EXPECT_EQ(s.dialogs[0].title, "Layout Dosyası Seçin");
+            EXPECT_EQ(s.dialogs[0].filter, "Android Layout (*.xml)");
+            EXPECT_TRUE(shell.host.calls.empty());
+            EXPECT_EQ(view.panel().text(), bannerText());
             break;
         default:  // tools that are not built yet
             EXPECT_TRUE(s.messages.empty());
@@ -309,6 +324,30 @@ TEST(FormView, SqliteToolHandsOverOnlyACompiledText) {
     EXPECT_EQ(versionAtOpening, 2u);
     EXPECT_TRUE(compiled.starts_with("// *** Öncelikle"));
     EXPECT_EQ(view.panel().text(), compiled);
+}
+
+// Confirming reaches the panel in the dialog's UI test; here the ways that must not.
+TEST(FormView, LayoutToCodeCancelledOrRefusedLeavesThePanel) {
+    Shell shell;
+    FormView& view = *shell.view;
+    FakeServices& s = shell.services;
+    s.openFiles = {
+        OpenedFile{test::dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"},
+        OpenedFile{test::dataPath("layout_to_code/bozuk.xml").string(), "bozuk.xml"}};
+    shell.host.layoutAction = [](LayoutToCode& model) {
+        model.confirm();  // the text is built, then the dialog is closed without it
+        return false;
+    };
+    view.run({CommandKind::LayoutToCode});
+    EXPECT_EQ(shell.host.calls, std::vector<std::string>{"layout"});
+    EXPECT_EQ(view.panel().text(), bannerText());
+
+    view.run({CommandKind::LayoutToCode});  // a file that cannot be read never opens the dialog
+    EXPECT_EQ(shell.host.calls.size(), 1u);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.lastMessage().text, "bozuk.xml geçerli bir XML dosyası değil: satır 7, sütun 3 "
+                                    "(açılış ve kapanış etiketleri eşleşmiyor)");
+    EXPECT_EQ(view.panel().text(), bannerText());
 }
 
 // Lists `count` items, renames the chosen ones and presses OK, as a user would.

@@ -36,7 +36,7 @@ TEST(Ribbon, CategoriesPanelsAndKeyTips) {
     EXPECT_EQ(tips, (Strings{"1", "2", "", "3", ""}));
     EXPECT_EQ(panels, (Strings{"Nesneler", "Oluşturma", "ZEP Ayarlar", "Hakkında",
                                "Tab Host Projesi", "Menü Tasarım", "Liste Sihirbazı",
-                               "Sistem Ayarları", "SQLite", "Dialoglar ve Mesajlar",
+                               "Sistem Ayarları", "SQLite", "Dialoglar ve Mesajlar", "Layout XML",
                                "Yardım Konuları", "Kod Parçaları", "Kod Parçaları 2"}));
     EXPECT_EQ(r.applicationKeyTip, "Q");  // so the top-level tips are unique
 
@@ -44,7 +44,7 @@ TEST(Ribbon, CategoriesPanelsAndKeyTips) {
     const std::vector<std::map<std::string_view, std::string_view>> expected{
         {{"O", "ID_BUTTON18"}, {"A", "LN_PROGRAMAYARLARI"}, {"H", "ID_APP_ABOUT"}},
         {{"T", "WzActivityBtn"}, {"M", "KPBtn03"}, {"L", "RBCokluListeKutusu"},
-         {"R", "DevicePermissinId"}, {"V", "KPBtn113"}},
+         {"R", "DevicePermissinId"}, {"V", "KPBtn113"}, {"X", "LayoutXmlKod"}},
         {}, {}, {}};
     for (std::size_t i = 0; i < r.categories.size(); ++i) {
         std::map<std::string_view, std::string_view> got;
@@ -74,7 +74,7 @@ TEST(Ribbon, ElementsInDisplayOrder) {
         for (const auto& e : p.elements) tools.push_back(e.id);
     EXPECT_EQ(tools, (Strings{"WzActivityBtn", "KPBtn03", "RBCokluListeKutusu",
                               "DevicePermissinId", "KPBtn113", "DLGStandart", "DLGYukleniyor",
-                              "DLGBekleyin", "DLGEvetHayir", "DLGToast"}));
+                              "DLGBekleyin", "DLGEvetHayir", "DLGToast", "LayoutXmlKod"}));
     EXPECT_EQ(ids(cats[2].panels[0].elements),
               (Strings{"YARDIM_BIR", "YARDIM_IKI", "YARDIM_UC", "YARDIM_DORT"}));
     // The snippets follow their catalogue: 14 in the first category, 7 in the second.
@@ -130,7 +130,8 @@ TEST(Ribbon, EveryElementSendsTheCommandOfItsRow) {
         {"DevicePermissinId", {K::SettingSaver, 0}}, {"KPBtn113", {K::SqliteTool, 0}},
         {"DLGStandart", {K::DialogDesigner, 0}},  {"DLGYukleniyor", {K::DialogDesigner, 1}},
         {"DLGBekleyin", {K::DialogDesigner, 2}},  {"DLGEvetHayir", {K::DialogDesigner, 3}},
-        {"DLGToast", {K::DialogDesigner, 4}},     {"YARDIM_BIR", {K::Help, 0}},
+        {"DLGToast", {K::DialogDesigner, 4}},     {"LayoutXmlKod", {K::LayoutToCode, 0}},
+        {"YARDIM_BIR", {K::Help, 0}},
         {"YARDIM_IKI", {K::Help, 1}},             {"YARDIM_UC", {K::Help, 2}},
         {"YARDIM_DORT", {K::Help, 3}},            {"KPBtn01", {K::Snippet, 0}},
         {"KPBtn02", {K::Snippet, 1}},             {"KPBtn04", {K::Snippet, 2}},
@@ -162,7 +163,8 @@ TEST(Ribbon, EveryElementSendsTheCommandOfItsRow) {
 TEST(Ribbon, TooltipsLabelsAndIcons) {
     const std::set<std::string_view> withTips{"IDC_BUTTON3A", "IDC_BUTTON2A", "ID_BUTTON18",
                                               "LN_PROGRAMAYARLARI", "YARDIM_BIR", "YARDIM_IKI",
-                                              "YARDIM_UC", "YARDIM_DORT", "ID_APP_ABOUT"};
+                                              "YARDIM_UC", "YARDIM_DORT", "ID_APP_ABOUT",
+                                              "LayoutXmlKod"};
     std::vector<const RibbonElement*> all = allCommandElements();
     all.push_back(&ribbon().categories[1].panels[2].elements.at(0));  // the drop-down button
     for (const RibbonElement* e : all) {
@@ -174,6 +176,9 @@ TEST(Ribbon, TooltipsLabelsAndIcons) {
         if (e->id == "IDC_BUTTON3A") {
             EXPECT_EQ(e->tipTitle, "Programı Kapat");
             EXPECT_EQ(e->tipText, "Program kapanır ve Windowsa dönersiniz");
+        }
+        if (e->id == "LayoutXmlKod") {
+            EXPECT_EQ(e->label, "Layout'tan Kod");
         }
     }
 }

@@ -15,6 +15,7 @@ enum class CommandKind {
     SettingSaver,
     SqliteTool,
     DialogDesigner,   // arg: dialog type index
+    LayoutToCode,
     Help,             // arg: help page index
     Reset,
     Exit,

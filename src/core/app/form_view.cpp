@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
+#include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_code.h"
@@ -37,6 +38,7 @@ void FormView::run(const Command& command) {
         case CommandKind::SettingSaver: return settingSaver();
         case CommandKind::SqliteTool: return sqliteTool();
         case CommandKind::DialogDesigner: return dialogDesigner(command.arg);
+        case CommandKind::LayoutToCode: return layoutToCode();
         case CommandKind::Help: return help(command.arg);
         case CommandKind::Reset: return reset();
         case CommandKind::Exit: return exit();
@@ -80,6 +82,15 @@ void FormView::sqliteTool() {
     SqliteTool tool(m_services, m_defaults);
     m_host.runSqliteTool(tool);
     finishTool(tool.resultText() != kSqliteCancelMarker, tool.resultText());
+}
+
+void FormView::layoutToCode() {
+    const auto file = m_services.openFileDialog("Layout Dosyası Seçin", "Android Layout (*.xml)");
+    if (!file) return;
+    LayoutToCode model(m_services, m_tools.layout);
+    if (!model.open(file->path).ok()) return;  // the model has said why
+    const bool confirmed = m_host.runLayoutToCode(model);
+    finishTool(confirmed, model.resultText());
 }
 
 void FormView::chooseEntry(int entry) {

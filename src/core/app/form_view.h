@@ -12,6 +12,7 @@
 namespace nakkas {
 
 class Services;
+class LayoutToCode;
 class ListCreator;
 class DialogDesigner;
 class SettingSaver;
@@ -43,6 +44,8 @@ public:
     virtual bool runMenuDesigner(MenuDesigner& designer) = 0;
     // The SQLite tool's dialog; what it ended with is the tool's result text.
     virtual void runSqliteTool(SqliteTool& tool) = 0;
+    // True when "Layout'tan Kod Üret" was confirmed; its result text is then in the model.
+    virtual bool runLayoutToCode(LayoutToCode& model) = 0;
     virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;
@@ -79,6 +82,7 @@ public:
     void settingSaver();
     void sqliteTool();
     void dialogDesigner(int type);
+    void layoutToCode();
 
     // Code panel tool buttons that need the desktop.
     void copyAll();

@@ -109,6 +109,12 @@ Ribbon build() {
           element("DLGBekleyin", "Bekleyin", {}, "dialog-wait", cmd(CommandKind::DialogDesigner, 2)),
           element("DLGEvetHayir", "Evet-Hayır", {}, "dialog-yesno", cmd(CommandKind::DialogDesigner, 3)),
           element("DLGToast", "Tost Mesajı", {}, "toast", cmd(CommandKind::DialogDesigner, 4))}});
+    tools.panels.push_back(
+        {"Layout XML",
+         {element("LayoutXmlKod", "Layout'tan Kod", "X", "layoutxml", cmd(CommandKind::LayoutToCode),
+                  "Layout'tan Kod Üret",
+                  "Bir layout XML dosyasını okur ve id verilmiş bütün nesnelerin tanımlama ve olay "
+                  "kodlarını tek seferde oluşturur")}});
     r.categories.push_back(std::move(tools));
 
     // "Yardım Konuları"

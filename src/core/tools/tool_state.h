@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/dialog_designer/dialog_designer.h"
+#include "tools/layout_to_code/layout_to_code.h"
 #include "tools/menu_designer/menu_records.h"
 #include "tools/setting_saver/setting_saver.h"
 #include "tools/tabhost_wizard/project_writer.h"
@@ -14,6 +15,7 @@ struct ToolState {
     DialogDesignerState dialogDesigner;  // the toast flag outlives every opening
     SettingSaverState settingSaver;
     TabHostProject tabHost;
+    LayoutOptions layout;  // the choices of "Layout'tan Kod Üret"
 };
 
 }  // namespace nakkas

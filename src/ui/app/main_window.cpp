@@ -14,6 +14,7 @@
 #include "icons.h"
 #include "qt_text.h"
 #include "tools/dialog_designer/dialog_designer_dialog.h"
+#include "tools/layout_to_code/layout_to_code_dialog.h"
 #include "tools/list_wizard/list_creator_dialog.h"
 #include "tools/menu_designer/menu_designer_dialog.h"
 #include "tools/setting_saver/setting_saver_dialog.h"
@@ -77,6 +78,11 @@ void MainWindow::setLook(int look) {
 
 bool MainWindow::runListCreator(ListCreator& creator) {
     ListCreatorDialog dialog(creator, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::runLayoutToCode(LayoutToCode& model) {
+    LayoutToCodeDialog dialog(model, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -35,6 +35,7 @@ public:
     bool runSettingSaver(SettingSaver& saver) override;
     bool runMenuDesigner(MenuDesigner& designer) override;
     void runSqliteTool(SqliteTool& tool) override;
+    bool runLayoutToCode(LayoutToCode& model) override;
     ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;
     void closeMainWindow() override;

@@ -1,0 +1,71 @@
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tools/layout_to_code/layout_to_code.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kIncludedFiles = 10;
+constexpr int kViewsPerFile = 200;
+
+// A screen that includes ten layouts, each a scrolling column of 200 views with ids, in the mix
+// of known widgets, list views and containers a real form has.
+class LayoutFolder {
+public:
+    LayoutFolder() {
+        m_dir = fs::temp_directory_path() / ("nakkas-layout-bench-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        static constexpr const char* kClasses[] = {
+            "TextView", "Button",       "EditText",
+            "CheckBox", "ImageView",    "Spinner",
+            "SeekBar",  "LinearLayout", "com.ornek.widget.Grafik",
+            "RatingBar"};
+        std::string main =
+            "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<LinearLayout "
+            "xmlns:android=\"http://schemas.android.com/apk/res/android\">\n";
+        for (int f = 0; f < kIncludedFiles; ++f) {
+            const std::string name = "bolum_" + std::to_string(f);
+            main += "  <include layout=\"@layout/" + name + "\"/>\n";
+            std::string xml =
+                "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<ScrollView "
+                "xmlns:android=\"http://schemas.android.com/apk/res/android\">\n"
+                "<LinearLayout android:orientation=\"vertical\">\n";
+            for (int v = 0; v < kViewsPerFile; ++v) {
+                const char* cls = kClasses[v % std::size(kClasses)];
+                xml += std::string("  <") + cls + "\n      android:id=\"@+id/" + name + "_nesne_" +
+                       std::to_string(v) +
+                       "\"\n      android:layout_width=\"match_parent\"\n"
+                       "      android:layout_height=\"wrap_content\" />\n";
+            }
+            std::ofstream(m_dir / (name + ".xml")) << xml << "</LinearLayout>\n</ScrollView>\n";
+        }
+        std::ofstream(m_dir / "ana.xml") << main << "</LinearLayout>\n";
+    }
+    ~LayoutFolder() { fs::remove_all(m_dir); }
+    std::string mainFile() const { return (m_dir / "ana.xml").string(); }
+
+private:
+    fs::path m_dir;
+};
+
+// Read and turned into text: what "Oluştur" costs for a large screen, files included.
+void LayoutToText(benchmark::State& state) {
+    const LayoutFolder folder;
+    std::size_t views = 0;
+    for (auto _ : state) {
+        nakkas::LayoutScan scan = nakkas::readLayout(folder.mainFile());
+        views = scan.views.size();
+        const auto rows = nakkas::rowsFor(std::move(scan.views), nakkas::NamingStyle::MPrefix);
+        benchmark::DoNotOptimize(nakkas::layoutText(rows, "final", true));
+    }
+    state.counters["views"] = double(views);
+}
+BENCHMARK(LayoutToText)->Unit(benchmark::kMillisecond);
+
+}  // namespace

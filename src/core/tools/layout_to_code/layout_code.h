@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/layout_to_code/layout_reader.h"
+
+namespace nakkas {
+
+// How a variable name is proposed from an id.
+enum class NamingStyle { SameAsId, Camel, MPrefix };
+inline constexpr std::array<std::string_view, 3> kNamingStyleLabels{"Id ile aynı", "camelCase",
+                                                                    "m önekli"};
+
+// "btn_kaydet" gives "btn_kaydet", "btnKaydet" or "mBtnKaydet".
+std::string proposeName(std::string_view id, NamingStyle style);
+
+// The Java text for one view: the object generator's text for the classes it knows, one
+// declaration line for the others.
+std::string viewCode(const LayoutView& view, std::string_view variableName, std::string_view access,
+                     bool writeListener);
+
+// The texts one after another with CR LF CR LF between consecutive ones.
+std::string joinViewCodes(const std::vector<std::string>& codes);
+
+}  // namespace nakkas

@@ -1,0 +1,133 @@
+#include "layout_to_code.h"
+
+#include "definer/definer_form.h"
+#include "platform/services.h"
+
+namespace nakkas {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& n : names) text += (text.empty() ? "" : ", ") + n;
+    return text;
+}
+
+}  // namespace
+
+std::vector<LayoutRow> rowsFor(std::vector<LayoutView> views, NamingStyle style) {
+    std::vector<LayoutRow> rows;
+    rows.reserve(views.size());
+    for (LayoutView& v : views) {
+        std::string name = proposeName(v.id, style);
+        rows.push_back({std::move(v), true, std::move(name), false});
+    }
+    return rows;
+}
+
+std::string layoutText(const std::vector<LayoutRow>& rows, std::string_view access,
+                       bool writeListeners) {
+    std::vector<std::string> codes;
+    for (const LayoutRow& r : rows)
+        if (r.checked) codes.push_back(viewCode(r.view, r.variableName, access, writeListeners));
+    return joinViewCodes(codes);
+}
+
+LayoutToCode::LayoutToCode(Services& services, LayoutOptions& options)
+    : m_services(services), m_options(options) {
+    selectAccess(options.accessIndex);
+}
+
+Outcome LayoutToCode::open(const std::string& path, const FileLoader& load) {
+    m_rows.clear();
+    m_duplicates = 0;
+    m_missing.clear();
+    const auto slash = path.find_last_of('/');
+    m_fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+
+    LayoutScan scan = readLayout(path, load);
+    if (!scan.error.empty()) {
+        m_services.messageBox(scan.error, "Hata", MessageIcon::Error, MessageButtons::Ok);
+        return Outcome::refused(std::move(scan.error));
+    }
+    if (scan.views.empty()) {
+        std::string message = m_fileName + " dosyasında id verilmiş hiçbir görünüm yok.";
+        if (!scan.missingIncludes.empty())
+            message += " Bulunamayan include: " + joined(scan.missingIncludes);
+        m_services.messageBox(message, "Bilgi", MessageIcon::Information, MessageButtons::Ok);
+        return Outcome::refused(std::move(message));
+    }
+    m_rows = rowsFor(std::move(scan.views), m_options.style);
+    m_duplicates = scan.duplicates;
+    m_missing = std::move(scan.missingIncludes);
+    return Outcome::done();
+}
+
+std::string LayoutToCode::summary() const {
+    return m_fileName + ": id verilmiş " + std::to_string(m_rows.size()) + " görünüm";
+}
+
+std::vector<std::string> LayoutToCode::notes() const {
+    std::vector<std::string> out;
+    if (m_duplicates > 0)
+        out.push_back("Tekrarlanan " + std::to_string(m_duplicates) +
+                      " id atlandı; her id ilk geçtiği yerde listelenir.");
+    if (!m_missing.empty()) out.push_back("Bulunamayan include: " + joined(m_missing));
+    return out;
+}
+
+void LayoutToCode::setStyle(NamingStyle style) {
+    m_options.style = style;
+    for (LayoutRow& r : m_rows)
+        if (!r.edited) r.variableName = proposeName(r.view.id, style);
+}
+
+void LayoutToCode::selectAccess(std::size_t index) {
+    const auto& entries = DefinerForm::kAccessEntries;
+    if (index >= entries.size()) return;
+    m_options.accessIndex = index;
+    // The last entry, "--Boş--", stands for no modifier at all.
+    m_access = index + 1 == entries.size() ? std::string() : std::string(entries[index]);
+}
+
+void LayoutToCode::setChecked(std::size_t row, bool checked) {
+    if (row < m_rows.size()) m_rows[row].checked = checked;
+}
+
+void LayoutToCode::setVariableName(std::size_t row, std::string name) {
+    if (row >= m_rows.size()) return;
+    LayoutRow& r = m_rows[row];
+    r.edited = name != proposeName(r.view.id, m_options.style);
+    r.variableName = std::move(name);
+}
+
+void LayoutToCode::checkAll() {
+    for (LayoutRow& r : m_rows) r.checked = true;
+}
+
+void LayoutToCode::checkNone() {
+    for (LayoutRow& r : m_rows) r.checked = false;
+}
+
+std::size_t LayoutToCode::checkedCount() const {
+    std::size_t n = 0;
+    for (const LayoutRow& r : m_rows) n += r.checked ? 1 : 0;
+    return n;
+}
+
+std::string LayoutToCode::text() const {
+    return layoutText(m_rows, m_access, m_options.writeListeners);
+}
+
+bool LayoutToCode::confirm() {
+    // An empty result would wipe the code panel for nothing.
+    if (checkedCount() == 0) {
+        m_services.messageBox("Kod üretmek için listeden en az bir görünüm seçin.", "Uyarı",
+                              MessageIcon::Warning, MessageButtons::Ok);
+        return false;
+    }
+    m_result = text();
+    return true;
+}
+
+}  // namespace nakkas
