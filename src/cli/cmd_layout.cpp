@@ -81,6 +81,6 @@ extern const CommandSpec kLayoutCommand{
     "Kullanım: nakkas-cli layout DOSYA [--style id|camel|m] [--access METİN] [--no-listener]\n"
     "                         [--only ID]... [--skip ID]...\n"
     "  Include edilen layout'lar aynı klasörden okunur.\n",
-    kOptions, run};
+    kOptions, run, 1};
 
 }  // namespace nakkas::cli
