@@ -9,7 +9,6 @@ namespace {
 constexpr OptionSpec kOptions[] = {{"title", true, true}};
 
 int run(const Args& args, Context& ctx) {
-    if (!args.positional.empty()) return usageError(ctx, "menu", "fazladan argüman");
     const std::vector<std::string>& titles = args.all("title");
 
     // The same steps as the window: fresh records, a count typed into the box, "Listele", one

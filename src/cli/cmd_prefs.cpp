@@ -21,8 +21,6 @@ std::optional<std::size_t> entryIndex(const Rows& rows, std::string_view entry) 
 }
 
 int run(const Args& args, Context& ctx) {
-    if (!args.positional.empty()) return usageError(ctx, "fazladan argüman");
-
     SettingSaverState state;
     SettingSaver saver(state, ctx.services, {});
     // A missing choice is the form's own refusal; a choice the lists do not have is a typo.

@@ -39,7 +39,6 @@ constexpr Press kPresses[] = {{"insert", Group::Insert, false},
 
 int run(const Args& args, Context& ctx) {
     constexpr std::string_view kName = "sqlite-commands";
-    if (!args.positional.empty()) return usageError(ctx, kName, "fazladan argüman");
     Defaults defaults = Defaults::load(ctx.services);
     SqliteTool tool(ctx.services, defaults);
     tool.tableName = args.value("table", tool.tableName);

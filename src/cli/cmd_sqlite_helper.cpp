@@ -12,7 +12,6 @@ constexpr OptionSpec kOptions[] = {{"column", true, true}, {"package"}, {"db"}, 
                                    {"db-version"},         {"output"},  {"check", false}};
 
 int run(const Args& args, Context& ctx) {
-    if (!args.positional.empty()) return usageError(ctx, "sqlite-helper", "fazladan argüman");
     // A version that is not one of the list's entries leaves the list without a selection.
     Defaults defaults = Defaults::load(ctx.services);
     defaults.VTVersiyon = args.value("db-version", defaults.VTVersiyon);

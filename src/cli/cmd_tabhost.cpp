@@ -82,7 +82,6 @@ std::string applyTabField(Context& ctx, TabHostWizard& w, const std::string& spe
 }
 
 int run(const Args& args, Context& ctx) {
-    if (!args.positional.empty()) return usageError(ctx, "fazladan argüman");
     if (!args.has("out")) return usageError(ctx, "--out KLASÖR gerekli");
     const Defaults defaults = Defaults::load(ctx.services);
 
