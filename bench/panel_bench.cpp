@@ -16,7 +16,9 @@
 
 namespace {
 
-double ms(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+double ms(const QElapsedTimer& t) {
+    return double(t.nsecsElapsed()) / 1e6;
+}
 
 void report(const char* name, std::vector<double> v) {
     std::sort(v.begin(), v.end());

@@ -168,9 +168,11 @@ int main(int argc, char** argv) {
          << ".TP\n.I " << roff("~/.config/Pelvan/Nakkas 2012.ini") << '\n'
          << roff(
                 "Pencereyle ortak kullanıcı ayarları (Varsayilanlar bölümü). Kayıtlı "
-                "varsayılanları kullanan komutlar başlangıç değerlerini buradan okur; başka komutlar "
+                "varsayılanları kullanan komutlar başlangıç değerlerini buradan okur; başka "
+                "komutlar "
                 "dosyaya hiç bakmaz. Dosya okunamaz ya da çözümlenemezse (normal bir dosya değilse "
-                "de) fabrika değerleri kullanılır ve standart hataya tek satırlık bir uyarı yazılır.")
+                "de) fabrika değerleri kullanılır ve standart hataya tek satırlık bir uyarı "
+                "yazılır.")
          << '\n';
 
     std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);

@@ -22,8 +22,9 @@ std::string helpText() {
         text += c->summary;
         text += '\n';
     }
-    text += "\n  nakkas-cli KOMUT --help   komutun kullanımı\n"
-            "  nakkas-cli --version      sürüm\n";
+    text +=
+        "\n  nakkas-cli KOMUT --help   komutun kullanımı\n"
+        "  nakkas-cli --version      sürüm\n";
     return text;
 }
 
@@ -41,7 +42,9 @@ const std::vector<std::string>& Args::all(std::string_view name) const {
     return it == values.end() ? none : it->second;
 }
 
-void write(std::FILE* f, std::string_view text) { std::fwrite(text.data(), 1, text.size(), f); }
+void write(std::FILE* f, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), f);
+}
 
 bool isUtf8(std::string_view bytes) {
     size_t i = 0;
@@ -200,8 +203,9 @@ int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* 
     // A write into a full disk or a closed pipe fails at the latest when the buffer is flushed;
     // output that never arrived must not be reported as done.
     if (std::fflush(out) != 0 || std::ferror(out)) {
-        write(err, "nakkas-cli: çıktı yazılamadı (disk dolu ya da çıktıyı okuyan taraf kapanmış "
-                   "olabilir)\n");
+        write(err,
+              "nakkas-cli: çıktı yazılamadı (disk dolu ya da çıktıyı okuyan taraf kapanmış "
+              "olabilir)\n");
         return status == kDone ? kRefused : status;
     }
     return status;

@@ -27,13 +27,16 @@ struct OptionSpec {
 // The parsed command line of one command.
 struct Args {
     std::vector<std::string> positional;
-    std::map<std::string, std::vector<std::string>, std::less<>> values;  // repeated values in order
+    std::map<std::string, std::vector<std::string>, std::less<>>
+        values;  // repeated values in order
     std::map<std::string, bool, std::less<>> flags;
     // Every option that took a value, as (name, value) in command-line order, for commands
     // where the order across different options matters.
     std::vector<std::pair<std::string, std::string>> sequence;
 
-    bool has(std::string_view name) const { return values.count(name) > 0 || flags.count(name) > 0; }
+    bool has(std::string_view name) const {
+        return values.count(name) > 0 || flags.count(name) > 0;
+    }
     bool flag(std::string_view name) const { return flags.count(name) > 0; }
     // The last value given, or the fallback.
     std::string value(std::string_view name, std::string_view fallback = {}) const;
@@ -78,7 +81,8 @@ std::span<const CommandSpec* const> commands();
 // The whole program, for main and for tests. Every argument must be UTF-8. When the output
 // cannot be written (full disk, closed pipe) it says so on err and a command that succeeded
 // exits with kRefused.
-int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out, std::FILE* err);
+int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out,
+           std::FILE* err);
 
 // Prints "nakkas-cli NAME: message" and the usage hint on standard error; returns kUsage.
 int usageError(Context& ctx, std::string_view command, std::string_view message);

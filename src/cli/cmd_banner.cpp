@@ -12,7 +12,7 @@ int run(const Args&, Context& ctx) {
 
 }  // namespace
 
-extern const CommandSpec kBannerCommand{"banner", "Kod panelinin başlık yorumunu yazar",
-                                        "Kullanım: nakkas-cli banner\n", {}, run};
+extern const CommandSpec kBannerCommand{
+    "banner", "Kod panelinin başlık yorumunu yazar", "Kullanım: nakkas-cli banner\n", {}, run};
 
 }  // namespace nakkas::cli

@@ -10,10 +10,17 @@ std::string escaped(std::string_view value) {
     std::string text;
     for (char c : value) {
         switch (c) {
-            case '\r': text += "\\r"; break;
-            case '\n': text += "\\n"; break;
-            case '\\': text += "\\\\"; break;
-            default: text += c;
+            case '\r':
+                text += "\\r";
+                break;
+            case '\n':
+                text += "\\n";
+                break;
+            case '\\':
+                text += "\\\\";
+                break;
+            default:
+                text += c;
         }
     }
     return text;
@@ -34,9 +41,13 @@ int run(const Args&, Context& ctx) {
 
 }  // namespace
 
-extern const CommandSpec kDefaultsCommand{"defaults", "Kayıtlı yedi varsayılanı yazar",
-                                          "Kullanım: nakkas-cli defaults\n"
-                                          "  Değerlerdeki CR, LF ve ters bölü \\r, \\n ve \\\\ olarak "
-                                          "yazılır.\n", {}, run};
+extern const CommandSpec kDefaultsCommand{
+    "defaults",
+    "Kayıtlı yedi varsayılanı yazar",
+    "Kullanım: nakkas-cli defaults\n"
+    "  Değerlerdeki CR, LF ve ters bölü \\r, \\n ve \\\\ olarak "
+    "yazılır.\n",
+    {},
+    run};
 
 }  // namespace nakkas::cli

@@ -58,12 +58,15 @@ int run(const Args& args, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kDialogCommand{
-    "dialog", "Dialog, ilerleme dialogu, evet-hayır dialogu ya da tost mesajı kodu yazar",
+    "dialog",
+    "Dialog, ilerleme dialogu, evet-hayır dialogu ya da tost mesajı kodu yazar",
     "Kullanım: nakkas-cli dialog TİP [--var AD] [--activity AD] [--title METİN]\n"
     "                         [--message METİN] [--button1 METİN] [--button2 METİN]\n"
     "                         [--icon METİN] [--toast LENGTH_LONG|LENGTH_SHORT]\n"
     "  TİP: Standart, Yükleniyor, Bekleyin, Evet-Hayır, \"Toast Mesaj\".\n"
     "  --toast yalnızca Toast Mesaj için verilir ve orada gereklidir.\n",
-    kOptions, run, 1};
+    kOptions,
+    run,
+    1};
 
 }  // namespace nakkas::cli

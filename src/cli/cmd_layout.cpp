@@ -77,10 +77,13 @@ int run(const Args& args, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kLayoutCommand{
-    "layout", "Bir layout XML dosyasındaki id verilmiş bütün görünümlerin kodunu yazar",
+    "layout",
+    "Bir layout XML dosyasındaki id verilmiş bütün görünümlerin kodunu yazar",
     "Kullanım: nakkas-cli layout DOSYA [--style id|camel|m] [--access METİN] [--no-listener]\n"
     "                         [--only ID]... [--skip ID]...\n"
     "  Include edilen layout'lar aynı klasörden okunur.\n",
-    kOptions, run, 1};
+    kOptions,
+    run,
+    1};
 
 }  // namespace nakkas::cli

@@ -9,9 +9,12 @@
 namespace nakkas::cli {
 
 namespace {
-constexpr OptionSpec kOptions[] = {{"var"}, {"id"}, {"access"}, {"no-declare", false},
-                                   {"no-listener", false}, {"item", true, true}};
-
+constexpr OptionSpec kOptions[] = {{"var"},
+                                   {"id"},
+                                   {"access"},
+                                   {"no-declare", false},
+                                   {"no-listener", false},
+                                   {"item", true, true}};
 
 int usageError(Context& ctx, std::string_view message) {
     return cli::usageError(ctx, "object", message);
@@ -22,7 +25,8 @@ int run(const Args& args, Context& ctx) {
         return usageError(ctx, "bir nesne etiketi gerekli (TextView, Button, ... DatePicker)");
     const std::string& label = args.positional.front();
     if (label == "TabHost")
-        return usageError(ctx, "TabHost proje sihirbazıdır; \"nakkas-cli tabhost\" komutunu kullanın");
+        return usageError(ctx,
+                          "TabHost proje sihirbazıdır; \"nakkas-cli tabhost\" komutunu kullanın");
     const auto entry = findEntryByLabel(label);
     if (!entry) return usageError(ctx, "bilinmeyen nesne: " + label);
     const std::string_view typeKey = widgetCatalogue()[*entry].typeKey;
@@ -67,10 +71,13 @@ int run(const Args& args, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kObjectCommand{
-    "object", "Bir layout nesnesinin tanımlama ve olay kodunu yazar",
+    "object",
+    "Bir layout nesnesinin tanımlama ve olay kodunu yazar",
     "Kullanım: nakkas-cli object ETİKET [--var AD] [--id AD] [--access METİN] [--no-declare]\n"
     "                         [--no-listener] [--item METİN]...\n"
     "  --item yalnızca Spinner, GridView ve ListView için verilir (en az bir tane).\n",
-    kOptions, run, 1};
+    kOptions,
+    run,
+    1};
 
 }  // namespace nakkas::cli

@@ -39,7 +39,11 @@ int run(const Args& args, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kSnippetCommand{
-    "snippet", "Bir kod parçasını yazar (--list ile listesi)",
-    "Kullanım: nakkas-cli snippet ÖĞE|ETİKET\n       nakkas-cli snippet --list\n", kOptions, run, 1};
+    "snippet",
+    "Bir kod parçasını yazar (--list ile listesi)",
+    "Kullanım: nakkas-cli snippet ÖĞE|ETİKET\n       nakkas-cli snippet --list\n",
+    kOptions,
+    run,
+    1};
 
 }  // namespace nakkas::cli

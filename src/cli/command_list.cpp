@@ -16,17 +16,9 @@ extern const CommandSpec kLayoutCommand;
 
 std::span<const CommandSpec* const> commands() {
     static const CommandSpec* const list[] = {
-        &kDefaultsCommand,
-        &kBannerCommand,
-        &kObjectCommand,
-        &kSnippetCommand,
-        &kDialogCommand,
-        &kPrefsCommand,
-        &kMenuCommand,
-        &kTabHostCommand,
-        &kSqliteHelperCommand,
-        &kSqliteCommandsCommand,
-        &kLayoutCommand,
+        &kDefaultsCommand,     &kBannerCommand,         &kObjectCommand, &kSnippetCommand,
+        &kDialogCommand,       &kPrefsCommand,          &kMenuCommand,   &kTabHostCommand,
+        &kSqliteHelperCommand, &kSqliteCommandsCommand, &kLayoutCommand,
     };
     return list;
 }

@@ -76,7 +76,8 @@ std::optional<std::string> HostServices::readString(const std::string& section,
     const QVariant v = settings->value(key(section, name));
     if (!v.isValid()) return std::nullopt;
     // An unquoted comma in a hand-edited INI file makes Qt read a list; keep the text whole.
-    if (v.typeId() == QMetaType::QStringList) return us(v.toStringList().join(QStringLiteral(", ")));
+    if (v.typeId() == QMetaType::QStringList)
+        return us(v.toStringList().join(QStringLiteral(", ")));
     return us(v.toString());
 }
 
@@ -115,7 +116,9 @@ bool HostServices::commitSettings() {
     return QFileInfo::exists(m_settings->fileName());
 }
 
-std::string HostServices::settingsLocation() const { return us(m_path); }
+std::string HostServices::settingsLocation() const {
+    return us(m_path);
+}
 
 void HostServices::openDesktop(const std::string& target) {
     QProcess::startDetached(QStringLiteral("xdg-open"), {qs(target)});
@@ -125,7 +128,9 @@ bool HostServices::pathExists(const std::string& path) {
     return QFileInfo::exists(qs(path)) || QFileInfo(qs(path)).isSymLink();
 }
 
-bool HostServices::createFolder(const std::string& path) { return QDir().mkdir(qs(path)); }
+bool HostServices::createFolder(const std::string& path) {
+    return QDir().mkdir(qs(path));
+}
 
 bool HostServices::copyFileNoOverwrite(const std::string& source, const std::string& target) {
     // QFile::copy never replaces an existing target.

@@ -16,7 +16,9 @@
 #include "qt_text.h"
 
 // The rendered icons live in this static library: pull them in by name.
-static void initIconResources() { Q_INIT_RESOURCE(nakkas_icons); }
+static void initIconResources() {
+    Q_INIT_RESOURCE(nakkas_icons);
+}
 
 namespace nakkas {
 
@@ -74,7 +76,8 @@ public:
         return pm;
     }
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         QPixmap pm = pixmap(rect.size() * dpr, mode, state);
         pm.setDevicePixelRatio(dpr);

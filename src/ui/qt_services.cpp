@@ -16,11 +16,16 @@ namespace {
 
 QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Error: return QMessageBox::Critical;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::None: break;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -29,11 +34,12 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 
 MessageAnswer QtServices::messageBox(const std::string& text, const std::string& caption,
                                      MessageIcon icon, MessageButtons buttons) {
-    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parent;
-    QMessageBox box(toQt(icon), qs(caption), qs(text),
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::Ok,
-                    parent);
+    QWidget* parent =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parent;
+    QMessageBox box(
+        toQt(icon), qs(caption), qs(text),
+        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parent);
     box.setObjectName(QStringLiteral("messageBox"));
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;

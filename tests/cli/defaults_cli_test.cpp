@@ -58,7 +58,8 @@ TEST(DefaultsCli, ASettingsPathThatIsNoRegularFileReadsAsFactory) {
     }
     const CliResult r = home.run({"defaults"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.starts_with("ActivityAdi=MainActivity\nPaketAdi=com.example.uygulamaadiniz\n"));
+    EXPECT_TRUE(
+        r.out.starts_with("ActivityAdi=MainActivity\nPaketAdi=com.example.uygulamaadiniz\n"));
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     EXPECT_NE(r.err.find(home.settingsFile().string()), std::string::npos) << r.err;
 }
@@ -131,8 +132,7 @@ TEST(DefaultsCli, StoredValuesWinEmptyOnesStayEmpty) {
 
     home.writeSettings("[Varsayilanlar]\r\nActivityAdi=Ağaçİşleri\r\nKodPaneli=EVET\r\n");
     r = home.run({"defaults"});
-    EXPECT_TRUE(
-        r.out.starts_with("ActivityAdi=Ağaçİşleri\nPaketAdi=com.example.uygulamaadiniz\n"));
+    EXPECT_TRUE(r.out.starts_with("ActivityAdi=Ağaçİşleri\nPaketAdi=com.example.uygulamaadiniz\n"));
     EXPECT_TRUE(r.out.ends_with("\nKodPaneli=EVET\n"));
 }
 

@@ -22,12 +22,13 @@ TEST(ObjectCli, PrintsTheGeneratedTextAsIs) {
 
 TEST(ObjectCli, ListObjectsTakeTheirItems) {
     CliHome home;
-    CliResult r = home.run({"object", "Spinner", "--var=spinner_degisken1", "--item", "a",
-                            "--item=b c"});
+    CliResult r =
+        home.run({"object", "Spinner", "--var=spinner_degisken1", "--item", "a", "--item=b c"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(sameText(r.out, readDataCrLf("objects/Spinner.txt")));
 
-    for (const auto& [args, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+    for (const auto& [args, message] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{"object", "Spinner"}, "Listede hiç eleman yok...."},
              {{"object", "ListView", "--item", "a", "--item", ""},
               "Yazı kutusu boş, listeye eklenecek elemanı yazın"}}) {
@@ -43,9 +44,11 @@ TEST(ObjectCli, UsageErrors) {
     const CliResult r = home.run({"object", "TabHost"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("tabhost"), std::string::npos);
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"object"}, {"object", "ListBox"}, {"object", "Button", "--access", "Final"},
-             {"object", "Button", "--item", "a"}})
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"object"},
+                                               {"object", "ListBox"},
+                                               {"object", "Button", "--access", "Final"},
+                                               {"object", "Button", "--item", "a"}})
         EXPECT_EQ(home.run(args).status, 2) << args.back();
 
     // An option that is not repeatable may appear only once, whichever form each use takes.

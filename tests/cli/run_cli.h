@@ -64,6 +64,7 @@ public:
         for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
         return out + "'";
     }
+
 private:
     static std::string slurp(const std::filesystem::path& p) {
         std::ifstream in(p, std::ios::binary);

@@ -15,7 +15,8 @@ TEST(SnippetCli, ListGivesElementTabLabelPerLine) {
     const auto r = home.run({"snippet", "--list"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty());
-    EXPECT_TRUE(r.out.starts_with("KPBtn01\tTam Ekran\nKPBtn02\tYatay Dikey\nKPBtn04\tİvme Sensör\n"));
+    EXPECT_TRUE(
+        r.out.starts_with("KPBtn01\tTam Ekran\nKPBtn02\tYatay Dikey\nKPBtn04\tİvme Sensör\n"));
     EXPECT_NE(r.out.find("\nKP_BARKOD\tYazıtipi Değiştirme\n"), std::string::npos);
     EXPECT_TRUE(r.out.ends_with("\nKP_INTERNETEBAGLIMIYIM\tİnternete Bağlımıyım\n"));
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 21);
@@ -47,9 +48,11 @@ TEST(SnippetCli, PrintsTheTextWithCrLfAndNothingAdded) {
 
 TEST(SnippetCli, UsageErrors) {
     const CliHome home;
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"snippet"}, {"snippet", "Barkod"}, {"snippet", "tam ekran"},
-          {"snippet", "KPBtn01", "KPBtn02"}, {"snippet", "--all"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"snippet"},
+                                                 {"snippet", "Barkod"},
+                                                 {"snippet", "tam ekran"},
+                                                 {"snippet", "KPBtn01", "KPBtn02"},
+                                                 {"snippet", "--all"}}) {
         const auto r = home.run(args);
         SCOPED_TRACE(args.size() > 1 ? args[1] : "(none)");
         EXPECT_EQ(r.status, 2);

@@ -14,8 +14,10 @@ using test::FakeServices;
 TEST(Defaults, EmptyStoreGivesTheFactoryValuesAndLoadingNeverWrites) {
     FakeServices s;
     s.strings[{"Baska", "SimgeAdi"}] = "yanlis_bolum";  // another section is not read
-    const Defaults factory{"MainActivity", "com.example.uygulamaadiniz", "ic_launcher",
-                           "Veritabanim.db", "TabloAdim", "2", "HAYIR"};
+    const Defaults factory{"MainActivity", "com.example.uygulamaadiniz",
+                           "ic_launcher",  "Veritabanim.db",
+                           "TabloAdim",    "2",
+                           "HAYIR"};
     EXPECT_EQ(Defaults::load(s), factory);
     EXPECT_EQ(Defaults::factory(), factory);
     EXPECT_TRUE(s.writeLog.empty());
@@ -23,8 +25,10 @@ TEST(Defaults, EmptyStoreGivesTheFactoryValuesAndLoadingNeverWrites) {
 
 TEST(Defaults, OnlyAMissingValueFallsBackAnEmptyOneStaysEmpty) {
     FakeServices s;
-    for (const auto& [name, value] : {std::pair{"ActivityAdi", "Ağaçİşleri"}, {"PaketAdi", ""},
-                                      {"Veritabani", "vt.db"}, {"TabloAdi", "Tablo"},
+    for (const auto& [name, value] : {std::pair{"ActivityAdi", "Ağaçİşleri"},
+                                      {"PaketAdi", ""},
+                                      {"Veritabani", "vt.db"},
+                                      {"TabloAdi", "Tablo"},
                                       {"VTVersiyon", "7"}})  // no validation
         s.strings[{"Varsayilanlar", name}] = value;
     EXPECT_EQ(Defaults::load(s),

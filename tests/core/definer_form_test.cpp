@@ -7,7 +7,9 @@
 namespace nakkas {
 namespace {
 
-std::size_t entry(std::string_view label) { return findEntryByLabel(label).value(); }
+std::size_t entry(std::string_view label) {
+    return findEntryByLabel(label).value();
+}
 
 TEST(WidgetCatalogue, LookupsAndAtOnceEntries) {
     ASSERT_EQ(widgetCatalogue().size(), 18u);

@@ -17,10 +17,10 @@
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
-#include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 
 namespace nakkas {
 namespace {
@@ -95,7 +95,9 @@ struct Shell {
     std::optional<FormView> view;
 };
 
-std::size_t entryOf(std::string_view label) { return *findEntryByLabel(label); }
+std::size_t entryOf(std::string_view label) {
+    return *findEntryByLabel(label);
+}
 
 TEST(FormView, StartUpPanelIsTheBannerUnlessExactlyEvet) {
     EXPECT_EQ(Shell("EVET").view->panel().text(), "");  // which values count: the Defaults test
@@ -115,80 +117,82 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
         seen.insert(c.kind);
         view.run(c);
         switch (c.kind) {
-        case CommandKind::ChooseEntry: {
-            // The drop-down and the wizard button name their entries differently.
-            std::string_view label = e->label;
-            if (label == "ListBox") label = "ListView";
-            if (label == "Tab Host Proje Sihirbazı") label = "TabHost";
-            EXPECT_EQ(view.definer().currentType(), widgetCatalogue()[entryOf(label)].typeKey);
-            break;
-        }
-        case CommandKind::Generate:
-            ASSERT_EQ(s.messages.size(), 1u);
-            EXPECT_EQ(s.lastMessage().text, "Oluşturulacak hiçbir layout nesnesi seçilmemiş");
-            EXPECT_EQ(s.lastMessage().caption, "Hata");
-            EXPECT_EQ(s.lastMessage().icon, MessageIcon::Error);
-            break;
-        case CommandKind::Snippet:
-            EXPECT_EQ(snippetCatalogue()[size_t(c.arg)].label, e->label);
-            EXPECT_EQ(view.panel().text(), snippetCatalogue()[size_t(c.arg)].text);
-            break;
-        case CommandKind::About:
-            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"about"});
-            break;
-        case CommandKind::ProgramSettings:
-            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"settings"});
-            EXPECT_EQ(s.restarts, 0);  // the dialog closed without a restart
-            break;
-        case CommandKind::Help:
-            ASSERT_EQ(s.opened.size(), 1u);
-            EXPECT_EQ(s.opened[0], "/usr/share/nakkas/yardim/" +
-                                       std::string(helpPages()[size_t(c.arg)].fileName));
-            helpOpened.insert(s.opened.at(0));
-            break;
-        case CommandKind::Reset:
-            EXPECT_EQ(s.restarts, 1);
-            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"close"});
-            break;
-        case CommandKind::DialogDesigner: {
-            // Each of the five buttons opens the form in its own mode.
-            static const std::map<std::string_view, std::string> modes{
-                {"DLGStandart", "Standart"},     {"DLGYukleniyor", "Yükleniyor"},
-                {"DLGBekleyin", "Bekleyin"},     {"DLGEvetHayir", "Evet-Hayır"},
-                {"DLGToast", "Toast Mesaj"}};
-            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"dialog " + modes.at(e->id)});
-            EXPECT_EQ(view.panel().text(), bannerText());
-            break;
-        }
-        case CommandKind::SettingSaver:
-            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"prefs"});
-            EXPECT_EQ(view.panel().text(), bannerText());
-            break;
-        case CommandKind::SqliteTool:  // closed at once
-            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"sqlite"});
-            EXPECT_EQ(view.panel().text(), bannerText());
-            break;
-        case CommandKind::MenuDesigner:  // cancelled
-            EXPECT_EQ(shell.host.calls, std::vector<std::string>{"menu"});
-            EXPECT_EQ(view.panel().text(), bannerText());
-            break;
-        case CommandKind::Exit:  // answered No
-            EXPECT_EQ(s.lastMessage().caption, "Kapansın mı?");
-            EXPECT_TRUE(shell.host.calls.empty());
-            break;
-        case CommandKind::LayoutToCode:  // the file dialog, answered with cancel
-            ASSERT_EQ(s.dialogs.size(), 1u);
-            EXPECT_EQ(s.dialogs[0].kind, "open");
-            EXPECT_EQ(s.dialogs[0].title, "Layout Dosyası Seçin");
-            EXPECT_EQ(s.dialogs[0].filter, "Android Layout (*.xml)");
-            EXPECT_TRUE(shell.host.calls.empty());
-            EXPECT_EQ(view.panel().text(), bannerText());
-            break;
-        default:  // tools that are not built yet
-            EXPECT_TRUE(s.messages.empty());
-            EXPECT_TRUE(shell.host.calls.empty());
-            EXPECT_EQ(view.panel().text(), bannerText());
-            EXPECT_EQ(view.definer().currentType(), "YOK");
+            case CommandKind::ChooseEntry: {
+                // The drop-down and the wizard button name their entries differently.
+                std::string_view label = e->label;
+                if (label == "ListBox") label = "ListView";
+                if (label == "Tab Host Proje Sihirbazı") label = "TabHost";
+                EXPECT_EQ(view.definer().currentType(), widgetCatalogue()[entryOf(label)].typeKey);
+                break;
+            }
+            case CommandKind::Generate:
+                ASSERT_EQ(s.messages.size(), 1u);
+                EXPECT_EQ(s.lastMessage().text, "Oluşturulacak hiçbir layout nesnesi seçilmemiş");
+                EXPECT_EQ(s.lastMessage().caption, "Hata");
+                EXPECT_EQ(s.lastMessage().icon, MessageIcon::Error);
+                break;
+            case CommandKind::Snippet:
+                EXPECT_EQ(snippetCatalogue()[size_t(c.arg)].label, e->label);
+                EXPECT_EQ(view.panel().text(), snippetCatalogue()[size_t(c.arg)].text);
+                break;
+            case CommandKind::About:
+                EXPECT_EQ(shell.host.calls, std::vector<std::string>{"about"});
+                break;
+            case CommandKind::ProgramSettings:
+                EXPECT_EQ(shell.host.calls, std::vector<std::string>{"settings"});
+                EXPECT_EQ(s.restarts, 0);  // the dialog closed without a restart
+                break;
+            case CommandKind::Help:
+                ASSERT_EQ(s.opened.size(), 1u);
+                EXPECT_EQ(s.opened[0], "/usr/share/nakkas/yardim/" +
+                                           std::string(helpPages()[size_t(c.arg)].fileName));
+                helpOpened.insert(s.opened.at(0));
+                break;
+            case CommandKind::Reset:
+                EXPECT_EQ(s.restarts, 1);
+                EXPECT_EQ(shell.host.calls, std::vector<std::string>{"close"});
+                break;
+            case CommandKind::DialogDesigner: {
+                // Each of the five buttons opens the form in its own mode.
+                static const std::map<std::string_view, std::string> modes{
+                    {"DLGStandart", "Standart"},
+                    {"DLGYukleniyor", "Yükleniyor"},
+                    {"DLGBekleyin", "Bekleyin"},
+                    {"DLGEvetHayir", "Evet-Hayır"},
+                    {"DLGToast", "Toast Mesaj"}};
+                EXPECT_EQ(shell.host.calls, std::vector<std::string>{"dialog " + modes.at(e->id)});
+                EXPECT_EQ(view.panel().text(), bannerText());
+                break;
+            }
+            case CommandKind::SettingSaver:
+                EXPECT_EQ(shell.host.calls, std::vector<std::string>{"prefs"});
+                EXPECT_EQ(view.panel().text(), bannerText());
+                break;
+            case CommandKind::SqliteTool:  // closed at once
+                EXPECT_EQ(shell.host.calls, std::vector<std::string>{"sqlite"});
+                EXPECT_EQ(view.panel().text(), bannerText());
+                break;
+            case CommandKind::MenuDesigner:  // cancelled
+                EXPECT_EQ(shell.host.calls, std::vector<std::string>{"menu"});
+                EXPECT_EQ(view.panel().text(), bannerText());
+                break;
+            case CommandKind::Exit:  // answered No
+                EXPECT_EQ(s.lastMessage().caption, "Kapansın mı?");
+                EXPECT_TRUE(shell.host.calls.empty());
+                break;
+            case CommandKind::LayoutToCode:  // the file dialog, answered with cancel
+                ASSERT_EQ(s.dialogs.size(), 1u);
+                EXPECT_EQ(s.dialogs[0].kind, "open");
+                EXPECT_EQ(s.dialogs[0].title, "Layout Dosyası Seçin");
+                EXPECT_EQ(s.dialogs[0].filter, "Android Layout (*.xml)");
+                EXPECT_TRUE(shell.host.calls.empty());
+                EXPECT_EQ(view.panel().text(), bannerText());
+                break;
+            default:  // tools that are not built yet
+                EXPECT_TRUE(s.messages.empty());
+                EXPECT_TRUE(shell.host.calls.empty());
+                EXPECT_EQ(view.panel().text(), bannerText());
+                EXPECT_EQ(view.definer().currentType(), "YOK");
         }
     }
     EXPECT_EQ(seen.size(), size_t(kCommandKindCount - 1));  // every kind but None
@@ -276,8 +280,8 @@ TEST(FormView, DialogDesignerStartsFromTheFormAndKeepsTheToastFlagForLaterOpenin
     };
     view.run(toast);
     EXPECT_TRUE(shell.services.messages.empty());
-    EXPECT_TRUE(test::sameText(view.panel().text(),
-                               test::readDataCrLf("dialog_designer/toast_long.txt")));
+    EXPECT_TRUE(
+        test::sameText(view.panel().text(), test::readDataCrLf("dialog_designer/toast_long.txt")));
 }
 
 TEST(FormView, SettingSaverWritesOnTamamAndItsLinkOpensTheLesson) {
@@ -345,8 +349,9 @@ TEST(FormView, LayoutToCodeCancelledOrRefusedLeavesThePanel) {
     view.run({CommandKind::LayoutToCode});  // a file that cannot be read never opens the dialog
     EXPECT_EQ(shell.host.calls.size(), 1u);
     ASSERT_EQ(s.messages.size(), 1u);
-    EXPECT_EQ(s.lastMessage().text, "bozuk.xml geçerli bir XML dosyası değil: satır 7, sütun 3 "
-                                    "(açılış ve kapanış etiketleri eşleşmiyor)");
+    EXPECT_EQ(s.lastMessage().text,
+              "bozuk.xml geçerli bir XML dosyası değil: satır 7, sütun 3 "
+              "(açılış ve kapanış etiketleri eşleşmiyor)");
     EXPECT_EQ(view.panel().text(), bannerText());
 }
 
@@ -371,16 +376,16 @@ TEST(FormView, MenuDesignerWritesOnlyTheDesignJustSaved) {
     shell.defaults.SimgeAdi = "menu_simge";
     shell.host.menuScript = designMenu("6", {{5, "Çıkış"}});
     view.menuDesigner();
-    EXPECT_TRUE(test::sameText(view.panel().text(),
-                               test::readDataCrLf("menu_designer/six_items.txt")));
+    EXPECT_TRUE(
+        test::sameText(view.panel().text(), test::readDataCrLf("menu_designer/six_items.txt")));
     EXPECT_EQ(view.tools().menu.count, 6);
 
     // The second run starts from fresh titles and icon names and knows nothing of the first.
     shell.defaults.SimgeAdi = "ic_launcher";
     shell.host.menuScript = designMenu("1", {});
     view.menuDesigner();
-    EXPECT_TRUE(test::sameText(view.panel().text(),
-                               test::readDataCrLf("menu_designer/one_item.txt")));
+    EXPECT_TRUE(
+        test::sameText(view.panel().text(), test::readDataCrLf("menu_designer/one_item.txt")));
     EXPECT_EQ(view.tools().menu.count, 1);
     EXPECT_EQ(view.tools().menu.items[5].title, "Menu ismi 6");
 }

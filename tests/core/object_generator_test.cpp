@@ -15,9 +15,9 @@ using test::sameText;
 // The expected files stand for the two addresses the program chooses itself by these marks.
 std::string expectedObjectText(std::string_view label) {
     std::string text = readDataCrLf("objects/" + std::string(label) + ".txt");
-    for (const auto& [mark, value] : {std::pair{std::string_view("@WEB_ADDRESS@"), kWebViewAddress},
-                                      std::pair{std::string_view("@VIDEO_ADDRESS@"),
-                                                kVideoResourceAddress}})
+    for (const auto& [mark, value] :
+         {std::pair{std::string_view("@WEB_ADDRESS@"), kWebViewAddress},
+          std::pair{std::string_view("@VIDEO_ADDRESS@"), kVideoResourceAddress}})
         if (const auto at = text.find(mark); at != std::string::npos)
             text.replace(at, mark.size(), value);
     return text;

@@ -32,7 +32,7 @@ TEST(ProgramSettings, StartsFromTheRecord) {
     FakeServices s;
     Defaults record = Defaults::factory();
     const ProgramSettings factory(record, s);
-    EXPECT_EQ(factory.versionIndex, 1);  // "2"
+    EXPECT_EQ(factory.versionIndex, 1);       // "2"
     EXPECT_FALSE(factory.clearPanelAtStart);  // the text fields: the settings dialog's UI test
 
     record.KodPaneli = "EVET";
@@ -104,13 +104,13 @@ TEST(ProgramSettings, RestoreFactoryWritesFactoryValuesAndTouchesNothingElse) {
 
         EXPECT_EQ(dialog.restoreFactory(),
                   answer == MessageAnswer::Yes ? Outcome::Restart : Outcome::Close);
-        EXPECT_EQ(s.writeLog, (std::vector<std::string>{
-                                  "Varsayilanlar/ActivityAdi=MainActivity",
-                                  "Varsayilanlar/PaketAdi=com.example.uygulamaadiniz",
-                                  "Varsayilanlar/SimgeAdi=ic_launcher",
-                                  "Varsayilanlar/Veritabani=Veritabanim.db",
-                                  "Varsayilanlar/TabloAdi=TabloAdim", "Varsayilanlar/VTVersiyon=2",
-                                  "Varsayilanlar/KodPaneli=HAYIR"}));
+        EXPECT_EQ(s.writeLog,
+                  (std::vector<std::string>{
+                      "Varsayilanlar/ActivityAdi=MainActivity",
+                      "Varsayilanlar/PaketAdi=com.example.uygulamaadiniz",
+                      "Varsayilanlar/SimgeAdi=ic_launcher",
+                      "Varsayilanlar/Veritabani=Veritabanim.db", "Varsayilanlar/TabloAdi=TabloAdim",
+                      "Varsayilanlar/VTVersiyon=2", "Varsayilanlar/KodPaneli=HAYIR"}));
         expectRestartQuestion(s, kRestoreQuestion);
         EXPECT_FALSE(dialog.clearPanelAtStart);
         EXPECT_EQ(dialog.paketAdi, "duzenlendi");

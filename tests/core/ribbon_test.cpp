@@ -43,9 +43,15 @@ TEST(Ribbon, CategoriesPanelsAndKeyTips) {
     // Element tips, per category, with the element that carries each.
     const std::vector<std::map<std::string_view, std::string_view>> expected{
         {{"O", "ID_BUTTON18"}, {"A", "LN_PROGRAMAYARLARI"}, {"H", "ID_APP_ABOUT"}},
-        {{"T", "WzActivityBtn"}, {"M", "KPBtn03"}, {"L", "RBCokluListeKutusu"},
-         {"R", "DevicePermissinId"}, {"V", "KPBtn113"}, {"X", "LayoutXmlKod"}},
-        {}, {}, {}};
+        {{"T", "WzActivityBtn"},
+         {"M", "KPBtn03"},
+         {"L", "RBCokluListeKutusu"},
+         {"R", "DevicePermissinId"},
+         {"V", "KPBtn113"},
+         {"X", "LayoutXmlKod"}},
+        {},
+        {},
+        {}};
     for (std::size_t i = 0; i < r.categories.size(); ++i) {
         std::map<std::string_view, std::string_view> got;
         for (const auto& p : r.categories[i].panels)
@@ -62,19 +68,20 @@ TEST(Ribbon, ElementsInDisplayOrder) {
     Strings layout;
     for (const auto& p : cats[0].panels)
         for (const auto& e : p.elements) layout.push_back(e.label);
-    EXPECT_EQ(layout, (Strings{"TextView", "Button", "CheckBox", "RadioButton", "Toggle",
-                               "ProgressBar", "Spinner", "GridView", "EditText", "ImageBtn",
-                               "TabHost", "ImageView", "WebView", "VideoView", "ListView",
-                               "SeekBar", "RatingBar", "DatePicker", "OLUŞTUR",
-                               "Program Ayarları", "Hakkında"}));
+    EXPECT_EQ(layout,
+              (Strings{"TextView",    "Button",    "CheckBox",   "RadioButton", "Toggle",
+                       "ProgressBar", "Spinner",   "GridView",   "EditText",    "ImageBtn",
+                       "TabHost",     "ImageView", "WebView",    "VideoView",   "ListView",
+                       "SeekBar",     "RatingBar", "DatePicker", "OLUŞTUR",     "Program Ayarları",
+                       "Hakkında"}));
     // Each element's command against its label: the form view's command test.
 
     Strings tools;
     for (const auto& p : cats[1].panels)
         for (const auto& e : p.elements) tools.push_back(e.id);
-    EXPECT_EQ(tools, (Strings{"WzActivityBtn", "KPBtn03", "RBCokluListeKutusu",
-                              "DevicePermissinId", "KPBtn113", "DLGStandart", "DLGYukleniyor",
-                              "DLGBekleyin", "DLGEvetHayir", "DLGToast", "LayoutXmlKod"}));
+    EXPECT_EQ(tools, (Strings{"WzActivityBtn", "KPBtn03", "RBCokluListeKutusu", "DevicePermissinId",
+                              "KPBtn113", "DLGStandart", "DLGYukleniyor", "DLGBekleyin",
+                              "DLGEvetHayir", "DLGToast", "LayoutXmlKod"}));
     EXPECT_EQ(ids(cats[2].panels[0].elements),
               (Strings{"YARDIM_BIR", "YARDIM_IKI", "YARDIM_UC", "YARDIM_DORT"}));
     // The snippets follow their catalogue: 14 in the first category, 7 in the second.
@@ -98,9 +105,9 @@ TEST(Ribbon, MultiObjectToolApplicationMenuAndTabRow) {
               (Strings{"Spinner", "GridView", "ListBox"}));
 
     const Ribbon& r = ribbon();
-    EXPECT_EQ(ids(r.applicationMenu), (Strings{"IDC_BUTTON2A", "|", "ID_BUTTON18",
-                                               "LN_PROGRAMAYARLARI", "ID_APP_ABOUT", "|",
-                                               "IDC_BUTTON3A"}));
+    EXPECT_EQ(ids(r.applicationMenu),
+              (Strings{"IDC_BUTTON2A", "|", "ID_BUTTON18", "LN_PROGRAMAYARLARI", "ID_APP_ABOUT",
+                       "|", "IDC_BUTTON3A"}));
     EXPECT_EQ(ids(r.applicationMenu, &RibbonElement::label),
               (Strings{"Sıfırla", "|", "Oluştur", "Ayarlar", "Hakkında", "|", "Çıkış"}));
     EXPECT_EQ(r.tabRowElement.label, "Hakkında");
@@ -114,37 +121,67 @@ TEST(Ribbon, MultiObjectToolApplicationMenuAndTabRow) {
 TEST(Ribbon, EveryElementSendsTheCommandOfItsRow) {
     using K = CommandKind;
     const std::map<std::string_view, Command> expected{
-        {"ID_BUTTON2", {K::ChooseEntry, 0}},      {"ID_BUTTON3", {K::ChooseEntry, 1}},
-        {"ID_BUTTON4", {K::ChooseEntry, 2}},      {"ID_BUTTON7", {K::ChooseEntry, 3}},
-        {"ID_BUTTON6", {K::ChooseEntry, 4}},      {"ID_BUTTON5", {K::ChooseEntry, 5}},
-        {"ID_BUTTON10", {K::ChooseEntry, 6}},     {"ID_BUTTON9", {K::ChooseEntry, 7}},
-        {"ID_BUTTON8", {K::ChooseEntry, 8}},      {"ID_BUTTON11", {K::ChooseEntry, 9}},
-        {"ID_BUTTON12", {K::ChooseEntry, 10}},    {"ID_BUTTON13", {K::ChooseEntry, 11}},
-        {"ID_BUTTON14", {K::ChooseEntry, 12}},    {"ID_BUTTON15", {K::ChooseEntry, 13}},
-        {"ID_BUTTON16", {K::ChooseEntry, 14}},    {"ID_BUTTON17", {K::ChooseEntry, 15}},
-        {"BnRatingBar", {K::ChooseEntry, 16}},    {"BnDatePicker", {K::ChooseEntry, 17}},
-        {"ID_BUTTON18", {K::Generate, 0}},        {"LN_PROGRAMAYARLARI", {K::ProgramSettings, 0}},
-        {"ID_APP_ABOUT", {K::About, 0}},          {"WzActivityBtn", {K::ChooseEntry, 10}},
-        {"KPBtn03", {K::MenuDesigner, 0}},        {"CokluListe01", {K::ChooseEntry, 6}},
-        {"CokluListe02", {K::ChooseEntry, 7}},    {"CokluListe03", {K::ChooseEntry, 14}},
-        {"DevicePermissinId", {K::SettingSaver, 0}}, {"KPBtn113", {K::SqliteTool, 0}},
-        {"DLGStandart", {K::DialogDesigner, 0}},  {"DLGYukleniyor", {K::DialogDesigner, 1}},
-        {"DLGBekleyin", {K::DialogDesigner, 2}},  {"DLGEvetHayir", {K::DialogDesigner, 3}},
-        {"DLGToast", {K::DialogDesigner, 4}},     {"LayoutXmlKod", {K::LayoutToCode, 0}},
+        {"ID_BUTTON2", {K::ChooseEntry, 0}},
+        {"ID_BUTTON3", {K::ChooseEntry, 1}},
+        {"ID_BUTTON4", {K::ChooseEntry, 2}},
+        {"ID_BUTTON7", {K::ChooseEntry, 3}},
+        {"ID_BUTTON6", {K::ChooseEntry, 4}},
+        {"ID_BUTTON5", {K::ChooseEntry, 5}},
+        {"ID_BUTTON10", {K::ChooseEntry, 6}},
+        {"ID_BUTTON9", {K::ChooseEntry, 7}},
+        {"ID_BUTTON8", {K::ChooseEntry, 8}},
+        {"ID_BUTTON11", {K::ChooseEntry, 9}},
+        {"ID_BUTTON12", {K::ChooseEntry, 10}},
+        {"ID_BUTTON13", {K::ChooseEntry, 11}},
+        {"ID_BUTTON14", {K::ChooseEntry, 12}},
+        {"ID_BUTTON15", {K::ChooseEntry, 13}},
+        {"ID_BUTTON16", {K::ChooseEntry, 14}},
+        {"ID_BUTTON17", {K::ChooseEntry, 15}},
+        {"BnRatingBar", {K::ChooseEntry, 16}},
+        {"BnDatePicker", {K::ChooseEntry, 17}},
+        {"ID_BUTTON18", {K::Generate, 0}},
+        {"LN_PROGRAMAYARLARI", {K::ProgramSettings, 0}},
+        {"ID_APP_ABOUT", {K::About, 0}},
+        {"WzActivityBtn", {K::ChooseEntry, 10}},
+        {"KPBtn03", {K::MenuDesigner, 0}},
+        {"CokluListe01", {K::ChooseEntry, 6}},
+        {"CokluListe02", {K::ChooseEntry, 7}},
+        {"CokluListe03", {K::ChooseEntry, 14}},
+        {"DevicePermissinId", {K::SettingSaver, 0}},
+        {"KPBtn113", {K::SqliteTool, 0}},
+        {"DLGStandart", {K::DialogDesigner, 0}},
+        {"DLGYukleniyor", {K::DialogDesigner, 1}},
+        {"DLGBekleyin", {K::DialogDesigner, 2}},
+        {"DLGEvetHayir", {K::DialogDesigner, 3}},
+        {"DLGToast", {K::DialogDesigner, 4}},
+        {"LayoutXmlKod", {K::LayoutToCode, 0}},
         {"YARDIM_BIR", {K::Help, 0}},
-        {"YARDIM_IKI", {K::Help, 1}},             {"YARDIM_UC", {K::Help, 2}},
-        {"YARDIM_DORT", {K::Help, 3}},            {"KPBtn01", {K::Snippet, 0}},
-        {"KPBtn02", {K::Snippet, 1}},             {"KPBtn04", {K::Snippet, 2}},
-        {"KPBtn06", {K::Snippet, 3}},             {"KPBtn115", {K::Snippet, 4}},
-        {"KPBtn07", {K::Snippet, 5}},             {"KPBtn114", {K::Snippet, 6}},
-        {"KPBtn08", {K::Snippet, 7}},             {"KPBtn09", {K::Snippet, 8}},
-        {"KPBtn10", {K::Snippet, 9}},             {"KPBtn11", {K::Snippet, 10}},
-        {"KPBtn12", {K::Snippet, 11}},            {"EPOSTA_GONDER", {K::Snippet, 12}},
-        {"SMS_KIMLIK", {K::Snippet, 13}},         {"KP_TARIHSAAT", {K::Snippet, 14}},
-        {"KP_FLASHLAMBASI", {K::Snippet, 15}},    {"KP_BARKOD", {K::Snippet, 16}},
-        {"KP_CIHAZBILGILERI", {K::Snippet, 17}},  {"KP_SIMBILGILERI", {K::Snippet, 18}},
-        {"KP_BELLEKBILGILERI", {K::Snippet, 19}}, {"KP_INTERNETEBAGLIMIYIM", {K::Snippet, 20}},
-        {"IDC_BUTTON2A", {K::Reset, 0}},          {"IDC_BUTTON3A", {K::Exit, 0}},
+        {"YARDIM_IKI", {K::Help, 1}},
+        {"YARDIM_UC", {K::Help, 2}},
+        {"YARDIM_DORT", {K::Help, 3}},
+        {"KPBtn01", {K::Snippet, 0}},
+        {"KPBtn02", {K::Snippet, 1}},
+        {"KPBtn04", {K::Snippet, 2}},
+        {"KPBtn06", {K::Snippet, 3}},
+        {"KPBtn115", {K::Snippet, 4}},
+        {"KPBtn07", {K::Snippet, 5}},
+        {"KPBtn114", {K::Snippet, 6}},
+        {"KPBtn08", {K::Snippet, 7}},
+        {"KPBtn09", {K::Snippet, 8}},
+        {"KPBtn10", {K::Snippet, 9}},
+        {"KPBtn11", {K::Snippet, 10}},
+        {"KPBtn12", {K::Snippet, 11}},
+        {"EPOSTA_GONDER", {K::Snippet, 12}},
+        {"SMS_KIMLIK", {K::Snippet, 13}},
+        {"KP_TARIHSAAT", {K::Snippet, 14}},
+        {"KP_FLASHLAMBASI", {K::Snippet, 15}},
+        {"KP_BARKOD", {K::Snippet, 16}},
+        {"KP_CIHAZBILGILERI", {K::Snippet, 17}},
+        {"KP_SIMBILGILERI", {K::Snippet, 18}},
+        {"KP_BELLEKBILGILERI", {K::Snippet, 19}},
+        {"KP_INTERNETEBAGLIMIYIM", {K::Snippet, 20}},
+        {"IDC_BUTTON2A", {K::Reset, 0}},
+        {"IDC_BUTTON3A", {K::Exit, 0}},
     };
     std::set<std::string_view> seen;
     for (const RibbonElement* e : allCommandElements()) {
@@ -161,10 +198,9 @@ TEST(Ribbon, EveryElementSendsTheCommandOfItsRow) {
 }
 
 TEST(Ribbon, TooltipsLabelsAndIcons) {
-    const std::set<std::string_view> withTips{"IDC_BUTTON3A", "IDC_BUTTON2A", "ID_BUTTON18",
-                                              "LN_PROGRAMAYARLARI", "YARDIM_BIR", "YARDIM_IKI",
-                                              "YARDIM_UC", "YARDIM_DORT", "ID_APP_ABOUT",
-                                              "LayoutXmlKod"};
+    const std::set<std::string_view> withTips{
+        "IDC_BUTTON3A", "IDC_BUTTON2A", "ID_BUTTON18", "LN_PROGRAMAYARLARI", "YARDIM_BIR",
+        "YARDIM_IKI",   "YARDIM_UC",    "YARDIM_DORT", "ID_APP_ABOUT",       "LayoutXmlKod"};
     std::vector<const RibbonElement*> all = allCommandElements();
     all.push_back(&ribbon().categories[1].panels[2].elements.at(0));  // the drop-down button
     for (const RibbonElement* e : all) {

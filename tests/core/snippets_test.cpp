@@ -30,8 +30,11 @@ size_t count(std::string_view text, std::string_view needle) {
 bool isUtf8(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
         const unsigned lead = static_cast<unsigned char>(text[i]);
-        const size_t len = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3
-                                                                : lead >> 3 == 30 ? 4 : 0;
+        const size_t len = lead < 0x80       ? 1
+                           : lead >> 5 == 6  ? 2
+                           : lead >> 4 == 14 ? 3
+                           : lead >> 3 == 30 ? 4
+                                             : 0;
         if (len == 0 || i + len > text.size()) return false;
         for (size_t k = 1; k < len; ++k)
             if (static_cast<unsigned char>(text[i + k]) >> 6 != 2) return false;
@@ -54,16 +57,48 @@ TEST(SnippetCatalogue, OrderNamesAndWellFormedTexts) {
         EXPECT_EQ(count(s.text, "\r"), count(s.text, "\r\n"));  // CR LF breaks only
         EXPECT_EQ(count(s.text, "\n"), count(s.text, "\r\n"));
     }
-    EXPECT_EQ(elements, (Strings{"KPBtn01", "KPBtn02", "KPBtn04", "KPBtn06", "KPBtn115", "KPBtn07",
-                                 "KPBtn114", "KPBtn08", "KPBtn09", "KPBtn10", "KPBtn11", "KPBtn12",
-                                 "EPOSTA_GONDER", "SMS_KIMLIK", "KP_TARIHSAAT", "KP_FLASHLAMBASI",
-                                 "KP_BARKOD", "KP_CIHAZBILGILERI", "KP_SIMBILGILERI",
-                                 "KP_BELLEKBILGILERI", "KP_INTERNETEBAGLIMIYIM"}));
-    EXPECT_EQ(labels, (Strings{"Tam Ekran", "Yatay Dikey", "İvme Sensör", "Ses Çal", "Ses Modu",
-                               "Video Aç", "Ekran Boyu", "WiFi Aç-Kapat", "Titreşim", "Pil Bilgisi",
-                               "Fotoğraf Çekme", "Numara Çevirme", "E-Posta Gönder", "SMS Gönder",
-                               "Tarih Saat", "Flash Işığı", "Yazıtipi Değiştirme", "Cihaz Bilgisi",
-                               "Simkart Bilgisi", "Bellek Bilgisi", "İnternete Bağlımıyım"}));
+    EXPECT_EQ(elements, (Strings{"KPBtn01",
+                                 "KPBtn02",
+                                 "KPBtn04",
+                                 "KPBtn06",
+                                 "KPBtn115",
+                                 "KPBtn07",
+                                 "KPBtn114",
+                                 "KPBtn08",
+                                 "KPBtn09",
+                                 "KPBtn10",
+                                 "KPBtn11",
+                                 "KPBtn12",
+                                 "EPOSTA_GONDER",
+                                 "SMS_KIMLIK",
+                                 "KP_TARIHSAAT",
+                                 "KP_FLASHLAMBASI",
+                                 "KP_BARKOD",
+                                 "KP_CIHAZBILGILERI",
+                                 "KP_SIMBILGILERI",
+                                 "KP_BELLEKBILGILERI",
+                                 "KP_INTERNETEBAGLIMIYIM"}));
+    EXPECT_EQ(labels, (Strings{"Tam Ekran",
+                               "Yatay Dikey",
+                               "İvme Sensör",
+                               "Ses Çal",
+                               "Ses Modu",
+                               "Video Aç",
+                               "Ekran Boyu",
+                               "WiFi Aç-Kapat",
+                               "Titreşim",
+                               "Pil Bilgisi",
+                               "Fotoğraf Çekme",
+                               "Numara Çevirme",
+                               "E-Posta Gönder",
+                               "SMS Gönder",
+                               "Tarih Saat",
+                               "Flash Işığı",
+                               "Yazıtipi Değiştirme",
+                               "Cihaz Bilgisi",
+                               "Simkart Bilgisi",
+                               "Bellek Bilgisi",
+                               "İnternete Bağlımıyım"}));
 
     EXPECT_EQ(findSnippet("KPBtn114"), findSnippet("Ekran Boyu"));
     for (std::string_view miss : {"kpbtn01", "tam ekran", "Tam Ekran ", "KPBtn0", "", "Barkod"})
@@ -132,9 +167,9 @@ TEST(SnippetTexts, DetailsThatAreEasyToLose) {
     EXPECT_EQ(count(memory, "1048576"), 4u);
     EXPECT_EQ(count(textOf("İnternete Bağlımıyım"), "Toast.makeText(FormActivity.this, "), 2u);
     const auto vibration = textOf("Titreşim");
-    EXPECT_NE(vibration.find(
-                  "{0L,150L,300L,800L,350L,400L};\r\nTitresim.vibrate(TitresimRitmi,2);"),
-              vibration.npos);
+    EXPECT_NE(
+        vibration.find("{0L,150L,300L,800L,350L,400L};\r\nTitresim.vibrate(TitresimRitmi,2);"),
+        vibration.npos);
 
     const auto device = textOf("Cihaz Bilgisi");
     const auto sim = textOf("Simkart Bilgisi");

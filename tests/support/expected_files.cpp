@@ -16,9 +16,12 @@ std::string slurp(const std::filesystem::path& p) {
 std::string visible(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n\n";
-        else out += c;
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n\n";
+        else
+            out += c;
     }
     return out;
 }

@@ -81,7 +81,8 @@ struct MemoryFileSystem {
     bool moveToTrash(const std::string& path) {
         if (!folders.count(path) || trashFails.count(path)) return false;
         const std::string prefix = path + "/";
-        std::erase_if(folders, [&](const std::string& f) { return f == path || f.starts_with(prefix); });
+        std::erase_if(folders,
+                      [&](const std::string& f) { return f == path || f.starts_with(prefix); });
         std::erase_if(files, [&](const auto& f) { return f.first.starts_with(prefix); });
         trashed.push_back(path);
         log.push_back("trash " + path);
@@ -110,9 +111,9 @@ public:
     int restarts = 0;
 
     MemoryFileSystem fs;
-    std::deque<std::optional<std::string>> savePaths;    // next save-file dialog answers
-    std::deque<std::optional<OpenedFile>> openFiles;     // next open-file dialog answers
-    std::deque<std::optional<std::string>> folders;      // next folder dialog answers
+    std::deque<std::optional<std::string>> savePaths;  // next save-file dialog answers
+    std::deque<std::optional<OpenedFile>> openFiles;   // next open-file dialog answers
+    std::deque<std::optional<std::string>> folders;    // next folder dialog answers
     struct DialogCall {
         std::string kind, title, filter;
     };

@@ -139,8 +139,9 @@ TEST_F(ProgramSettingsUi, SaveStoresTheFieldsButTheVersionWaitsForARestart) {
     EXPECT_EQ(services.messages.size(), 1u);  // the restart question, answered No
     EXPECT_EQ(services.restarts, 0);
     EXPECT_TRUE(window.isVisible());
-    const Defaults saved{"GirişEkranı", "com.ornek.deneme", "ic_launcher", "Veritabanim.db",
-                         "TabloAdim", "3", "EVET"};
+    const Defaults saved{
+        "GirişEkranı", "com.ornek.deneme", "ic_launcher", "Veritabanim.db", "TabloAdim", "3",
+        "EVET"};
     EXPECT_EQ(nextStart(), saved);
 
     // The running record took everything but the version.

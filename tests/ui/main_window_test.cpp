@@ -85,8 +85,8 @@ TEST(MainWindowUi, TheFormShowsTheProposedNamesWhileADialogIsOpen) {
     FakeWindow w;
     w.window.show();
     clickRibbon(w.window, "ID_BUTTON3");
-    for (const auto& [element, name] : {std::pair{"ID_BUTTON10", "spinner1"},
-                                        std::pair{"WzActivityBtn", "tabHost1"}}) {
+    for (const auto& [element, name] :
+         {std::pair{"ID_BUTTON10", "spinner1"}, std::pair{"WzActivityBtn", "tabHost1"}}) {
         QString variable, id;
         ModalHandler dialog([&](QDialog& d) {
             variable = field(w.window, "variableName");
@@ -118,8 +118,7 @@ TEST(MainWindowUi, AFailedSaveOfTheLookIsReported) {
     w.services.storeWritable = false;
     w.window.setLook(205);
     ASSERT_EQ(w.services.messages.size(), 1u);
-    EXPECT_EQ(w.services.messages[0].text,
-              settingsWriteFailedText(w.services.settingsLocation()));
+    EXPECT_EQ(w.services.messages[0].text, settingsWriteFailedText(w.services.settingsLocation()));
     EXPECT_EQ(w.services.messages[0].icon, MessageIcon::Error);
 }
 

@@ -7,9 +7,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QPointer>
 #include <QStackedWidget>
+#include <QTextEdit>
 
 #include "app/ribbon_widget.h"
 
@@ -66,9 +66,9 @@ QStringList unnamedControls(QWidget& root) {
         if (!interactive || w->objectName().startsWith(QLatin1String("qt_")) ||
             w->inherits("QComboBoxListView"))
             continue;
-        if (qobject_cast<QAbstractSlider*>(w) && qobject_cast<QAbstractScrollArea*>(w->parentWidget()
-                                                     ? w->parentWidget()->parentWidget()
-                                                     : nullptr))
+        if (qobject_cast<QAbstractSlider*>(w) &&
+            qobject_cast<QAbstractScrollArea*>(w->parentWidget() ? w->parentWidget()->parentWidget()
+                                                                 : nullptr))
             continue;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
         const QString name = iface ? iface->text(QAccessible::Name).trimmed() : QString();

@@ -35,7 +35,10 @@ public:
         return record(text, caption, icon, buttons);
     }
     void openDesktop(const std::string&) override {}
-    bool startNewInstance() override { ++restarts; return true; }
+    bool startNewInstance() override {
+        ++restarts;
+        return true;
+    }
 };
 
 // Acts on the next modal dialog once it is up: dialogs open with exec(), so the action is queued
@@ -45,7 +48,7 @@ class ModalHandler {
 public:
     explicit ModalHandler(std::function<void(QDialog&)> action);
 
-    bool handled() const { return m_handled; }    // the action has run on a dialog
+    bool handled() const { return m_handled; }        // the action has run on a dialog
     const QString& title() const { return m_title; }  // of that dialog
 
 private:

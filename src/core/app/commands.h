@@ -5,18 +5,18 @@ namespace nakkas {
 // What a ribbon element asks the form view to do. The argument picks the catalogue entry, the
 // snippet, the dialog type or the help page.
 enum class CommandKind {
-    None,             // opens a drop-down only
-    ChooseEntry,      // arg: widget catalogue index
+    None,         // opens a drop-down only
+    ChooseEntry,  // arg: widget catalogue index
     Generate,
     ProgramSettings,
     About,
-    Snippet,          // arg: snippet catalogue index
+    Snippet,  // arg: snippet catalogue index
     MenuDesigner,
     SettingSaver,
     SqliteTool,
-    DialogDesigner,   // arg: dialog type index
+    DialogDesigner,  // arg: dialog type index
     LayoutToCode,
-    Help,             // arg: help page index
+    Help,  // arg: help page index
     Reset,
     Exit,
 };

@@ -8,11 +8,11 @@
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
-#include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 
 namespace nakkas {
 
@@ -28,20 +28,34 @@ FormView::FormView(Services& services, DialogHost& host, Defaults& defaults, Pan
 void FormView::run(const Command& command) {
     // No default: a new command kind without a handler is a compile-time warning.
     switch (command.kind) {
-        case CommandKind::None: return;
-        case CommandKind::ChooseEntry: return chooseEntry(command.arg);
-        case CommandKind::Generate: return generate();
-        case CommandKind::ProgramSettings: return programSettings();
-        case CommandKind::About: return about();
-        case CommandKind::Snippet: return snippet(command.arg);
-        case CommandKind::MenuDesigner: return menuDesigner();
-        case CommandKind::SettingSaver: return settingSaver();
-        case CommandKind::SqliteTool: return sqliteTool();
-        case CommandKind::DialogDesigner: return dialogDesigner(command.arg);
-        case CommandKind::LayoutToCode: return layoutToCode();
-        case CommandKind::Help: return help(command.arg);
-        case CommandKind::Reset: return reset();
-        case CommandKind::Exit: return exit();
+        case CommandKind::None:
+            return;
+        case CommandKind::ChooseEntry:
+            return chooseEntry(command.arg);
+        case CommandKind::Generate:
+            return generate();
+        case CommandKind::ProgramSettings:
+            return programSettings();
+        case CommandKind::About:
+            return about();
+        case CommandKind::Snippet:
+            return snippet(command.arg);
+        case CommandKind::MenuDesigner:
+            return menuDesigner();
+        case CommandKind::SettingSaver:
+            return settingSaver();
+        case CommandKind::SqliteTool:
+            return sqliteTool();
+        case CommandKind::DialogDesigner:
+            return dialogDesigner(command.arg);
+        case CommandKind::LayoutToCode:
+            return layoutToCode();
+        case CommandKind::Help:
+            return help(command.arg);
+        case CommandKind::Reset:
+            return reset();
+        case CommandKind::Exit:
+            return exit();
     }
 }
 
@@ -72,8 +86,8 @@ void FormView::settingSaver() {
 void FormView::dialogDesigner(int type) {
     const auto dialogType = dialogTypeAt(type);
     if (!dialogType) return;
-    DialogDesigner designer(m_tools.dialogDesigner, m_services, *dialogType,
-                            m_definer.activityName, m_defaults.SimgeAdi);
+    DialogDesigner designer(m_tools.dialogDesigner, m_services, *dialogType, m_definer.activityName,
+                            m_defaults.SimgeAdi);
     const bool confirmed = m_host.runDialogDesigner(designer);
     finishTool(confirmed, designer.resultText());
 }
@@ -131,7 +145,9 @@ void FormView::programSettings() {
     if (m_host.runProgramSettings(settings) == ProgramSettings::Outcome::Restart) restart();
 }
 
-void FormView::about() { m_host.showAbout(); }
+void FormView::about() {
+    m_host.showAbout();
+}
 
 void FormView::snippet(int index) {
     const auto snippets = snippetCatalogue();
@@ -161,12 +177,13 @@ void FormView::reset() {
 
 void FormView::exit() {
     if (m_services.messageBox("Programdan çıkmak istediğinize emin misiniz?", "Kapansın mı?",
-                              MessageIcon::Question,
-                              MessageButtons::YesNo) == MessageAnswer::Yes)
+                              MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes)
         m_host.closeMainWindow();
 }
 
-void FormView::copyAll() { m_services.setClipboardText(m_panel.text()); }
+void FormView::copyAll() {
+    m_services.setClipboardText(m_panel.text());
+}
 
 void FormView::restart() {
     if (m_services.startNewInstance()) {

@@ -17,7 +17,9 @@ bool same(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-void KeyTips::alt() { m_mode = m_mode == Mode::Off ? Mode::Categories : Mode::Off; }
+void KeyTips::alt() {
+    m_mode = m_mode == Mode::Off ? Mode::Categories : Mode::Off;
+}
 
 KeyTips::Outcome KeyTips::type(std::string_view tip) {
     Outcome out;

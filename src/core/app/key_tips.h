@@ -15,8 +15,8 @@ public:
 
     struct Outcome {
         bool handled = false;
-        std::optional<int> openCategory;           // switch to this category
-        const RibbonElement* element = nullptr;    // run it (or open its drop-down)
+        std::optional<int> openCategory;         // switch to this category
+        const RibbonElement* element = nullptr;  // run it (or open its drop-down)
         bool openApplicationMenu = false;
     };
 

@@ -20,7 +20,9 @@ constexpr Look kLooks[] = {
 };
 }  // namespace
 
-std::span<const Look> looks() { return kLooks; }
+std::span<const Look> looks() {
+    return kLooks;
+}
 
 int knownLook(int stored) {
     return std::any_of(std::begin(kLooks), std::end(kLooks),

@@ -35,8 +35,8 @@ public:
     // and the selection stays as it was.
     bool selectVersion(int index);
 
-    Outcome save();             // "Kaydet"
-    Outcome restoreFactory();   // "Varsayılan Ayarlar"
+    Outcome save();            // "Kaydet"
+    Outcome restoreFactory();  // "Varsayılan Ayarlar"
 
 private:
     Outcome confirmRestart(std::string_view question);

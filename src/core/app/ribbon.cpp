@@ -13,7 +13,7 @@ namespace {
 
 // Pictures of the snippet buttons, in catalogue order.
 constexpr std::string_view kSnippetIcons[] = {
-    "fullscreen", "orientation", "sensor", "sound",  "soundmode", "video",  "screensize",
+    "fullscreen", "orientation", "sensor",  "sound",  "soundmode", "video",  "screensize",
     "wifi",       "vibrate",     "battery", "camera", "dial",      "email",  "sms",
     "datetime",   "flash",       "font",    "device", "sim",       "memory", "network",
 };
@@ -46,9 +46,12 @@ constexpr std::string_view kSettingsTitle = "Program Ayarları";
 constexpr std::string_view kSettingsText =
     "Programın varsayılan ayarlarını buradan ayarlayabilirsiniz";
 constexpr std::string_view kAboutTitle = "Program Hakkında";
-constexpr std::string_view kAboutText = "Hakkında kutusunu açarak size program hakkında bilgi verir.";
+constexpr std::string_view kAboutText =
+    "Hakkında kutusunu açarak size program hakkında bilgi verir.";
 
-Command cmd(CommandKind kind, int arg = 0) { return Command{kind, arg}; }
+Command cmd(CommandKind kind, int arg = 0) {
+    return Command{kind, arg};
+}
 
 Ribbon build() {
     static std::deque<std::string> iconNames;  // owns the lower-cased object icon names
@@ -87,11 +90,11 @@ Ribbon build() {
     tools.panels.push_back({"Tab Host Projesi",
                             {element("WzActivityBtn", "Tab Host Proje Sihirbazı", "T", "tabwizard",
                                      entry("TabHost"))}});
-    tools.panels.push_back({"Menü Tasarım",
-                            {element("KPBtn03", "Menü Tasarımı", "M", "menu",
-                                     cmd(CommandKind::MenuDesigner))}});
-    RibbonElement multi =
-        element("RBCokluListeKutusu", "Çoklu Nesne Aracı", "L", "multilist", cmd(CommandKind::None));
+    tools.panels.push_back(
+        {"Menü Tasarım",
+         {element("KPBtn03", "Menü Tasarımı", "M", "menu", cmd(CommandKind::MenuDesigner))}});
+    RibbonElement multi = element("RBCokluListeKutusu", "Çoklu Nesne Aracı", "L", "multilist",
+                                  cmd(CommandKind::None));
     multi.dropDown = {element("CokluListe01", "Spinner", {}, "spinner", entry("Spinner")),
                       element("CokluListe02", "GridView", {}, "gridview", entry("GridView")),
                       element("CokluListe03", "ListBox", {}, "listview", entry("ListView"))};
@@ -104,15 +107,19 @@ Ribbon build() {
                                      cmd(CommandKind::SqliteTool))}});
     tools.panels.push_back(
         {"Dialoglar ve Mesajlar",
-         {element("DLGStandart", "Standart", {}, "dialog-standard", cmd(CommandKind::DialogDesigner, 0)),
-          element("DLGYukleniyor", "Yükleniyor", {}, "dialog-loading", cmd(CommandKind::DialogDesigner, 1)),
-          element("DLGBekleyin", "Bekleyin", {}, "dialog-wait", cmd(CommandKind::DialogDesigner, 2)),
-          element("DLGEvetHayir", "Evet-Hayır", {}, "dialog-yesno", cmd(CommandKind::DialogDesigner, 3)),
+         {element("DLGStandart", "Standart", {}, "dialog-standard",
+                  cmd(CommandKind::DialogDesigner, 0)),
+          element("DLGYukleniyor", "Yükleniyor", {}, "dialog-loading",
+                  cmd(CommandKind::DialogDesigner, 1)),
+          element("DLGBekleyin", "Bekleyin", {}, "dialog-wait",
+                  cmd(CommandKind::DialogDesigner, 2)),
+          element("DLGEvetHayir", "Evet-Hayır", {}, "dialog-yesno",
+                  cmd(CommandKind::DialogDesigner, 3)),
           element("DLGToast", "Tost Mesajı", {}, "toast", cmd(CommandKind::DialogDesigner, 4))}});
     tools.panels.push_back(
         {"Layout XML",
-         {element("LayoutXmlKod", "Layout'tan Kod", "X", "layoutxml", cmd(CommandKind::LayoutToCode),
-                  "Layout'tan Kod Üret",
+         {element("LayoutXmlKod", "Layout'tan Kod", "X", "layoutxml",
+                  cmd(CommandKind::LayoutToCode), "Layout'tan Kod Üret",
                   "Bir layout XML dosyasını okur ve id verilmiş bütün nesnelerin tanımlama ve olay "
                   "kodlarını tek seferde oluşturur")}});
     r.categories.push_back(std::move(tools));

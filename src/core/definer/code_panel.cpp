@@ -64,9 +64,13 @@ std::string withLineBreaks(std::string_view text, std::string_view lineBreak) {
 
 }  // namespace
 
-std::string toCrLf(std::string_view text) { return withLineBreaks(text, "\r\n"); }
+std::string toCrLf(std::string_view text) {
+    return withLineBreaks(text, "\r\n");
+}
 
-std::string toLf(std::string_view text) { return withLineBreaks(text, "\n"); }
+std::string toLf(std::string_view text) {
+    return withLineBreaks(text, "\n");
+}
 
 bool hasOnlyCrLf(std::string_view text) {
     const std::size_t n = text.size();
@@ -99,19 +103,29 @@ void CodePanel::selectSlot(int index) {
     show();
 }
 
-void CodePanel::store() { m_slots[static_cast<size_t>(m_selected)] = m_text.text(); }
+void CodePanel::store() {
+    m_slots[static_cast<size_t>(m_selected)] = m_text.text();
+}
 
 // Replaces the panel even with an empty slot: unsaved panel text is lost on purpose.
-void CodePanel::show() { m_text.replace(m_slots[static_cast<size_t>(m_selected)]); }
+void CodePanel::show() {
+    m_text.replace(m_slots[static_cast<size_t>(m_selected)]);
+}
 
-void CodePanel::erase() { m_slots[static_cast<size_t>(m_selected)].clear(); }
+void CodePanel::erase() {
+    m_slots[static_cast<size_t>(m_selected)].clear();
+}
 
 void CodePanel::eraseAll() {
     for (auto& s : m_slots) s.clear();
 }
 
-void CodePanel::previous() { selectSlot(m_selected > 0 ? m_selected - 1 : m_selected); }
+void CodePanel::previous() {
+    selectSlot(m_selected > 0 ? m_selected - 1 : m_selected);
+}
 
-void CodePanel::next() { selectSlot(m_selected < kSlotCount - 1 ? m_selected + 1 : m_selected); }
+void CodePanel::next() {
+    selectSlot(m_selected < kSlotCount - 1 ? m_selected + 1 : m_selected);
+}
 
 }  // namespace nakkas

@@ -53,12 +53,12 @@ public:
 
     // Selection changed in "Kod Paneli:": shows the new slot.
     void selectSlot(int index);
-    void store();      // "Sakla"
-    void show();       // "Göster"
-    void erase();      // "Sil"
-    void eraseAll();   // "Hepsini Sil"
-    void previous();   // "<"
-    void next();       // ">"
+    void store();     // "Sakla"
+    void show();      // "Göster"
+    void erase();     // "Sil"
+    void eraseAll();  // "Hepsini Sil"
+    void previous();  // "<"
+    void next();      // ">"
 
 private:
     PanelText& m_text;

@@ -35,9 +35,9 @@ public:
     std::string idName;
     std::string activityName;  // "Activity Adı:", mirrored as the shared Activity name
 
-    bool sameAsId = true;        // "Nesne ismi ile aynı olsun"
-    bool advance = true;         // "Nesne sayısını  1 arttır"
-    bool writeListener = true;   // "Olay Dinleyiciyi Oluştur"
+    bool sameAsId = true;          // "Nesne ismi ile aynı olsun"
+    bool advance = true;           // "Nesne sayısını  1 arttır"
+    bool writeListener = true;     // "Olay Dinleyiciyi Oluştur"
     bool writeDeclaration = true;  // "Nesneyi Tanımla"
 
     // What the generator reads from the form. It refers to the form's own texts, so it is used

@@ -26,12 +26,9 @@ constexpr Piece videoAddress{{}, Insert::VideoAddress};
 // The seven click-listener entries share this frame; only the note lines between head and tail
 // differ.
 constexpr Piece kClickHead[] = {
-    variable,
-    {".setOnClickListener(new OnClickListener()\r\n"},
-    {"{\r\n"},
-    {"  public void onClick(View V)\r\n"},
-    {"  {\r\n"},
-    {"    // Tiklandiginda yapılacaklari buraya yazin\r\n"},
+    variable,    {".setOnClickListener(new OnClickListener()\r\n"},
+    {"{\r\n"},   {"  public void onClick(View V)\r\n"},
+    {"  {\r\n"}, {"    // Tiklandiginda yapılacaklari buraya yazin\r\n"},
 };
 constexpr Piece kClickTail[] = {
     {"  }\r\n"},
@@ -80,7 +77,8 @@ constexpr Piece kSpinner[] = {
     {"String[] ElemanDizisi={"},
     listItems,
     {"};\r\n"},
-    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String> (this, android.R.layout.simple_spinner_item,ElemanDizisi);\r\n"},
+    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String> (this, "
+     "android.R.layout.simple_spinner_item,ElemanDizisi);\r\n"},
     {"Baglayici.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);\r\n"},
     variable,
     {".setAdapter(Baglayici);\r\n\r\n"},
@@ -100,7 +98,8 @@ constexpr Piece kListView[] = {
     {"String[] ElemanDizisi={"},
     listItems,
     {"};\r\n"},
-    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String> (this, android.R.layout.simple_list_item_1,ElemanDizisi);\r\n"},
+    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String> (this, "
+     "android.R.layout.simple_list_item_1,ElemanDizisi);\r\n"},
     {"Baglayici.setDropDownViewResource(android.R.layout.simple_list_item_1);\r\n"},
     variable,
     {".setAdapter(Baglayici);\r\n\r\n"},
@@ -111,7 +110,8 @@ constexpr Piece kListView[] = {
     {"public void onItemClick(AdapterView<?> parent, View V, int pos, long id)\r\n"},
     {" {\r\n"},
     {"  // Kullanıcı listeden birşey seçtiğinde olmasını istediğiniz şeyleri buraya yazın\r\n"},
-    {"  Toast.makeText(getApplicationContext(),\"Seçiminiz: \"+((TextView) V).getText(), Toast.LENGTH_SHORT).show(); //Örnek Okuma\r\n"},
+    {"  Toast.makeText(getApplicationContext(),\"Seçiminiz: \"+((TextView) V).getText(), "
+     "Toast.LENGTH_SHORT).show(); //Örnek Okuma\r\n"},
     {" }\r\n"},
     {"} );"},
 };
@@ -120,7 +120,8 @@ constexpr Piece kGridView[] = {
     {"final String[] Hucreler = new String[] { "},
     listItems,
     {" } ;\r\n"},
-    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String>(this, android.R.layout.simple_list_item_1, Hucreler);\r\n"},
+    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String>(this, "
+     "android.R.layout.simple_list_item_1, Hucreler);\r\n"},
     variable,
     {".setAdapter(Baglayici);\r\n"},
     variable,
@@ -129,7 +130,8 @@ constexpr Piece kGridView[] = {
     {"  public void onItemClick(AdapterView<?> parent, View V, int position, long id)\r\n"},
     {"  {\r\n"},
     {"   // Tıklandiginda olacak işlemleri buraya yazın\r\n"},
-    {"   Toast.makeText(getApplicationContext(),((TextView) V).getText(), Toast.LENGTH_SHORT).show(); //Örnek Hücre Okuma\r\n"},
+    {"   Toast.makeText(getApplicationContext(),((TextView) V).getText(), "
+     "Toast.LENGTH_SHORT).show(); //Örnek Hücre Okuma\r\n"},
     {"   }\r\n"},
     {"});"},
 };
@@ -140,10 +142,13 @@ constexpr Piece kEditText[] = {
     {"{\r\n"},
     {"  public void afterTextChanged(Editable Yazi)\r\n"},
     {"  {\r\n"},
-    {"    // Yazı kutusu içerisine birşeyler yazıldığında olmasını istediklerinizi buraya yazın\r\n"},
+    {"    // Yazı kutusu içerisine birşeyler yazıldığında olmasını istediklerinizi buraya "
+     "yazın\r\n"},
     {"  }\r\n"},
-    {"public void beforeTextChanged(CharSequence Yazi, int Baslangic, int Taplami, int Sonra){} //Diğer Metod\r\n"},
-    {"public void onTextChanged(CharSequence Yazi, int Baslangic, int Once, int Toplami){} //Diğer Metod\r\n"},
+    {"public void beforeTextChanged(CharSequence Yazi, int Baslangic, int Taplami, int Sonra){} "
+     "//Diğer Metod\r\n"},
+    {"public void onTextChanged(CharSequence Yazi, int Baslangic, int Once, int Toplami){} //Diğer "
+     "Metod\r\n"},
     {"});"},
 };
 
@@ -165,7 +170,8 @@ constexpr Piece kVideoView[] = {
     {"\r\n"},
     {"//Projenin res klasörünün içerisine raw adlı bir klasör oluşturulur ve içerisine\r\n"},
     {"//Çalıştırılacak dosya atılır mesela \"videodosyam.3gp\" şeklinde klasöre atılır\r\n"},
-    {"//Alt satırda R.raw.videodosyam şeklinde belirtmişim. Uzantı kullanılmaz sadece dosya adı olur\r\n"},
+    {"//Alt satırda R.raw.videodosyam şeklinde belirtmişim. Uzantı kullanılmaz sadece dosya adı "
+     "olur\r\n"},
     {"Uri VideoYolu = Uri.parse(\""},
     videoAddress,
     {"\" + R.raw.videodosyam);\r\n"},
@@ -177,7 +183,8 @@ constexpr Piece kVideoView[] = {
     variable,
     {".start();\r\n\r\n"},
     {"// Videoyunun Oynayıp oynamadığını kontrol etmek için ise;"},
-    {"boolean Oynuyormu = videoView.isPlaying(); //Dönen değer true ise evet oynuyor anlamında\r\n\r\n"},
+    {"boolean Oynuyormu = videoView.isPlaying(); //Dönen değer true ise evet oynuyor "
+     "anlamında\r\n\r\n"},
     {"// Videoyu durdurmak için ise aşağıdaki kodlar kullanılır\r\n"},
     variable,
     {".stopPlayback();\r\n"},
@@ -202,16 +209,11 @@ constexpr Piece kSeekBar[] = {
 };
 
 constexpr Piece kRatingBar[] = {
-    variable,
-    {".setOnRatingBarChangeListener(new OnRatingBarChangeListener()\r\n"},
-    {"{\r\n"},
-    {"  public void onRatingChanged(RatingBar "},
-    variable,
-    {", float rating, boolean fromUser)\r\n"},
-    {"  {\r\n"},
-    {"    // Rating değiştiğinde olacak olayrarı buraya yazın\r\n"},
-    {"  }\r\n"},
-    {"});"},
+    variable,    {".setOnRatingBarChangeListener(new OnRatingBarChangeListener()\r\n"},
+    {"{\r\n"},   {"  public void onRatingChanged(RatingBar "},
+    variable,    {", float rating, boolean fromUser)\r\n"},
+    {"  {\r\n"}, {"    // Rating değiştiğinde olacak olayrarı buraya yazın\r\n"},
+    {"  }\r\n"}, {"});"},
 };
 
 // The declaration has the same shape for every entry and names the entry's Android class from
@@ -247,18 +249,28 @@ const std::array<ObjectText, 17> kObjects{{
 
 template <typename Row, std::size_t N>
 const Row* findRow(const std::array<Row, N>& rows, std::string_view typeKey) {
-    const auto it = std::find_if(rows.begin(), rows.end(),
-                                 [&](const Row& r) { return r.typeKey == typeKey; });
+    const auto it =
+        std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r.typeKey == typeKey; });
     return it == rows.end() ? nullptr : &*it;
 }
 
 void append(std::string& out, const Piece& piece, const GeneratorInput& input) {
     switch (piece.insert) {
-        case Insert::None: out += piece.text; break;
-        case Insert::Variable: out += input.variableName; break;
-        case Insert::ListItems: out += input.listItemText; break;
-        case Insert::WebAddress: out += kWebViewAddress; break;
-        case Insert::VideoAddress: out += kVideoResourceAddress; break;
+        case Insert::None:
+            out += piece.text;
+            break;
+        case Insert::Variable:
+            out += input.variableName;
+            break;
+        case Insert::ListItems:
+            out += input.listItemText;
+            break;
+        case Insert::WebAddress:
+            out += kWebViewAddress;
+            break;
+        case Insert::VideoAddress:
+            out += kVideoResourceAddress;
+            break;
     }
 }
 

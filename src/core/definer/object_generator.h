@@ -7,10 +7,11 @@ namespace nakkas {
 
 // The page that the WebView hint opens and the resource address prefix of the VideoView hint.
 inline constexpr std::string_view kWebViewAddress = "https://developer.android.com/";
-inline constexpr std::string_view kVideoResourceAddress = "android.resource://com.example.uygulamaadiniz/";
+inline constexpr std::string_view kVideoResourceAddress =
+    "android.resource://com.example.uygulamaadiniz/";
 
 struct GeneratorInput {
-    std::string_view access;        // empty after "--Boş--"
+    std::string_view access;  // empty after "--Boş--"
     std::string_view variableName;
     std::string_view idName;
     bool writeDeclaration = true;

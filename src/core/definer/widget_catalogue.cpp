@@ -40,7 +40,9 @@ std::optional<std::size_t> findBy(Field field, std::string_view wanted) {
 
 }  // namespace
 
-std::span<const CatalogueEntry> widgetCatalogue() { return kEntries; }
+std::span<const CatalogueEntry> widgetCatalogue() {
+    return kEntries;
+}
 
 std::optional<std::size_t> findEntryByTypeKey(std::string_view typeKey) {
     return findBy(&CatalogueEntry::typeKey, typeKey);

@@ -22,7 +22,8 @@ inline constexpr std::size_t kFirstPanelSnippetCount = 14;
 const Snippet* findSnippet(std::string_view elementOrLabel);
 
 // The address of the "Video Aç" sample video page and the "E-Posta Gönder" recipient.
-inline constexpr std::string_view kSampleVideoAddress = "https://www.youtube.com/@AndroidDevelopers/videos";
+inline constexpr std::string_view kSampleVideoAddress =
+    "https://www.youtube.com/@AndroidDevelopers/videos";
 inline constexpr std::string_view kSampleMailRecipient = "alici@example.com";
 
 }  // namespace nakkas

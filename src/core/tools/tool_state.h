@@ -11,7 +11,7 @@ namespace nakkas {
 // Tool state that outlives one opening of a dialog, owned by the form view for the whole run.
 // Each tool keeps its model here and its dialog is handed that model.
 struct ToolState {
-    MenuRecords menu;  // shared by the menu designer and the Tab Host wizard
+    MenuRecords menu;                    // shared by the menu designer and the Tab Host wizard
     DialogDesignerState dialogDesigner;  // the toast flag outlives every opening
     SettingSaverState settingSaver;
     TabHostProject tabHost;

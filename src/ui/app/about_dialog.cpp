@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/ribbon.h"
-#include "platform/services.h"
 #include "icons.h"
+#include "platform/services.h"
 #include "qt_text.h"
 
 namespace nakkas {

@@ -15,20 +15,33 @@ struct Colours {
 // The Office 2007 colour schemes get a tinted frame; the others stay close to Fusion's own.
 Colours coloursOf(int look) {
     switch (look) {
-        case 215: return {QColor(0xd5, 0xe3, 0xf4), QColor(0xe3, 0xed, 0xf9), Qt::black, Qt::white, QColor(0x3a, 0x76, 0xc4)};
-        case 216: return {QColor(0x53, 0x57, 0x5e), QColor(0x6a, 0x6e, 0x75), Qt::white, Qt::white, QColor(0xe0, 0x8a, 0x1e)};
-        case 217: return {QColor(0xe6, 0xe8, 0xec), QColor(0xf1, 0xf2, 0xf5), Qt::black, Qt::white, QColor(0x6b, 0x7a, 0x90)};
-        case 218: return {QColor(0xd7, 0xee, 0xf0), QColor(0xe6, 0xf5, 0xf6), Qt::black, Qt::white, QColor(0x1f, 0x8a, 0x95)};
+        case 215:
+            return {QColor(0xd5, 0xe3, 0xf4), QColor(0xe3, 0xed, 0xf9), Qt::black, Qt::white,
+                    QColor(0x3a, 0x76, 0xc4)};
+        case 216:
+            return {QColor(0x53, 0x57, 0x5e), QColor(0x6a, 0x6e, 0x75), Qt::white, Qt::white,
+                    QColor(0xe0, 0x8a, 0x1e)};
+        case 217:
+            return {QColor(0xe6, 0xe8, 0xec), QColor(0xf1, 0xf2, 0xf5), Qt::black, Qt::white,
+                    QColor(0x6b, 0x7a, 0x90)};
+        case 218:
+            return {QColor(0xd7, 0xee, 0xf0), QColor(0xe6, 0xf5, 0xf6), Qt::black, Qt::white,
+                    QColor(0x1f, 0x8a, 0x95)};
         case 206:
-        case 208: return {QColor(0xee, 0xed, 0xe6), QColor(0xf6, 0xf5, 0xef), Qt::black, Qt::white, QColor(0x31, 0x6a, 0xc5)};
-        default: return {QColor(0xef, 0xef, 0xef), QColor(0xf5, 0xf5, 0xf5), Qt::black, Qt::white, QColor(0x30, 0x8c, 0xc6)};
+        case 208:
+            return {QColor(0xee, 0xed, 0xe6), QColor(0xf6, 0xf5, 0xef), Qt::black, Qt::white,
+                    QColor(0x31, 0x6a, 0xc5)};
+        default:
+            return {QColor(0xef, 0xef, 0xef), QColor(0xf5, 0xf5, 0xf5), Qt::black, Qt::white,
+                    QColor(0x30, 0x8c, 0xc6)};
     }
 }
 
 }  // namespace
 
 void applyLook(int look) {
-    if (auto* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+    if (auto* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(style);
     const Colours c = coloursOf(knownLook(look));
     QPalette p;
     p.setColor(QPalette::Window, c.window);
@@ -44,7 +57,8 @@ void applyLook(int look) {
     p.setColor(QPalette::Highlight, c.highlight);
     p.setColor(QPalette::HighlightedText, Qt::white);
     p.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, c.text == Qt::white ? QColor(0xc8, 0xc8, 0xc8) : QColor(0x70, 0x70, 0x70));
+    p.setColor(QPalette::Disabled, QPalette::WindowText,
+               c.text == Qt::white ? QColor(0xc8, 0xc8, 0xc8) : QColor(0x70, 0x70, 0x70));
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x90, 0x90, 0x90));
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x90, 0x90, 0x90));
     QApplication::setPalette(p);

@@ -10,8 +10,8 @@
 #include "app/looks_palette.h"
 #include "app/program_settings_dialog.h"
 #include "app/ribbon_widget.h"
-#include "platform/services.h"
 #include "icons.h"
+#include "platform/services.h"
 #include "qt_text.h"
 #include "tools/dialog_designer/dialog_designer_dialog.h"
 #include "tools/layout_to_code/layout_to_code_dialog.h"
@@ -122,6 +122,8 @@ void MainWindow::showAbout() {
     dialog.exec();
 }
 
-void MainWindow::closeMainWindow() { close(); }
+void MainWindow::closeMainWindow() {
+    close();
+}
 
 }  // namespace nakkas

@@ -64,7 +64,8 @@ ProgramSettingsDialog::ProgramSettingsDialog(ProgramSettings& model, QWidget* pa
     auto* cancel = button(QStringLiteral("İptal &Et"), "cancelButton");
     auto* factory = button(QStringLiteral("Varsayılan A&yarlar"), "factoryButton");
     save->setDefault(true);
-    save->setToolTip(QStringLiteral("Ayarları kaydeder; program yeniden başlatıldığında geçerli olur"));
+    save->setToolTip(
+        QStringLiteral("Ayarları kaydeder; program yeniden başlatıldığında geçerli olur"));
     factory->setToolTip(QStringLiteral("Fabrika ayarlarını geri yükler"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(factory);

@@ -31,8 +31,8 @@ QIcon icon(std::string_view name) {
 
 QString richTip(const RibbonElement& e) {
     if (e.tipTitle.empty()) return qs(e.label);
-    return QStringLiteral("<b>%1</b><br>%2").arg(qs(e.tipTitle).toHtmlEscaped(),
-                                                qs(e.tipText).toHtmlEscaped());
+    return QStringLiteral("<b>%1</b><br>%2")
+        .arg(qs(e.tipTitle).toHtmlEscaped(), qs(e.tipText).toHtmlEscaped());
 }
 
 QString plainTip(const RibbonElement& e) {
@@ -220,9 +220,13 @@ void RibbonWidget::activate(const RibbonElement& element) {
     emit commandTriggered(element.command);
 }
 
-int RibbonWidget::currentCategory() const { return m_tabs->currentIndex(); }
+int RibbonWidget::currentCategory() const {
+    return m_tabs->currentIndex();
+}
 
-void RibbonWidget::setCurrentCategory(int index) { m_tabs->setCurrentIndex(index); }
+void RibbonWidget::setCurrentCategory(int index) {
+    m_tabs->setCurrentIndex(index);
+}
 
 QToolButton* RibbonWidget::button(std::string_view elementId) {
     auto* b = findChild<QToolButton*>(qs(elementId));
@@ -275,8 +279,7 @@ void RibbonWidget::hideTips() {
 
 bool RibbonWidget::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
-        type != QEvent::MouseButtonPress)
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::MouseButtonPress)
         return false;
     auto* w = qobject_cast<QWidget*>(watched);
     if (!w || w->window() != window() || QApplication::activeModalWidget() ||

@@ -10,7 +10,9 @@ namespace nakkas {
 
 namespace {
 
-QString toDisplay(std::string_view text) { return qs(toLf(text)); }
+QString toDisplay(std::string_view text) {
+    return qs(toLf(text));
+}
 
 // The end of the part to show next: just after a line break near the chunk size, never inside
 // a UTF-8 sequence or between CR and LF.

@@ -17,13 +17,12 @@ enum State { Normal = 0, InBlockComment = 1, InXmlComment = 2 };
 
 CodeHighlighter::CodeHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {
     static const char* const kKeywords[] = {
-        "abstract", "boolean", "break",     "byte",      "case",    "catch",     "char",
-        "class",    "continue", "default",  "do",        "double",  "else",      "extends",
-        "false",    "final",    "finally",  "float",     "for",     "if",        "implements",
-        "import",   "int",      "interface", "long",     "new",     "null",      "package",
-        "private",  "protected", "public",  "return",    "short",   "static",    "super",
-        "switch",   "this",     "throw",    "throws",    "true",    "try",       "void",
-        "while"};
+        "abstract", "boolean", "break", "byte",    "case",       "catch",     "char",   "class",
+        "continue", "default", "do",    "double",  "else",       "extends",   "false",  "final",
+        "finally",  "float",   "for",   "if",      "implements", "import",    "int",    "interface",
+        "long",     "new",     "null",  "package", "private",    "protected", "public", "return",
+        "short",    "static",  "super", "switch",  "this",       "throw",     "throws", "true",
+        "try",      "void",    "while"};
     QStringList words;
     for (const char* k : kKeywords) words << QString::fromLatin1(k);
     m_rules.push_back({QRegularExpression(QStringLiteral("\\b(%1)\\b").arg(words.join('|'))),
@@ -63,7 +62,8 @@ void CodeHighlighter::highlightBlock(const QString& text) {
     int state = previousBlockState() < 0 ? Normal : previousBlockState();
     while (from < text.size()) {
         if (state == InBlockComment || state == InXmlComment) {
-            const QString close = state == InBlockComment ? QStringLiteral("*/") : QStringLiteral("-->");
+            const QString close =
+                state == InBlockComment ? QStringLiteral("*/") : QStringLiteral("-->");
             const int end = int(text.indexOf(close, from));
             if (end < 0) {
                 setFormat(from, int(text.size()) - from, m_comment);

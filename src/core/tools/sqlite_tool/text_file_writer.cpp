@@ -60,13 +60,20 @@ long decodeNext(std::string_view text, size_t& i) {
 
 char windowsTurkishByte(long cp) {
     switch (cp) {
-        case 0x011E: return char(0xD0);  // Ğ
-        case 0x0130: return char(0xDD);  // İ
-        case 0x015E: return char(0xDE);  // Ş
-        case 0x011F: return char(0xF0);  // ğ
-        case 0x0131: return char(0xFD);  // ı
-        case 0x015F: return char(0xFE);  // ş
-        default: return '?';
+        case 0x011E:
+            return char(0xD0);  // Ğ
+        case 0x0130:
+            return char(0xDD);  // İ
+        case 0x015E:
+            return char(0xDE);  // Ş
+        case 0x011F:
+            return char(0xF0);  // ğ
+        case 0x0131:
+            return char(0xFD);  // ı
+        case 0x015F:
+            return char(0xFE);  // ş
+        default:
+            return '?';
     }
 }
 
