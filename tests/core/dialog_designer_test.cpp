@@ -43,7 +43,8 @@ TEST(DialogDesigner, BuildsTheTextOfEachTypeFromTheFieldsAsTyped) {
         {"bekleyin", DialogType::Bekleyin, nullptr},
         {"bekleyin_girdiler", DialogType::Bekleyin,  // quotes, backslashes, blanks, line breaks
          [](DialogDesigner& d) {
-             d.fields = {"bekle", "AnaEkran", "Lütfen \"bekleyin\"", "Satır 1\r\nC:\\yol "};
+             d.fields = {"bekle", "AnaEkran", "Lütfen \"bekleyin\"", "Satır 1\r\nC:\\yol ", "",
+                         "",      ""};
          }},
         {"evet_hayir", DialogType::EvetHayir, nullptr},
         {"toast_short", DialogType::ToastMesaj, [](DialogDesigner& d) { d.selectToastFlag(1); }},

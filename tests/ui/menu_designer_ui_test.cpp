@@ -1,4 +1,6 @@
 #include <QListWidget>
+#include <functional>
+#include <utility>
 
 #include "expected_files.h"
 #include "tools/menu_designer/menu_designer.h"
@@ -29,11 +31,19 @@ void list(QDialog& d, const QString& count) {
     click(d, "listButton");
 }
 
+// Opens the designer from the ribbon, acts on it and gives the dialog's caption.
+QString openDesigner(FakeWindow& w, std::function<void(QDialog&)> action) {
+    ModalHandler handler(std::move(action));
+    clickRibbon(w.window, "KPBtn03");
+    EXPECT_TRUE(handler.handled());
+    return handler.title();
+}
+
 // The rules are the core's MenuDesigner test; here the wiring from the ribbon to the panel.
 TEST(MenuDesignerUi, RibbonDesignReachesThePanel) {
     FakeWindow w;
     w.window.show();
-    ModalHandler design([&](QDialog& d) {
+    const QString caption = openDesigner(w, [&](QDialog& d) {
         EXPECT_EQ(unnamedControls(d), QStringList());
         EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "countEdit"));
         auto& ok = child<QPushButton>(d, "okButton");
@@ -50,9 +60,7 @@ TEST(MenuDesignerUi, RibbonDesignReachesThePanel) {
         retype(d, "titleEdit", QString());
         QTest::keyClick(&child<QLineEdit>(d, "titleEdit"), Qt::Key_Return);  // OK is default
     });
-    clickRibbon(w.window, "KPBtn03");
-    ASSERT_TRUE(design.handled());
-    EXPECT_EQ(design.title(), QStringLiteral("Menü Tasarım"));
+    EXPECT_EQ(caption, QStringLiteral("Menü Tasarım"));
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
 }
 
@@ -60,33 +68,28 @@ TEST(MenuDesignerUi, RefusedCountCancelAndTheCloseBoxLeaveThePanel) {
     FakeWindow w;
     w.window.show();
     const std::string before = w.panel();
-    const std::function<void(QDialog&)> cancelled[]{
-        [](QDialog& d) {
-            list(d, QStringLiteral("7"));
-            EXPECT_TRUE(child<QPushButton>(d, "listButton").isEnabled());
-            EXPECT_EQ(child<QListWidget>(d, "itemList").count(), 0);
-            list(d, QStringLiteral("3"));
-            chooseEntry(d, 2);
-            retype(d, "titleEdit", QStringLiteral("Paylas"));
-            click(d, "cancelButton");
-        },
-        [](QDialog& d) {
-            list(d, QStringLiteral("1"));
-            d.close();
-        }};
-    for (int i = 0; i < 2; ++i) {
-        ModalHandler handler(cancelled[i]);
-        clickRibbon(w.window, "KPBtn03");
-        ASSERT_TRUE(handler.handled());
-        EXPECT_EQ(w.panel(), before);
-        EXPECT_EQ(w.model().tools().menu.count, 0);
-        if (i == 0) {  // the stored edit stays until the next opening
-            EXPECT_EQ(w.model().tools().menu.items[2].title, "Paylas");
-            ASSERT_EQ(w.services.messages.size(), 1u);
-            EXPECT_EQ(w.services.lastMessage().text,
-                      "Girdiğiniz değer 1 ile 6 arasında bir rakam olmalıdır.");
-        }
-    }
+    openDesigner(w, [](QDialog& d) {
+        list(d, QStringLiteral("7"));
+        EXPECT_TRUE(child<QPushButton>(d, "listButton").isEnabled());
+        EXPECT_EQ(child<QListWidget>(d, "itemList").count(), 0);
+        list(d, QStringLiteral("3"));
+        chooseEntry(d, 2);
+        retype(d, "titleEdit", QStringLiteral("Paylas"));
+        click(d, "cancelButton");
+    });
+    EXPECT_EQ(w.services.messages.size(), 1u);
+    EXPECT_EQ(w.services.lastMessage().text,
+              "Girdiğiniz değer 1 ile 6 arasında bir rakam olmalıdır.");
+    EXPECT_EQ(w.panel(), before);
+    EXPECT_EQ(w.model().tools().menu.count, 0);
+    EXPECT_EQ(w.model().tools().menu.items[2].title, "Paylas");  // kept until the next opening
+
+    openDesigner(w, [](QDialog& d) {
+        list(d, QStringLiteral("1"));
+        d.close();  // the close box cancels too
+    });
+    EXPECT_EQ(w.panel(), before);
+    EXPECT_EQ(w.model().tools().menu.count, 0);
 }
 
 // The Tab Host wizard opens the same dialog in its own mode, where icons can be picked.

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <functional>
+#include <utility>
 
 #include "expected_files.h"
 #include "ui_support.h"
@@ -36,12 +38,20 @@ void pickRow(QDialog& d, const char* list, int row) {
     QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
 }
 
+// Opens a tool from the ribbon, acts on its dialog and gives the dialog's caption.
+QString openTool(MainWindow& window, const char* id, std::function<void(QDialog&)> action) {
+    ModalHandler handler(std::move(action));
+    clickRibbon(window, id);
+    EXPECT_TRUE(handler.handled());
+    return handler.title();
+}
+
 // The designer's texts and rules are the core's DialogDesigner test; here the wiring of the form.
 TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTyped) {
     FakeWindow w;
     w.window.show();
     retype(child<QLineEdit>(w.window, "activityName"), QStringLiteral("AnaEkran"));
-    ModalHandler designer([&](QDialog& d) {
+    const QString caption = openTool(w.window, "DLGEvetHayir", [&](QDialog& d) {
         EXPECT_EQ(focusedField(d), QStringLiteral("variableName"));
         EXPECT_EQ(unnamedControls(d), QStringList());
         auto& type = child<QComboBox>(d, "dialogType");
@@ -56,9 +66,7 @@ TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTyped) {
         child<QLineEdit>(d, "button2").setText(QStringLiteral("Vazgeç"));  // set, not typed
         click(d, "createButton");
     });
-    clickRibbon(w.window, "DLGEvetHayir");
-    ASSERT_TRUE(designer.handled());
-    EXPECT_EQ(designer.title(), QStringLiteral("Dialog Tasarımı"));
+    EXPECT_EQ(caption, QStringLiteral("Dialog Tasarımı"));
     EXPECT_TRUE(w.services.messages.empty());
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("dialog_designer/evet_hayir_yazilan.txt")));
 }
@@ -70,7 +78,7 @@ TEST(DialogDesignerUi, PreviewShowsARealYesNoBoxWithTheTypedTitleAndText) {
     Defaults defaults = Defaults::factory();
     MainWindow window(services, defaults);
     window.show();
-    ModalHandler designer([&](QDialog& d) {
+    openTool(window, "DLGEvetHayir", [&](QDialog& d) {
         retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
         ModalHandler box([&](QDialog& b) {
             auto& mb = static_cast<QMessageBox&>(b);
@@ -84,39 +92,31 @@ TEST(DialogDesignerUi, PreviewShowsARealYesNoBoxWithTheTypedTitleAndText) {
         EXPECT_TRUE(d.isVisible());
         click(d, "cancelButton");
     });
-    clickRibbon(window, "DLGEvetHayir");
-    ASSERT_TRUE(designer.handled());
 }
 
 TEST(DialogDesignerUi, ToastAsksForTheFlagAndCancelLeavesThePanelAlone) {
     FakeWindow w;
     w.window.show();
     const std::string before = w.panel();
-    {
-        ModalHandler designer([&](QDialog& d) {
-            EXPECT_EQ(focusedField(d), QStringLiteral("activityName"));  // first one enabled
-            EXPECT_FALSE(child<QLineEdit>(d, "variableName").isEnabled());
-            click(d, "createButton");
-            EXPECT_TRUE(d.isVisible());
-            pickRow(d, "toastFlag", 1);
-            click<QToolButton>(d, "clearAllButton");
-            EXPECT_EQ(field(d, "title"), QString());
-            click(d, "cancelButton");
-        });
-        clickRibbon(w.window, "DLGToast");
-        ASSERT_TRUE(designer.handled());
-    }
-    ASSERT_EQ(w.services.messages.size(), 1u);
+    openTool(w.window, "DLGToast", [&](QDialog& d) {
+        EXPECT_EQ(focusedField(d), QStringLiteral("activityName"));  // first one enabled
+        EXPECT_FALSE(child<QLineEdit>(d, "variableName").isEnabled());
+        click(d, "createButton");
+        EXPECT_TRUE(d.isVisible());
+        pickRow(d, "toastFlag", 1);
+        click<QToolButton>(d, "clearAllButton");
+        EXPECT_EQ(field(d, "title"), QString());
+        click(d, "cancelButton");
+    });
+    EXPECT_EQ(w.services.messages.size(), 1u);
     EXPECT_EQ(w.services.lastMessage().text, "Toast Bayrağı parametresini seçmemişsiniz.");
     EXPECT_EQ(w.panel(), before);
 
     // The flag picked before the cancel holds in the next opening, whose list shows nothing.
-    ModalHandler designer([&](QDialog& d) {
+    openTool(w.window, "DLGToast", [&](QDialog& d) {
         EXPECT_TRUE(child<QListWidget>(d, "toastFlag").selectedItems().isEmpty());
         click(d, "createButton");
     });
-    clickRibbon(w.window, "DLGToast");
-    ASSERT_TRUE(designer.handled());
     EXPECT_EQ(w.services.messages.size(), 1u);
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("dialog_designer/toast_short.txt")));
 }
@@ -124,37 +124,31 @@ TEST(DialogDesignerUi, ToastAsksForTheFlagAndCancelLeavesThePanelAlone) {
 TEST(SettingSaverUi, FromTheRibbonToThePanelAfterTheMissingChoiceWarningAndACancel) {
     FakeWindow w;
     w.window.show();
-    {
-        ModalHandler saver([&](QDialog& d) {
-            EXPECT_EQ(focusedField(d), QStringLiteral("variableName"));
-            EXPECT_EQ(unnamedControls(d), QStringList());
-            EXPECT_FALSE(child<QLineEdit>(d, "javaType").isEnabled());
-            click(d, "okButton");
-            EXPECT_TRUE(d.isVisible());
-            pickRow(d, "dataType", 1);
-            pickRow(d, "dataType", 0);
-            pickRow(d, "accessMode", 0);
-            EXPECT_EQ(field(d, "javaType") + QLatin1Char(' ') + field(d, "storageMode"),
-                      QStringLiteral("int MODE_PRIVATE"));
-            click(d, "okButton");
-        });
-        clickRibbon(w.window, "DevicePermissinId");
-        ASSERT_TRUE(saver.handled());
-        EXPECT_EQ(saver.title(), QStringLiteral("Sistem Ayar Kaydedici"));
-    }
-    ASSERT_EQ(w.services.messages.size(), 1u);
+    const QString caption = openTool(w.window, "DevicePermissinId", [&](QDialog& d) {
+        EXPECT_EQ(focusedField(d), QStringLiteral("variableName"));
+        EXPECT_EQ(unnamedControls(d), QStringList());
+        EXPECT_FALSE(child<QLineEdit>(d, "javaType").isEnabled());
+        click(d, "okButton");
+        EXPECT_TRUE(d.isVisible());
+        pickRow(d, "dataType", 1);
+        pickRow(d, "dataType", 0);
+        pickRow(d, "accessMode", 0);
+        EXPECT_EQ(field(d, "javaType") + QLatin1Char(' ') + field(d, "storageMode"),
+                  QStringLiteral("int MODE_PRIVATE"));
+        click(d, "okButton");
+    });
+    EXPECT_EQ(caption, QStringLiteral("Sistem Ayar Kaydedici"));
+    EXPECT_EQ(w.services.messages.size(), 1u);
     EXPECT_EQ(w.services.lastMessage().text, "Listeden bir veri türü ve Kayıt şekli seçmelisiniz");
     const std::string saved = w.panel();
     EXPECT_TRUE(sameText(saved, readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
-    // A later opening's edits go nowhere when it is cancelled.
 
-    ModalHandler cancel([&](QDialog& d) {
+    // A later opening's edits go nowhere when it is cancelled.
+    openTool(w.window, "DevicePermissinId", [&](QDialog& d) {
         retype(child<QLineEdit>(d, "variableName"), QStringLiteral("sayac"));
         click<QCheckBox>(d, "writeBlock");
         click(d, "cancelButton");
     });
-    clickRibbon(w.window, "DevicePermissinId");
-    ASSERT_TRUE(cancel.handled());
     EXPECT_EQ(w.panel(), saved);
     EXPECT_EQ(w.services.messages.size(), 1u);
 }
