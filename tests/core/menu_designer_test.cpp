@@ -8,20 +8,17 @@
 
 #include "expected_files.h"
 #include "fake_services.h"
-#include "platform/services.h"
 #include "tools/menu_designer/menu_code.h"
 
 namespace nakkas {
 namespace {
-
-using test::FakeServices;
 
 struct Opening {
     explicit Opening(MenuDesignMode mode = MenuDesignMode::Normal)
         : designer(services, records, mode) {
         resetMenuItems(records, "ic_launcher");
     }
-    FakeServices services;
+    test::FakeServices services;
     MenuRecords records;
     MenuDesigner designer;
 
