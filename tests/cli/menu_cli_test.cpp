@@ -23,8 +23,8 @@ TEST(MenuCli, EachTitleIsOneItemInOrder) {
 
 TEST(MenuCli, NoTitleOrMoreThanSixIsRefusedWithTheCountMessage) {
     CliHome home;
-    const std::vector<std::string> seven = {"menu",      "--title=1", "--title=2", "--title=3",
-                                            "--title=4", "--title=5", "--title=6", "--title=7"};
+    std::vector<std::string> seven{"menu"};
+    for (int i = 1; i <= 7; ++i) seven.push_back("--title=" + std::to_string(i));
     for (const auto& args : {std::vector<std::string>{"menu"}, seven}) {
         const CliResult r = home.run(args);
         EXPECT_EQ(r.status, 1) << args.size();
@@ -32,7 +32,6 @@ TEST(MenuCli, NoTitleOrMoreThanSixIsRefusedWithTheCountMessage) {
         EXPECT_NE(r.err.find("Girdiğiniz değer 1 ile 6 arasında bir rakam olmalıdır."),
                   std::string::npos);
     }
-    EXPECT_EQ(home.run({"menu", "Kaydet"}).status, 2);
     EXPECT_EQ(home.run({"menu", "--title", "a", "--icon", "b"}).status, 2);
 }
 

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "expected_files.h"
@@ -13,118 +12,96 @@
 namespace nakkas {
 namespace {
 
-using test::FakeServices;
 using test::readDataCrLf;
 using test::sameText;
 
 struct Designer {
-    explicit Designer(DialogType type, std::string activity = "MainActivity",
-                      std::string icon = "ic_launcher")
-        : model(state, services, type, std::move(activity), icon) {}
+    explicit Designer(DialogType type)
+        : model(state, services, type, "MainActivity", "ic_launcher") {}
     DialogDesignerState state;
-    FakeServices services;
+    test::FakeServices services;
     DialogDesigner model;
 };
 
-struct TextCase {
-    const char* name;
-    DialogType type;
-    std::function<void(DialogDesigner&)> edit;
-    const char* expected;
-};
+// How many message boxes were shown, and the last one whole.
+auto boxes(const test::FakeServices& s) {
+    const auto m = s.lastMessage();
+    return std::make_tuple(s.messages.size(), m.text, m.caption, m.icon, m.buttons);
+}
 
 TEST(DialogDesigner, BuildsTheTextOfEachTypeFromTheFieldsAsTyped) {
-    const auto none = [](DialogDesigner&) {};
-    const std::vector<TextCase> cases{
-        {"Standart from the starting fields", DialogType::Standart, none,
-         "dialog_designer/standart.txt"},
-        {"Standart after Tümünü Temizle", DialogType::Standart,
-         [](DialogDesigner& d) { d.clearAll(); }, "dialog_designer/standart_temizlenmis.txt"},
-        {"Yükleniyor never names the Activity", DialogType::Yukleniyor,
-         [](DialogDesigner& d) { d.fields.activityName = "GizliActivity"; },
-         "dialog_designer/yukleniyor.txt"},
-        {"Bekleyin from the starting fields", DialogType::Bekleyin, none,
-         "dialog_designer/bekleyin.txt"},
-        {"Bekleyin keeps quotes, backslashes, blanks and line breaks", DialogType::Bekleyin,
-         [](DialogDesigner& d) {
-             d.fields.variableName = "bekle";
-             d.fields.activityName = "AnaEkran";
-             d.fields.title = "Lütfen \"bekleyin\"";
-             d.fields.message = "Satır 1\r\nC:\\yol ";
-         },
-         "dialog_designer/bekleyin_girdiler.txt"},
-        {"Evet-Hayır from the starting fields", DialogType::EvetHayir, none,
-         "dialog_designer/evet_hayir.txt"},
-        {"Toast Mesaj with LENGTH_SHORT", DialogType::ToastMesaj,
-         [](DialogDesigner& d) { d.selectToastFlag(1); }, "dialog_designer/toast_short.txt"},
+    struct Case {
+        const char* name;
+        DialogType type;
+        void (*edit)(DialogDesigner&);  // null: the starting fields
     };
-    for (const TextCase& c : cases) {
+    const std::vector<Case> cases{
+        {"standart", DialogType::Standart, nullptr},
+        {"standart_temizlenmis", DialogType::Standart, [](DialogDesigner& d) { d.clearAll(); }},
+        {"yukleniyor", DialogType::Yukleniyor,  // never names the Activity
+         [](DialogDesigner& d) { d.fields.activityName = "GizliActivity"; }},
+        {"bekleyin", DialogType::Bekleyin, nullptr},
+        {"bekleyin_girdiler", DialogType::Bekleyin,  // quotes, backslashes, blanks, line breaks
+         [](DialogDesigner& d) {
+             d.fields = {"bekle", "AnaEkran", "Lütfen \"bekleyin\"", "Satır 1\r\nC:\\yol ", "",
+                         "",      ""};
+         }},
+        {"evet_hayir", DialogType::EvetHayir, nullptr},
+        {"toast_short", DialogType::ToastMesaj, [](DialogDesigner& d) { d.selectToastFlag(1); }},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Designer d(c.type);
-        c.edit(d.model);
+        if (c.edit) c.edit(d.model);
         EXPECT_TRUE(d.model.create().ok());
-        EXPECT_TRUE(sameText(d.model.resultText(), readDataCrLf(c.expected)));
+        EXPECT_TRUE(sameText(d.model.resultText(),
+                             readDataCrLf(std::string("dialog_designer/") + c.name + ".txt")));
         EXPECT_TRUE(d.services.messages.empty());
     }
 }
 
 TEST(DialogDesigner, EachTypeEnablesItsOwnFieldsAndShowsItselfInTheTypeList) {
     using C = DesignerControl;
-    const std::vector<C> all{C::VariableName, C::ActivityName, C::Title,     C::Message, C::Button1,
-                             C::Button2,      C::Icon,         C::ToastFlag, C::Preview};
-    struct Row {
-        DialogType type;
-        std::string entry;  // what "Dialog Tipi:" shows
-        std::set<C> on;
+    const C controls[]{C::VariableName, C::ActivityName, C::Title,     C::Message, C::Button1,
+                       C::Button2,      C::Icon,         C::ToastFlag, C::Preview};
+    // The entry "Dialog Tipi:" shows, and which controls are on, in the order above. Preview
+    // and the length list act only where they are on.
+    const std::tuple<DialogType, std::string, std::string> rows[]{
+        {DialogType::Standart, "Standart", "111000000"},
+        {DialogType::Yukleniyor, "Yükleniyor", "101000000"},
+        {DialogType::Bekleyin, "Bekleyin", "111100000"},
+        {DialogType::EvetHayir, "Evet-Hayır", "111111101"},
+        {DialogType::ToastMesaj, "Toast Mesaj", "011000010"},
     };
-    const std::vector<Row> rows{
-        {DialogType::Standart, "Standart", {C::VariableName, C::ActivityName, C::Title}},
-        {DialogType::Yukleniyor, "Yükleniyor", {C::VariableName, C::Title}},
-        {DialogType::Bekleyin,
-         "Bekleyin",
-         {C::VariableName, C::ActivityName, C::Title, C::Message}},
-        {DialogType::EvetHayir,
-         "Evet-Hayır",
-         {C::VariableName, C::ActivityName, C::Title, C::Message, C::Button1, C::Button2, C::Icon,
-          C::Preview}},
-        {DialogType::ToastMesaj, "Toast Mesaj", {C::ActivityName, C::Title, C::ToastFlag}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.entry);
-        Designer d(row.type);
-        EXPECT_EQ(DialogDesigner::kTypeEntries.at(d.model.typeEntry()), row.entry);
-        for (C c : all) EXPECT_EQ(d.model.enabled(c), row.on.count(c) > 0) << int(c);
+    for (const auto& [type, entry, on] : rows) {
+        SCOPED_TRACE(entry);
+        Designer d(type);
+        EXPECT_EQ(DialogDesigner::kTypeEntries.at(d.model.typeEntry()), entry);
+        for (std::size_t i = 0; i < on.size(); ++i)
+            EXPECT_EQ(d.model.enabled(controls[i]), on[i] == '1') << i;
+        d.model.preview();
+        d.model.selectToastFlag(1);
+        EXPECT_EQ(d.services.messages.size(), on[8] == '1' ? 1u : 0u);
+        EXPECT_EQ(d.model.toastFlag(), on[7] == '1' ? "LENGTH_SHORT" : "YOK");
     }
 }
 
-TEST(DialogDesigner, ToastWithoutAFlagIsRefusedAndChangesNothing) {
+TEST(DialogDesigner, ToastWithoutAFlagIsRefusedAndClearAllKeepsTheFlag) {
     Designer d(DialogType::ToastMesaj);
     d.state.outputText = "önceki metin";
-    d.model.fields.title = "Kaydedildi";
-    const DialogFields before = d.model.fields;
-
-    const Outcome outcome = d.model.create();
-    EXPECT_EQ(outcome, Outcome::refused("Toast Bayrağı parametresini seçmemişsiniz."));
-    ASSERT_EQ(d.services.messages.size(), 1u);
-    EXPECT_EQ(d.services.lastMessage().text, "Toast Bayrağı parametresini seçmemişsiniz.");
-    EXPECT_EQ(d.services.lastMessage().caption, "Hata");
-    EXPECT_EQ(d.services.lastMessage().icon, MessageIcon::Error);
-    EXPECT_EQ(d.services.lastMessage().buttons, MessageButtons::Ok);
+    const std::string message = "Toast Bayrağı parametresini seçmemişsiniz.";
+    EXPECT_EQ(d.model.create(), Outcome::refused(message));
+    EXPECT_EQ(boxes(d.services), std::make_tuple(1u, message, std::string("Hata"),
+                                                 MessageIcon::Error, MessageButtons::Ok));
     EXPECT_EQ(d.model.resultText(), "önceki metin");
     EXPECT_EQ(d.model.toastFlag(), "YOK");
-    EXPECT_EQ(d.model.fields.title, before.title);
-    EXPECT_EQ(d.model.fields.activityName, before.activityName);
-}
 
-TEST(DialogDesigner, ClearAllEmptiesEveryTextFieldButKeepsTheToastChoice) {
-    Designer d(DialogType::ToastMesaj);
     d.model.selectToastFlag(0);
     d.model.clearAll();
     const DialogFields& f = d.model.fields;
     for (const std::string* s :
          {&f.variableName, &f.activityName, &f.title, &f.message, &f.button1, &f.button2, &f.icon})
         EXPECT_EQ(*s, "");
-    EXPECT_EQ(d.model.toastSelection(), 0u);
     EXPECT_EQ(d.model.toastFlag(), "LENGTH_LONG");
 }
 
@@ -132,22 +109,10 @@ TEST(DialogDesigner, PreviewAsksWithTheTypedTextUnderTheTypedTitleAndChangesNoth
     Designer d(DialogType::EvetHayir);
     d.model.fields.title = "Çıkış";
     d.model.fields.message = "Emin misiniz?\r\nKaydedilmemiş işler var.";
-    d.services.answers = {MessageAnswer::Yes};
     d.model.preview();
-    ASSERT_EQ(d.services.messages.size(), 1u);
-    EXPECT_EQ(d.services.lastMessage().text, "Emin misiniz?\r\nKaydedilmemiş işler var.");
-    EXPECT_EQ(d.services.lastMessage().caption, "Çıkış");
-    EXPECT_EQ(d.services.lastMessage().icon, MessageIcon::None);
-    EXPECT_EQ(d.services.lastMessage().buttons, MessageButtons::YesNo);
+    EXPECT_EQ(boxes(d.services), std::make_tuple(1u, d.model.fields.message, std::string("Çıkış"),
+                                                 MessageIcon::None, MessageButtons::YesNo));
     EXPECT_EQ(d.model.resultText(), "");
-    EXPECT_EQ(d.model.fields.title, "Çıkış");
-
-    // The other types have no yes/no box to preview, and only the toast form has a length list.
-    Designer standard(DialogType::Standart);
-    standard.model.preview();
-    standard.model.selectToastFlag(1);
-    EXPECT_TRUE(standard.services.messages.empty());
-    EXPECT_EQ(standard.model.toastFlag(), "YOK");
 }
 
 }  // namespace

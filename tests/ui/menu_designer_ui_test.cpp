@@ -1,5 +1,6 @@
-#include <QLabel>
 #include <QListWidget>
+#include <functional>
+#include <utility>
 
 #include "expected_files.h"
 #include "tools/menu_designer/menu_designer.h"
@@ -24,84 +25,69 @@ void retype(QDialog& d, const char* name, const QString& text) {
     QTest::keyClicks(&edit, text);
 }
 
+// Types a count and lists it.
+void list(QDialog& d, const QString& count) {
+    retype(d, "countEdit", count);
+    click(d, "listButton");
+}
+
+// Opens the designer from the ribbon, acts on it and gives the dialog's caption.
+QString openDesigner(FakeWindow& w, std::function<void(QDialog&)> action) {
+    ModalHandler handler(std::move(action));
+    clickRibbon(w.window, "KPBtn03");
+    EXPECT_TRUE(handler.handled());
+    return handler.title();
+}
+
 // The rules are the core's MenuDesigner test; here the wiring from the ribbon to the panel.
 TEST(MenuDesignerUi, RibbonDesignReachesThePanel) {
     FakeWindow w;
     w.window.show();
-    QStringList unnamed;
-    bool focusOnCount = false, okBeforeListing = true, iconsAfterChoice = true;
-    QString okCaption, shownTitle;
-    int entries = -1;
-    {
-        ModalHandler design([&](QDialog& d) {
-            unnamed = unnamedControls(d);
-            focusOnCount = d.focusWidget() == &child<QLineEdit>(d, "countEdit");
-            okCaption = child<QPushButton>(d, "okButton").text();
-            okBeforeListing = child<QPushButton>(d, "okButton").isEnabled();
-            retype(d, "countEdit", QStringLiteral("2"));
-            click(d, "listButton");
-            entries = child<QListWidget>(d, "itemList").count();
-            chooseEntry(d, 1);
-            shownTitle = field(d, "titleEdit");
-            iconsAfterChoice = child<QLineEdit>(d, "iconNameEdit").isEnabled() ||
-                               child<QToolButton>(d, "iconButton").isEnabled();
-            retype(d, "titleEdit", QStringLiteral("Sil \"hepsi\""));
-            chooseEntry(d, 0);
-            retype(d, "titleEdit", QString());
-            QTest::keyClick(&child<QLineEdit>(d, "titleEdit"), Qt::Key_Return);  // OK is default
-        });
-        clickRibbon(w.window, "KPBtn03");
-        ASSERT_TRUE(design.handled());
-        EXPECT_EQ(design.title(), QStringLiteral("Menü Tasarım"));
-    }
-    EXPECT_EQ(unnamed, QStringList());
-    EXPECT_TRUE(focusOnCount);
-    EXPECT_EQ(okCaption, QStringLiteral("Oluştur"));
-    EXPECT_FALSE(okBeforeListing);
-    EXPECT_EQ(entries, 2);
-    EXPECT_EQ(shownTitle, QStringLiteral("Menu ismi 2"));
-    EXPECT_FALSE(iconsAfterChoice);
+    const QString caption = openDesigner(w, [&](QDialog& d) {
+        EXPECT_EQ(unnamedControls(d), QStringList());
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "countEdit"));
+        auto& ok = child<QPushButton>(d, "okButton");
+        EXPECT_EQ(ok.text(), QStringLiteral("Oluştur"));
+        EXPECT_FALSE(ok.isEnabled());
+        list(d, QStringLiteral("2"));
+        EXPECT_EQ(child<QListWidget>(d, "itemList").count(), 2);
+        chooseEntry(d, 1);
+        EXPECT_EQ(field(d, "titleEdit"), QStringLiteral("Menu ismi 2"));
+        EXPECT_FALSE(child<QLineEdit>(d, "iconNameEdit").isEnabled());
+        EXPECT_FALSE(child<QToolButton>(d, "iconButton").isEnabled());
+        retype(d, "titleEdit", QStringLiteral("Sil \"hepsi\""));
+        chooseEntry(d, 0);
+        retype(d, "titleEdit", QString());
+        QTest::keyClick(&child<QLineEdit>(d, "titleEdit"), Qt::Key_Return);  // OK is default
+    });
+    EXPECT_EQ(caption, QStringLiteral("Menü Tasarım"));
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
 }
 
-TEST(MenuDesignerUi, RefusedCountAndCancelLeaveThePanel) {
+TEST(MenuDesignerUi, RefusedCountCancelAndTheCloseBoxLeaveThePanel) {
     FakeWindow w;
     w.window.show();
     const std::string before = w.panel();
-    bool stillCounting = false;
-    {
-        ModalHandler cancel([&](QDialog& d) {
-            retype(d, "countEdit", QStringLiteral("7"));
-            click(d, "listButton");
-            stillCounting = child<QPushButton>(d, "listButton").isEnabled() &&
-                            child<QListWidget>(d, "itemList").count() == 0;
-            retype(d, "countEdit", QStringLiteral("3"));
-            click(d, "listButton");
-            chooseEntry(d, 2);
-            retype(d, "titleEdit", QStringLiteral("Paylas"));
-            click(d, "cancelButton");
-        });
-        clickRibbon(w.window, "KPBtn03");
-        ASSERT_TRUE(cancel.handled());
-    }
-    EXPECT_TRUE(stillCounting);
-    ASSERT_EQ(w.services.messages.size(), 1u);
+    openDesigner(w, [](QDialog& d) {
+        list(d, QStringLiteral("7"));
+        EXPECT_TRUE(child<QPushButton>(d, "listButton").isEnabled());
+        EXPECT_EQ(child<QListWidget>(d, "itemList").count(), 0);
+        list(d, QStringLiteral("3"));
+        chooseEntry(d, 2);
+        retype(d, "titleEdit", QStringLiteral("Paylas"));
+        click(d, "cancelButton");
+    });
+    EXPECT_EQ(w.services.messages.size(), 1u);
     EXPECT_EQ(w.services.lastMessage().text,
               "Girdiğiniz değer 1 ile 6 arasında bir rakam olmalıdır.");
     EXPECT_EQ(w.panel(), before);
     EXPECT_EQ(w.model().tools().menu.count, 0);
-    EXPECT_EQ(w.model().tools().menu.items[2].title, "Paylas");
+    EXPECT_EQ(w.model().tools().menu.items[2].title, "Paylas");  // kept until the next opening
 
-    // The close box cancels too.
-    {
-        ModalHandler close([](QDialog& d) {
-            retype(d, "countEdit", QStringLiteral("1"));
-            click(d, "listButton");
-            d.close();
-        });
-        clickRibbon(w.window, "KPBtn03");
-        ASSERT_TRUE(close.handled());
-    }
+    openDesigner(w, [](QDialog& d) {
+        list(d, QStringLiteral("1"));
+        d.close();  // the close box cancels too
+    });
     EXPECT_EQ(w.panel(), before);
     EXPECT_EQ(w.model().tools().menu.count, 0);
 }
@@ -119,7 +105,6 @@ TEST(MenuDesignerUi, TabHostModePicksIconFiles) {
     EXPECT_EQ(child<QPushButton>(dialog, "okButton").text(), QStringLiteral("Kaydet"));
     click(dialog, "listButton");  // the box starts at "1"
     chooseEntry(dialog, 0);
-    ASSERT_TRUE(child<QToolButton>(dialog, "iconButton").isEnabled());
     click<QToolButton>(dialog, "iconButton");  // cancelled: nothing changes
     EXPECT_EQ(field(dialog, "iconNameEdit"), QStringLiteral("ic_launcher"));
     click<QToolButton>(dialog, "iconButton");
@@ -131,8 +116,8 @@ TEST(MenuDesignerUi, TabHostModePicksIconFiles) {
     click(dialog, "okButton");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(records.count, 1);
-    EXPECT_EQ(records.items[0].iconName, "paylas_simge");
-    EXPECT_EQ(records.items[0].iconSourcePath, "/resimler/paylas.png");
+    EXPECT_EQ(std::tuple(records.items[0].iconName, records.items[0].iconSourcePath),
+              std::tuple("paylas_simge", "/resimler/paylas.png"));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <functional>
+#include <utility>
 
 #include "expected_files.h"
 #include "ui_support.h"
@@ -17,7 +19,8 @@ void typeText(QWidget& widget, const QString& text) {
 }
 
 // Replaces a field's text by typing, as a user would.
-void retype(QLineEdit& edit, const QString& text) {
+template <typename Edit>
+void retype(Edit& edit, const QString& text) {
     edit.selectAll();
     QTest::keyClick(&edit, Qt::Key_Delete);
     typeText(edit, text);
@@ -30,9 +33,17 @@ QString focusedField(QDialog& d) {
     return f ? f->objectName() : QString();
 }
 
-void pickRow(QListWidget& list, int row) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
+void pickRow(QDialog& d, const char* list, int row) {
+    auto& l = child<QListWidget>(d, list);
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
+}
+
+// Opens a tool from the ribbon, acts on its dialog and gives the dialog's caption.
+QString openTool(MainWindow& window, const char* id, std::function<void(QDialog&)> action) {
+    ModalHandler handler(std::move(action));
+    clickRibbon(window, id);
+    EXPECT_TRUE(handler.handled());
+    return handler.title();
 }
 
 // The designer's texts and rules are the core's DialogDesigner test; here the wiring of the form.
@@ -40,33 +51,22 @@ TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTyped) {
     FakeWindow w;
     w.window.show();
     retype(child<QLineEdit>(w.window, "activityName"), QStringLiteral("AnaEkran"));
-    QString focused;
-    QStringList unnamed;
-    {
-        ModalHandler designer([&](QDialog& d) {
-            focused = focusedField(d);
-            unnamed = unnamedControls(d);
-            auto& type = child<QComboBox>(d, "dialogType");
-            EXPECT_EQ(type.currentText(), QStringLiteral("Evet-Hayır"));
-            EXPECT_FALSE(type.isEnabled());
-            EXPECT_FALSE(child<QListWidget>(d, "toastFlag").isEnabled());
-
-            retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
-            auto& message = child<QPlainTextEdit>(d, "message");
-            message.selectAll();
-            QTest::keyClick(&message, Qt::Key_Delete);
-            typeText(message, QStringLiteral("Emin misiniz?"));
-            QTest::keyClick(&message, Qt::Key_Return);  // a new line, not "Oluştur"
-            typeText(message, QStringLiteral("Kaydedilmedi"));
-            child<QLineEdit>(d, "button2").setText(QStringLiteral("Vazgeç"));  // set, not typed
-            click(d, "createButton");
-        });
-        clickRibbon(w.window, "DLGEvetHayir");
-        ASSERT_TRUE(designer.handled());
-        EXPECT_EQ(designer.title(), QStringLiteral("Dialog Tasarımı"));
-    }
-    EXPECT_EQ(focused, QStringLiteral("variableName"));
-    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
+    const QString caption = openTool(w.window, "DLGEvetHayir", [&](QDialog& d) {
+        EXPECT_EQ(focusedField(d), QStringLiteral("variableName"));
+        EXPECT_EQ(unnamedControls(d), QStringList());
+        auto& type = child<QComboBox>(d, "dialogType");
+        EXPECT_EQ(type.currentText(), QStringLiteral("Evet-Hayır"));
+        EXPECT_FALSE(type.isEnabled());
+        EXPECT_FALSE(child<QListWidget>(d, "toastFlag").isEnabled());
+        retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
+        auto& message = child<QPlainTextEdit>(d, "message");
+        retype(message, QStringLiteral("Emin misiniz?"));
+        QTest::keyClick(&message, Qt::Key_Return);  // a new line, not "Oluştur"
+        typeText(message, QStringLiteral("Kaydedilmedi"));
+        child<QLineEdit>(d, "button2").setText(QStringLiteral("Vazgeç"));  // set, not typed
+        click(d, "createButton");
+    });
+    EXPECT_EQ(caption, QStringLiteral("Dialog Tasarımı"));
     EXPECT_TRUE(w.services.messages.empty());
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("dialog_designer/evet_hayir_yazilan.txt")));
 }
@@ -78,125 +78,79 @@ TEST(DialogDesignerUi, PreviewShowsARealYesNoBoxWithTheTypedTitleAndText) {
     Defaults defaults = Defaults::factory();
     MainWindow window(services, defaults);
     window.show();
-    QString caption, text;
-    int buttons = 0;
-    bool formOpenAfter = false;
-    {
-        ModalHandler designer([&](QDialog& d) {
-            retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
-            ModalHandler box([&](QDialog& b) {
-                auto& mb = static_cast<QMessageBox&>(b);
-                caption = mb.windowTitle();
-                text = mb.text();
-                buttons = int(mb.standardButtons());
-                if (QAbstractButton* yes = mb.button(QMessageBox::Yes))
-                    yes->click();
-                else
-                    mb.reject();
-            });
-            click<QToolButton>(d, "previewButton");
-            EXPECT_TRUE(box.handled());
-            formOpenAfter = d.isVisible();
-            click(d, "cancelButton");
+    openTool(window, "DLGEvetHayir", [&](QDialog& d) {
+        retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
+        ModalHandler box([&](QDialog& b) {
+            auto& mb = static_cast<QMessageBox&>(b);
+            EXPECT_EQ(mb.windowTitle(), QStringLiteral("Çıkış"));
+            EXPECT_EQ(mb.text(), QStringLiteral("Mesajı buraya yazın"));
+            EXPECT_EQ(int(mb.standardButtons()), int(QMessageBox::Yes | QMessageBox::No));
+            mb.done(QMessageBox::Yes);
         });
-        clickRibbon(window, "DLGEvetHayir");
-        ASSERT_TRUE(designer.handled());
-    }
-    EXPECT_EQ(caption, QStringLiteral("Çıkış"));
-    EXPECT_EQ(text, QStringLiteral("Mesajı buraya yazın"));
-    EXPECT_EQ(buttons, int(QMessageBox::Yes | QMessageBox::No));
-    EXPECT_TRUE(formOpenAfter);
+        click<QToolButton>(d, "previewButton");
+        EXPECT_TRUE(box.handled());
+        EXPECT_TRUE(d.isVisible());
+        click(d, "cancelButton");
+    });
 }
 
 TEST(DialogDesignerUi, ToastAsksForTheFlagAndCancelLeavesThePanelAlone) {
     FakeWindow w;
     w.window.show();
     const std::string before = w.panel();
-    QString focused;
-    bool openAfterRefusal = false;
-    {
-        ModalHandler designer([&](QDialog& d) {
-            focused = focusedField(d);
-            EXPECT_FALSE(child<QLineEdit>(d, "variableName").isEnabled());
-            click(d, "createButton");
-            openAfterRefusal = d.isVisible();
-            pickRow(child<QListWidget>(d, "toastFlag"), 1);
-            click<QToolButton>(d, "clearAllButton");
-            EXPECT_EQ(field(d, "title"), QString());
-            click(d, "cancelButton");
-        });
-        clickRibbon(w.window, "DLGToast");
-        ASSERT_TRUE(designer.handled());
-    }
-    EXPECT_EQ(focused, QStringLiteral("activityName"));  // the first field the mode enables
-    EXPECT_TRUE(openAfterRefusal);
-    ASSERT_EQ(w.services.messages.size(), 1u);
+    openTool(w.window, "DLGToast", [&](QDialog& d) {
+        EXPECT_EQ(focusedField(d), QStringLiteral("activityName"));  // first one enabled
+        EXPECT_FALSE(child<QLineEdit>(d, "variableName").isEnabled());
+        click(d, "createButton");
+        EXPECT_TRUE(d.isVisible());
+        pickRow(d, "toastFlag", 1);
+        click<QToolButton>(d, "clearAllButton");
+        EXPECT_EQ(field(d, "title"), QString());
+        click(d, "cancelButton");
+    });
+    EXPECT_EQ(w.services.messages.size(), 1u);
     EXPECT_EQ(w.services.lastMessage().text, "Toast Bayrağı parametresini seçmemişsiniz.");
     EXPECT_EQ(w.panel(), before);
 
     // The flag picked before the cancel holds in the next opening, whose list shows nothing.
-    int selectedRows = -1;
-    {
-        ModalHandler designer([&](QDialog& d) {
-            selectedRows = int(child<QListWidget>(d, "toastFlag").selectedItems().size());
-            click(d, "createButton");
-        });
-        clickRibbon(w.window, "DLGToast");
-        ASSERT_TRUE(designer.handled());
-    }
-    EXPECT_EQ(selectedRows, 0);
+    openTool(w.window, "DLGToast", [&](QDialog& d) {
+        EXPECT_TRUE(child<QListWidget>(d, "toastFlag").selectedItems().isEmpty());
+        click(d, "createButton");
+    });
     EXPECT_EQ(w.services.messages.size(), 1u);
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("dialog_designer/toast_short.txt")));
 }
 
-TEST(SettingSaverUi, FromTheRibbonToThePanelAfterTheMissingChoiceWarning) {
+TEST(SettingSaverUi, FromTheRibbonToThePanelAfterTheMissingChoiceWarningAndACancel) {
     FakeWindow w;
     w.window.show();
-    QString focused;
-    QStringList unnamed;
-    QString mirrors;
-    {
-        ModalHandler saver([&](QDialog& d) {
-            focused = focusedField(d);
-            unnamed = unnamedControls(d);
-            EXPECT_FALSE(child<QLineEdit>(d, "javaType").isEnabled());
-            click(d, "okButton");
-            EXPECT_TRUE(d.isVisible());
-            pickRow(child<QListWidget>(d, "dataType"), 1);
-            pickRow(child<QListWidget>(d, "dataType"), 0);
-            pickRow(child<QListWidget>(d, "accessMode"), 0);
-            mirrors = field(d, "javaType") + QLatin1Char(' ') + field(d, "storageMode");
-            click(d, "okButton");
-        });
-        clickRibbon(w.window, "DevicePermissinId");
-        ASSERT_TRUE(saver.handled());
-        EXPECT_EQ(saver.title(), QStringLiteral("Sistem Ayar Kaydedici"));
-    }
-    EXPECT_EQ(focused, QStringLiteral("variableName"));
-    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
-    ASSERT_EQ(w.services.messages.size(), 1u);
+    const QString caption = openTool(w.window, "DevicePermissinId", [&](QDialog& d) {
+        EXPECT_EQ(focusedField(d), QStringLiteral("variableName"));
+        EXPECT_EQ(unnamedControls(d), QStringList());
+        EXPECT_FALSE(child<QLineEdit>(d, "javaType").isEnabled());
+        click(d, "okButton");
+        EXPECT_TRUE(d.isVisible());
+        pickRow(d, "dataType", 1);
+        pickRow(d, "dataType", 0);
+        pickRow(d, "accessMode", 0);
+        EXPECT_EQ(field(d, "javaType") + QLatin1Char(' ') + field(d, "storageMode"),
+                  QStringLiteral("int MODE_PRIVATE"));
+        click(d, "okButton");
+    });
+    EXPECT_EQ(caption, QStringLiteral("Sistem Ayar Kaydedici"));
+    EXPECT_EQ(w.services.messages.size(), 1u);
     EXPECT_EQ(w.services.lastMessage().text, "Listeden bir veri türü ve Kayıt şekli seçmelisiniz");
-    EXPECT_EQ(mirrors, QStringLiteral("int MODE_PRIVATE"));
-    EXPECT_TRUE(sameText(w.panel(), readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
-}
+    const std::string saved = w.panel();
+    EXPECT_TRUE(sameText(saved, readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
 
-TEST(SettingSaverUi, CancelLeavesThePanelAlone) {
-    FakeWindow w;
-    w.window.show();
-    const std::string before = w.panel();
-    {
-        ModalHandler saver([&](QDialog& d) {
-            retype(child<QLineEdit>(d, "variableName"), QStringLiteral("sayac"));
-            click<QCheckBox>(d, "writeBlock");
-            pickRow(child<QListWidget>(d, "dataType"), 0);
-            pickRow(child<QListWidget>(d, "accessMode"), 0);
-            click(d, "cancelButton");
-        });
-        clickRibbon(w.window, "DevicePermissinId");
-        ASSERT_TRUE(saver.handled());
-    }
-    EXPECT_EQ(w.panel(), before);
-    EXPECT_TRUE(w.services.messages.empty());
+    // A later opening's edits go nowhere when it is cancelled.
+    openTool(w.window, "DevicePermissinId", [&](QDialog& d) {
+        retype(child<QLineEdit>(d, "variableName"), QStringLiteral("sayac"));
+        click<QCheckBox>(d, "writeBlock");
+        click(d, "cancelButton");
+    });
+    EXPECT_EQ(w.panel(), saved);
+    EXPECT_EQ(w.services.messages.size(), 1u);
 }
 
 }  // namespace
