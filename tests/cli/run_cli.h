@@ -65,11 +65,12 @@ public:
         return out + "'";
     }
 
-private:
     static std::string slurp(const std::filesystem::path& p) {
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
+
+private:
     std::filesystem::path m_dir;
 };
 

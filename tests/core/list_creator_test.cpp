@@ -21,46 +21,35 @@ void expectWarning(const FakeServices::Message& m, std::string_view text) {
     EXPECT_EQ(m.buttons, MessageButtons::Ok);
 }
 
-TEST(ListCreator, JoinsQuotedItemsWithCommaBlank) {
-    EXPECT_EQ(joinListItems({"x"}), "\"x\"");
-    EXPECT_EQ(joinListItems({"a", "b", "c"}), "\"a\", \"b\", \"c\"");
+TEST(ListCreator, JoinsQuotedItemsWithCommaBlankAsTyped) {
     EXPECT_EQ(joinListItems({" ", "say \"hi\"", "C:\\yol", " "}),
               "\" \", \"say \"hi\"\", \"C:\\yol\", \" \"");
 }
 
-TEST(ListCreator, AddKeepsTextAsTypedAndRefusesEmpty) {
+TEST(ListCreator, AddRemoveAndConfirmRefuseWhatIsEmpty) {
     FakeServices services;
     ListCreator creator(services);
-    EXPECT_EQ(creator.countLabel(), "Toplam 0 eleman var");
-    add(creator, " elma ");
-    add(creator, " elma ");
+    for (const char* s : {" elma ", "", "b", " elma "}) add(creator, s);
     EXPECT_EQ(creator.entry, "");
-    add(creator, "");
     ASSERT_EQ(services.messages.size(), 1u);
     expectWarning(services.messages[0], "Yazı kutusu boş, listeye eklenecek elemanı yazın");
-    EXPECT_EQ(creator.items(), (std::vector<std::string>{" elma ", " elma "}));
-    EXPECT_EQ(creator.countLabel(), "Toplam 2 eleman var");
-    EXPECT_TRUE(creator.confirm());
-    EXPECT_EQ(creator.listItemText(), "\" elma \", \" elma \"");
-}
+    EXPECT_EQ(creator.countLabel(), "Toplam 3 eleman var");
 
-TEST(ListCreator, RemoveTakesOnlyTheSelectedItemClearedListIsRefused) {
-    FakeServices services;
-    ListCreator creator(services);
-    for (const char* s : {"a", "b", "c"}) add(creator, s);
     creator.remove();  // nothing selected
     EXPECT_EQ(creator.items().size(), 3u);
     creator.selected = 1;
     creator.remove();
-    EXPECT_EQ(creator.items(), (std::vector<std::string>{"a", "c"}));
+    EXPECT_EQ(creator.items(), (std::vector<std::string>{" elma ", " elma "}));
     EXPECT_FALSE(creator.selected);
     EXPECT_EQ(creator.countLabel(), "Toplam 2 eleman var");
+    EXPECT_TRUE(creator.confirm());
+    EXPECT_EQ(creator.listItemText(), "\" elma \", \" elma \"");
 
     creator.clear();
     EXPECT_EQ(creator.countLabel(), "Toplam 0 eleman var");
     EXPECT_FALSE(creator.confirm());
-    ASSERT_EQ(services.messages.size(), 1u);
-    expectWarning(services.messages[0], "Listede hiç eleman yok....");
+    ASSERT_EQ(services.messages.size(), 2u);
+    expectWarning(services.messages[1], "Listede hiç eleman yok....");
 }
 
 }  // namespace
