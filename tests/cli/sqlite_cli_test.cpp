@@ -14,7 +14,7 @@ using Argv = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 // The texts are compared whole by the core's tests; here how the commands reach them.
-TEST(SqliteHelperCli, PrintsOrWritesTheClass) {
+TEST(SqliteCli, PrintsOrWritesWhatTheToolMakes) {
     CliHome home;
     // The stored version counts unless one is given; one that is not listed selects nothing.
     home.writeSettings("[Varsayilanlar]\nVTVersiyon=7\n");
@@ -35,12 +35,8 @@ TEST(SqliteHelperCli, PrintsOrWritesTheClass) {
     EXPECT_TRUE(sameText({std::istreambuf_iterator<char>(in), {}},
                          readData("sqlite_tool/ogrenciler_saved.bytes")));
     fs::remove(file);
-}
 
-TEST(SqliteCommandsCli, PressesInOrderAndCompiles) {
-    CliHome home;
-    CliResult r =
-        home.run({"sqlite-commands", "--column", "id:pk", "--column", "ad:TEXT", "--column",
+    r = home.run({"sqlite-commands", "--column", "id:pk", "--column", "ad:TEXT", "--column",
                   "tel:TEXT", "--table", "Kisiler", "--update-edit", "ad=editText1", "--insert",
                   "ad=adKutusu", "--update", "tel=telefon", "--no-insert-notify", "--delete"});
     EXPECT_EQ(r.status, 0) << r.err;

@@ -29,8 +29,7 @@ std::string path(const std::string& name) {
 FileLoader memoryFolder(Files files) {
     return [files = std::move(files)](const std::string& path) -> std::optional<std::string> {
         const auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second;
+        return it == files.end() ? std::nullopt : std::optional(it->second);
     };
 }
 
@@ -93,9 +92,6 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     // The options stay in the tool state for the next opening.
     EXPECT_EQ(std::tie(options.style, options.accessIndex, options.writeListeners),
               std::make_tuple(NamingStyle::MPrefix, 1u, false));
-
-    model.checkAll();
-    EXPECT_EQ(model.checkedCount(), 13u);
 }
 
 TEST(LayoutToCode, NamingStyles) {

@@ -48,7 +48,7 @@ struct Tool {
     }
 };
 
-TEST(SqliteTable, AddingColumns) {
+TEST(SqliteTable, AddingAndEditingColumns) {
     Tool t;
     SqliteTool& tool = *t.tool;
     EXPECT_FALSE(tool.saveEnabled());
@@ -85,33 +85,19 @@ TEST(SqliteTable, AddingColumns) {
     EXPECT_EQ(tool.columns().back(), (Column{"  ", "INTEGER", false, true, false}));
     EXPECT_FALSE(t.add("", kText).ok());
     EXPECT_EQ(tool.countLabel(), "Toplam 2 hücre var");
-    EXPECT_EQ(t.services.messages.size(), 4u);
 
-    // The hundredth column is refused and its name stays in the box.
-    for (int i = 3; i <= 99; ++i) ASSERT_TRUE(t.add("h" + std::to_string(i), kText).ok());
-    EXPECT_EQ(t.add("h100", kText).kind, Outcome::Kind::Refused);
-    EXPECT_EQ(tool.countLabel(), "Toplam 99 hücre var");
-    EXPECT_EQ(t.last(), Msg("Tabloya en fazla 99 hücre eklenebilir, yeni hücre eklenemedi.", "Hata",
-                            MessageIcon::Error));
-    EXPECT_EQ(tool.columnName, "h100");
-}
-
-TEST(SqliteTable, EditorLoadsAndUpdatesAColumnButNeverTheKey) {
-    Tool t;
-    SqliteTool& tool = *t.tool;
+    // The editor loads and updates a column, but never the key; refused edits are dropped.
+    ASSERT_TRUE(t.add("ad", kNvarchar, false, true).ok());
     const auto& e = tool.editor;
-    t.add("id", kInteger, true);
-    t.add("ad", kNvarchar, false, true, false);
-    tool.chooseColumn(1);
+    tool.chooseColumn(2);
     EXPECT_EQ(std::tie(e.enabled, e.type, e.notNull, e.unique, e.primaryKey),
               std::make_tuple(true, std::optional(kNvarchar), true, false, false));
     tool.editor.type = kReal;
     tool.editor.notNull = false;
     tool.editor.unique = true;
     EXPECT_TRUE(tool.updateColumn().ok());
-    EXPECT_EQ(tool.columns()[1], (Column{"ad", "REAL", false, false, true}));
-    EXPECT_TRUE(t.services.messages.empty());
-
+    EXPECT_EQ(tool.columns()[2], (Column{"ad", "REAL", false, false, true}));
+    EXPECT_EQ(t.services.messages.size(), 4u);
     tool.chooseColumn(0);
     EXPECT_TRUE(e.primaryKey);
     tool.editor.type = kText;
@@ -121,26 +107,14 @@ TEST(SqliteTable, EditorLoadsAndUpdatesAColumnButNeverTheKey) {
                             MessageIcon::Warning));
     EXPECT_EQ(tool.columns()[0], (Column{"id", "INTEGER", true, false, false}));
     EXPECT_EQ(std::tie(e.type, e.notNull), std::make_tuple(std::optional(kInteger), false));
-}
 
-TEST(SqliteTable, OpeningValuesCaptionAndVersion) {
-    Tool t("2");
-    t.defaults.TabloAdi = "yoksay";  // read at opening only
-    EXPECT_EQ(t.tool->version(), 1u);
-    EXPECT_EQ(t.tool->tableName, Defaults::factory().TabloAdi);
-    t.tool->tableName = "Kisiler";
-    EXPECT_EQ(t.tool->columnListCaption(), "\"Kisiler\" tablosu hücreleri:");
-    t.tool->chooseVersion(2);
-    EXPECT_EQ(t.defaults.VTVersiyon, "3");
-    EXPECT_TRUE(t.services.writeLog.empty());  // memory only
-
-    // An unlisted stored version selects nothing, and saving stores that nothing.
-    Tool none("5");
-    EXPECT_EQ(none.tool->version(), std::nullopt);
-    EXPECT_EQ(none.tool->versionText(), "");
-    none.add("ad", kText);
-    EXPECT_EQ(none.tool->save().kind, Outcome::Kind::Cancelled);
-    EXPECT_EQ(none.defaults.VTVersiyon, "");
+    // The hundredth column is refused and its name stays in the box.
+    for (int i = 4; i <= 99; ++i) ASSERT_TRUE(t.add("h" + std::to_string(i), kText).ok());
+    EXPECT_EQ(t.add("h100", kText).kind, Outcome::Kind::Refused);
+    EXPECT_EQ(tool.countLabel(), "Toplam 99 hücre var");
+    EXPECT_EQ(t.last(), Msg("Tabloya en fazla 99 hücre eklenebilir, yeni hücre eklenemedi.", "Hata",
+                            MessageIcon::Error));
+    EXPECT_EQ(tool.columnName, "h100");
 }
 
 // Each line of the expected file is the table statement of one case, in order.
@@ -181,6 +155,9 @@ TEST(DatabaseHelper, ClassTexts) {
 TEST(DatabaseHelper, SavePress) {
     Tool t("2");
     SqliteTool& tool = *t.tool;
+    t.defaults.TabloAdi = "yoksay";  // read at opening only
+    EXPECT_EQ(tool.version(), 1u);
+    EXPECT_EQ(tool.tableName, Defaults::factory().TabloAdi);
     tool.save();
     EXPECT_EQ(t.last(), Msg("Listede hiç hücre yok...", "Hata", MessageIcon::Warning));
     EXPECT_TRUE(t.services.dialogs.empty());
@@ -189,6 +166,7 @@ TEST(DatabaseHelper, SavePress) {
     t.add("numara", kInteger, true);
     t.add("adı", kText, false, true);
     t.add("şube", kText);
+    EXPECT_EQ(tool.columnListCaption(), "\"Öğrenciler\" tablosu hücreleri:");
     tool.chooseVersion(0);
     t.services.fs.folders.insert("/ev");
 
@@ -205,11 +183,21 @@ TEST(DatabaseHelper, SavePress) {
     t.services.savePaths = {"/ev/DatabaseHelper.java", "/ev/DatabaseHelper.java"};
     EXPECT_TRUE(tool.save().ok());
     tool.chooseVersion(2);
+    EXPECT_EQ(t.defaults.VTVersiyon, "3");
     EXPECT_TRUE(tool.save().ok());
     EXPECT_TRUE(sameText(t.services.fs.files.at("/ev/DatabaseHelper.java"),
                          readData("sqlite_tool/ogrenciler_saved.bytes")));
     EXPECT_EQ(t.last(), Msg("Dosya Kaydedildi...", "Bilgi", MessageIcon::Information));
     EXPECT_EQ(t.services.messages.size(), 2u);
+    EXPECT_TRUE(t.services.writeLog.empty());  // the version is kept in memory only
+
+    // An unlisted stored version selects nothing, and saving stores that nothing.
+    Tool none("5");
+    EXPECT_EQ(none.tool->version(), std::nullopt);
+    EXPECT_EQ(none.tool->versionText(), "");
+    none.add("ad", kText);
+    EXPECT_EQ(none.tool->save().kind, Outcome::Kind::Cancelled);
+    EXPECT_EQ(none.defaults.VTVersiyon, "");
 }
 
 // SQLite itself judges the table before anything is saved; a question is answered No
