@@ -1,72 +1,68 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "expected_files.h"
 #include "run_cli.h"
 
 namespace nakkas::test {
 namespace {
 
+using Argv = std::vector<std::string>;
+
 std::string layout(const std::string& name) {
     return dataPath("layout_to_code/" + name).string();
 }
 
+// The notes go to standard error, so the printed text stays exactly the panel's.
 TEST(LayoutCli, PrintsWhatTheDialogWritesWithItsOptions) {
     CliHome home;
-    struct Case {
-        std::vector<std::string> args;
-        const char* expected;
+    const std::string sample = layout("sample/ana_ekran.xml"), eksik = layout("eksik/ekran.xml");
+    const std::tuple<Argv, std::string, std::string> cases[] = {
+        {{"layout", sample}, "ana_ekran_id_final.txt", "Tekrarlanan 1 id atlandı"},
+        {{"layout", sample, "--style", "camel", "--access=--Boş--", "--no-listener"},
+         "ana_ekran_camel_bos.txt",
+         ""},
+        {{"layout", sample, "--style=m", "--only", "android:list", "--only", "spn_sehir", "--skip",
+          "spn_sehir"},
+         "ana_ekran_liste.txt",
+         ""},
+        {{"layout", eksik, "--style", "camel", "--access", "protected"},
+         "eksik_ekran.txt",
+         "Bulunamayan include: arac_cubugu"},
     };
-    const Case cases[] = {
-        {{"layout", layout("sample/ana_ekran.xml")}, "ana_ekran_id_final.txt"},
-        {{"layout", layout("sample/ana_ekran.xml"), "--style", "camel", "--access=--Boş--",
-          "--no-listener"},
-         "ana_ekran_camel_bos.txt"},
-        {{"layout", layout("sample/ana_ekran.xml"), "--style=m", "--only", "android:list", "--only",
-          "spn_sehir", "--skip", "spn_sehir"},
-         "ana_ekran_liste.txt"},
-        {{"layout", layout("eksik/ekran.xml"), "--style", "camel", "--access", "protected"},
-         "eksik_ekran.txt"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        const CliResult r = home.run(c.args);
+    for (const auto& [args, expected, note] : cases) {
+        SCOPED_TRACE(expected);
+        const CliResult r = home.run(args);
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_TRUE(sameText(r.out, readDataCrLf(std::string("layout_to_code/") + c.expected)));
+        EXPECT_TRUE(sameText(r.out, readDataCrLf("layout_to_code/" + expected)));
+        EXPECT_NE(r.err.find(note), std::string::npos) << r.err;
     }
-    // The notes go to standard error, so the printed text stays exactly the panel's.
-    EXPECT_NE(
-        home.run({"layout", layout("sample/ana_ekran.xml")}).err.find("Tekrarlanan 1 id atlandı"),
-        std::string::npos);
-    EXPECT_NE(home.run({"layout", layout("eksik/ekran.xml")})
-                  .err.find("Bulunamayan include: arac_cubugu"),
-              std::string::npos);
 }
 
 // Which inputs the reader refuses is the core's test; here the exit status and where the
-// message goes.
+// message goes. No message: a usage error.
 TEST(LayoutCli, RefusalsAndUsageErrors) {
     CliHome home;
-    const std::pair<std::vector<std::string>, std::string> refused[] = {
+    const std::string sample = layout("sample/ana_ekran.xml"), eksik = layout("eksik/ekran.xml");
+    const std::pair<Argv, std::string> cases[] = {
         {{"layout", layout("bozuk.xml")},
          "bozuk.xml geçerli bir XML dosyası değil: satır 7, sütun 3"},
-        {{"layout", layout("sample/ana_ekran.xml"), "--only", "btn_yok"},
-         "Layout'ta böyle bir id yok: btn_yok"},
-        {{"layout", layout("eksik/ekran.xml"), "--skip", "ses_duzeyi"},
+        {{"layout", sample, "--only", "btn_yok"}, "Layout'ta böyle bir id yok: btn_yok"},
+        {{"layout", eksik, "--skip", "ses_duzeyi"},
          "Kod üretmek için listeden en az bir görünüm seçin."},
+        {{"layout"}, ""},
+        {{"layout", eksik, layout("bozuk.xml")}, ""},
+        {{"layout", sample, "--style", "pascal"}, ""},
+        {{"layout", sample, "--access", "Final"}, ""},
     };
-    for (const auto& [args, message] : refused) {
-        SCOPED_TRACE(message);
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args.back());
         const CliResult r = home.run(args);
-        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.status, message.empty() ? 2 : 1);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     }
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"layout"},
-             {"layout", layout("eksik/ekran.xml"), layout("bozuk.xml")},
-             {"layout", layout("sample/ana_ekran.xml"), "--style", "pascal"},
-             {"layout", layout("sample/ana_ekran.xml"), "--access", "Final"}})
-        EXPECT_EQ(home.run(args).status, 2) << args.back();
 }
 
 }  // namespace

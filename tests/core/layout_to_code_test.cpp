@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "expected_files.h"
@@ -12,69 +14,57 @@
 namespace nakkas {
 namespace {
 
-using test::FakeServices;
 using test::readDataCrLf;
 using test::sameText;
 using Strings = std::vector<std::string>;
+using Files = std::map<std::string, std::string>;
+using Msg = std::tuple<std::string, std::string, MessageIcon>;
 
-std::string samplePath() {
-    return test::dataPath("layout_to_code/sample/ana_ekran.xml").string();
+constexpr const char* kData = "layout_to_code/";
+std::string path(const std::string& name) {
+    return test::dataPath(kData + name).string();
 }
 
 // A folder of layouts held in memory, for faults that need no file of their own.
-FileLoader memoryFolder(std::map<std::string, std::string> files) {
+FileLoader memoryFolder(Files files) {
     return [files = std::move(files)](const std::string& path) -> std::optional<std::string> {
         const auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second;
+        return it == files.end() ? std::nullopt : std::optional(it->second);
     };
 }
 
-Strings listed(const LayoutScan& scan) {
-    Strings out;
-    for (const LayoutView& v : scan.views)
-        out.push_back(v.className + " " + displayId(v) + " " + v.file);
-    return out;
-}
+struct Tool {
+    explicit Tool(LayoutOptions o = {}) : options(o) {}
+    test::FakeServices services;
+    LayoutOptions options;
+    LayoutToCode model{services, options};
+    Msg last() const {
+        const auto m = services.lastMessage();
+        return {m.text, m.caption, m.icon};
+    }
+};
 
+// sample/ holds merge, include, custom and framework views and a duplicate id; siniflar.xml
+// the class forms, fragments and malformed ids.
 TEST(LayoutToCode, SampleTextsAreTheHandWrittenOnes) {
-    struct Case {
-        NamingStyle style;
-        std::size_t access;
-        bool listeners;
-        const char* layout;
-        std::size_t rows;
-        const char* expected;
-    };
-    // The sample folder holds a merge root, an include whose id replaces its root's, a custom
-    // view, <view class>, a framework id, a duplicate id and a view without one.
-    // The second layout holds the class forms: a framework package, a custom class of a known
-    // simple name, <view> with and without a class, a nested class, and framework ids on a
-    // catalogue class and on others; fragments and malformed ids are not listed.
-    for (const Case& c :
-         {Case{NamingStyle::SameAsId, 0, true, "sample/ana_ekran.xml", 13,
-               "ana_ekran_id_final.txt"},
-          Case{NamingStyle::Camel, 5, false, "sample/ana_ekran.xml", 13, "ana_ekran_camel_bos.txt"},
-          Case{NamingStyle::SameAsId, 0, true, "siniflar.xml", 9, "siniflar.txt"}}) {
-        SCOPED_TRACE(c.expected);
-        FakeServices services;
-        LayoutOptions options{c.style, c.access, c.listeners};
-        LayoutToCode model(services, options);
-        ASSERT_TRUE(
-            model.open(test::dataPath(std::string("layout_to_code/") + c.layout).string()).ok());
-        EXPECT_TRUE(services.messages.empty());
-        EXPECT_EQ(model.rows().size(), c.rows);
-        ASSERT_TRUE(model.confirm());
-        EXPECT_TRUE(sameText(model.resultText(),
-                             readDataCrLf(std::string("layout_to_code/") + c.expected)));
+    const std::tuple<LayoutOptions, const char*, const char*> cases[] = {
+        {{}, "sample/ana_ekran.xml", "ana_ekran_id_final.txt"},
+        {{NamingStyle::Camel, 5, false}, "sample/ana_ekran.xml", "ana_ekran_camel_bos.txt"},
+        {{}, "siniflar.xml", "siniflar.txt"}};
+    for (const auto& [options, layout, expected] : cases) {
+        SCOPED_TRACE(expected);
+        Tool t(options);
+        ASSERT_TRUE(t.model.open(path(layout)).ok());
+        EXPECT_TRUE(t.services.messages.empty());
+        ASSERT_TRUE(t.model.confirm());
+        EXPECT_TRUE(sameText(t.model.resultText(), readDataCrLf(std::string(kData) + expected)));
     }
 }
 
 TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
-    FakeServices services;
-    LayoutOptions options;
-    LayoutToCode model(services, options);
-    ASSERT_TRUE(model.open(samplePath()).ok());
+    Tool t;
+    auto& [services, options, model] = t;
+    ASSERT_TRUE(model.open(path("sample/ana_ekran.xml")).ok());
     EXPECT_EQ(model.summary(), "ana_ekran.xml: id verilmiş 13 görünüm");
     EXPECT_EQ(model.notes(),
               Strings{"Tekrarlanan 1 id atlandı; her id ilk geçtiği yerde listelenir."});
@@ -89,9 +79,8 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     model.checkNone();
     EXPECT_FALSE(model.confirm());  // nothing to write must not wipe the panel
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.lastMessage().text, "Kod üretmek için listeden en az bir görünüm seçin.");
-    EXPECT_EQ(services.lastMessage().caption, "Uyarı");
-    EXPECT_EQ(services.lastMessage().icon, MessageIcon::Warning);
+    EXPECT_EQ(t.last(), Msg("Kod üretmek için listeden en az bir görünüm seçin.", "Uyarı",
+                            MessageIcon::Warning));
 
     model.setChecked(0, true);
     model.setChecked(4, true);
@@ -99,23 +88,14 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     model.setWriteListeners(false);
     ASSERT_TRUE(model.confirm());
     EXPECT_TRUE(
-        sameText(model.resultText(), readDataCrLf("layout_to_code/ana_ekran_iki_satir.txt")));
+        sameText(model.resultText(), readDataCrLf(std::string(kData) + "ana_ekran_iki_satir.txt")));
     // The options stay in the tool state for the next opening.
-    EXPECT_EQ(options.style, NamingStyle::MPrefix);
-    EXPECT_EQ(options.accessIndex, 1u);
-    EXPECT_FALSE(options.writeListeners);
-
-    model.checkAll();
-    EXPECT_EQ(model.checkedCount(), 13u);
+    EXPECT_EQ(std::tie(options.style, options.accessIndex, options.writeListeners),
+              std::make_tuple(NamingStyle::MPrefix, 1u, false));
 }
 
 TEST(LayoutToCode, NamingStyles) {
-    struct Case {
-        const char* id;
-        const char* camel;
-        const char* m;
-    };
-    const Case cases[] = {
+    const std::array<const char*, 3> cases[] = {
         {"btn_kaydet", "btnKaydet", "mBtnKaydet"},
         {"Btn_Kaydet", "btnKaydet", "mBtnKaydet"},
         {"URL_ADRESI", "uRLADRESI", "mURLADRESI"},
@@ -131,59 +111,17 @@ TEST(LayoutToCode, NamingStyles) {
         {"___", "___", "___"},  // no part left: the id as it is
         {"", "", ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.id);
-        EXPECT_EQ(proposeName(c.id, NamingStyle::SameAsId), c.id);
-        EXPECT_EQ(proposeName(c.id, NamingStyle::Camel), c.camel);
-        EXPECT_EQ(proposeName(c.id, NamingStyle::MPrefix), c.m);
+    for (const auto& [id, camel, m] : cases) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(proposeName(id, NamingStyle::SameAsId), id);
+        EXPECT_EQ(proposeName(id, NamingStyle::Camel), camel);
+        EXPECT_EQ(proposeName(id, NamingStyle::MPrefix), m);
     }
-}
-
-TEST(LayoutReader, MalformedXmlIsRefusedWithFileLineAndColumn) {
-    struct Case {
-        const char* xml;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"<LinearLayout>\n  <Button>\n</LinearLayout>\n",
-         "x.xml geçerli bir XML dosyası değil: satır 3, sütun 3 (açılış ve kapanış etiketleri "
-         "eşleşmiyor)"},
-        {"<LinearLayout>\n  <Button android:id=\"@+id/a\" android:text=>\n</LinearLayout>",
-         "x.xml geçerli bir XML dosyası değil: satır 2, sütun 44 (öznitelik hatalı)"},
-        // Columns count characters, not bytes.
-        {"<a>\n<b t=\"çğ\"></c>\n</a>",
-         "x.xml geçerli bir XML dosyası değil: satır 2, sütun 13 (açılış ve kapanış etiketleri "
-         "eşleşmiyor)"},
-        {"<a/>\n  <b/>",
-         "x.xml geçerli bir XML dosyası değil: satır 2, sütun 3 (birden çok kök öğe var)"},
-        {"<a>\n\n  <Button android:id=\"@+id/x\" android:id=\"@+id/y\"/>\n</a>",
-         "x.xml geçerli bir XML dosyası değil: satır 3, sütun 3 (aynı öznitelik iki kez yazılmış: "
-         "android:id)"},
-        {"", "x.xml geçerli bir XML dosyası değil: satır 1, sütun 1 (dosyada hiç öğe yok)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.xml);
-        const LayoutScan scan = readLayout("/p/x.xml", memoryFolder({{"/p/x.xml", c.xml}}));
-        EXPECT_EQ(scan.error, c.message);
-        EXPECT_TRUE(scan.views.empty());
-    }
-
-    // A fault in an included file names that file and drops what was read before it.
-    const LayoutScan scan =
-        readLayout("/p/ana.xml",
-                   memoryFolder({{"/p/ana.xml",
-                                  "<LinearLayout>\n<Button android:id=\"@+id/b\"/>\n"
-                                  "<include layout=\"@layout/bozuk\"/>\n</LinearLayout>"},
-                                 {"/p/bozuk.xml", "<FrameLayout>\n\n<TextView>\n</FrameLayout>"}}));
-    EXPECT_EQ(scan.error,
-              "bozuk.xml geçerli bir XML dosyası değil: satır 4, sütun 3 (açılış ve "
-              "kapanış etiketleri eşleşmiyor)");
-    EXPECT_TRUE(scan.views.empty());
 }
 
 // A layout whose root includes the next one, each root with an id of its own.
-std::map<std::string, std::string> includeChain(int files) {
-    std::map<std::string, std::string> out;
+Files includeChain(int files) {
+    Files out;
     for (int i = 0; i < files; ++i) {
         std::string xml = "<FrameLayout android:id=\"@+id/k" + std::to_string(i) + "\">";
         if (i + 1 < files) xml += "<include layout=\"@layout/k" + std::to_string(i + 1) + "\"/>";
@@ -192,35 +130,63 @@ std::map<std::string, std::string> includeChain(int files) {
     return out;
 }
 
-TEST(LayoutReader, CyclesAndTooDeepIncludesAreRefusedMissingOnesNoted) {
-    LayoutScan cycle = readLayout(
-        "/p/a.xml",
-        memoryFolder(
-            {{"/p/a.xml",
-              "<merge><Button android:id=\"@+id/x\"/><include layout=\"@layout/b\"/></merge>"},
-             {"/p/b.xml", "<FrameLayout><include layout=\"@layout/a\"/></FrameLayout>"}}));
-    EXPECT_EQ(cycle.error,
-              "Layout dosyaları birbirini içeriyor, okuma durduruldu: a.xml → b.xml → a.xml");
-    EXPECT_TRUE(cycle.views.empty());
-
-    // The main file and 16 nested includes are read; one more is refused.
-    EXPECT_EQ(readLayout("/p/k0.xml", memoryFolder(includeChain(17))).views.size(), 17u);
-    const LayoutScan deep = readLayout("/p/k0.xml", memoryFolder(includeChain(18)));
-    EXPECT_EQ(deep.error,
-              "Include'lar en fazla 16 kat iç içe olabilir; k17.xml daha derinde kalıyor");
+// Reading stops at the first fault and keeps none of the views read before it.
+TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
+    const std::string bad = "x.xml geçerli bir XML dosyası değil: satır ";
+    const std::string mismatch = " (açılış ve kapanış etiketleri eşleşmiyor)";
+    const std::pair<const char*, std::string> malformed[] = {
+        {"<LinearLayout>\n  <Button>\n</LinearLayout>\n", "3, sütun 3" + mismatch},
+        {"<LinearLayout>\n  <Button android:id=\"@+id/a\" android:text=>\n</LinearLayout>",
+         "2, sütun 44 (öznitelik hatalı)"},
+        {"<a>\n<b t=\"çğ\"></c>\n</a>", "2, sütun 13" + mismatch},  // characters, not bytes
+        {"<a/>\n  <b/>", "2, sütun 3 (birden çok kök öğe var)"},
+        {"<a>\n\n  <Button android:id=\"@+id/x\" android:id=\"@+id/y\"/>\n</a>",
+         "3, sütun 3 (aynı öznitelik iki kez yazılmış: android:id)"},
+        {"", "1, sütun 1 (dosyada hiç öğe yok)"},
+    };
+    for (const auto& [xml, where] : malformed) {
+        SCOPED_TRACE(xml);
+        const LayoutScan scan = readLayout("/p/x.xml", memoryFolder({{"/p/x.xml", xml}}));
+        EXPECT_EQ(scan.error, bad + where);
+        EXPECT_TRUE(scan.views.empty());
+    }
 
     // Three includes of the next layout on each of eight levels would be thousands of documents.
-    std::map<std::string, std::string> fan;
+    Files fan{{"/p/f8.xml", "<Button android:id=\"@+id/son\"/>"}};
     for (int i = 0; i < 8; ++i) {
         const std::string next = "<include layout=\"@layout/f" + std::to_string(i + 1) + "\"/>";
         fan["/p/f" + std::to_string(i) + ".xml"] = "<merge>" + next + next + next + "</merge>";
     }
-    fan["/p/f8.xml"] = "<Button android:id=\"@+id/son\"/>";
-    EXPECT_EQ(readLayout("/p/f0.xml", memoryFolder(fan)).error,
-              "Layout çok fazla include içeriyor (en fazla 2000 dosya okunur); okuma durduruldu");
+    const std::tuple<const char*, Files, std::string> included[] = {
+        {"/p/ana.xml",
+         {{"/p/ana.xml",
+           "<LinearLayout>\n<Button android:id=\"@+id/b\"/>\n"
+           "<include layout=\"@layout/bozuk\"/>\n</LinearLayout>"},
+          {"/p/bozuk.xml", "<FrameLayout>\n\n<TextView>\n</FrameLayout>"}},
+         "bozuk.xml geçerli bir XML dosyası değil: satır 4, sütun 3" + mismatch},
+        {"/p/a.xml",
+         {{"/p/a.xml",
+           "<merge><Button android:id=\"@+id/x\"/><include layout=\"@layout/b\"/></merge>"},
+          {"/p/b.xml", "<FrameLayout><include layout=\"@layout/a\"/></FrameLayout>"}},
+         "Layout dosyaları birbirini içeriyor, okuma durduruldu: a.xml → b.xml → a.xml"},
+        // The main file and 16 nested includes are read; one more is refused.
+        {"/p/k0.xml", includeChain(18),
+         "Include'lar en fazla 16 kat iç içe olabilir; k17.xml daha derinde kalıyor"},
+        {"/p/f0.xml", fan,
+         "Layout çok fazla include içeriyor (en fazla 2000 dosya okunur); okuma durduruldu"},
+    };
+    for (const auto& [main, files, error] : included) {
+        SCOPED_TRACE(main);
+        const LayoutScan scan = readLayout(main, memoryFolder(files));
+        EXPECT_EQ(scan.error, error);
+        EXPECT_TRUE(scan.views.empty());
+    }
+    EXPECT_EQ(readLayout("/p/k0.xml", memoryFolder(includeChain(17))).views.size(), 17u);
+}
 
-    // Includes that cannot be read are noted once each, by the name written; a name that would
-    // leave the folder is not looked up. The same layout twice is no cycle.
+// Includes that cannot be read are noted once each, by the name written; a name that would
+// leave the folder is not looked up. The same layout twice is no cycle.
+TEST(LayoutReader, MissingIncludesAreNoted) {
     const LayoutScan missing = readLayout(
         "/p/ana.xml",
         memoryFolder({{"/p/ana.xml",
@@ -235,44 +201,35 @@ TEST(LayoutReader, CyclesAndTooDeepIncludesAreRefusedMissingOnesNoted) {
     EXPECT_EQ(missing.error, "");
     EXPECT_EQ(missing.missingIncludes,
               (Strings{"yok", "../gizli", "@android:layout/simple_list_item_1"}));
-    EXPECT_EQ(listed(missing), (Strings{"EditText e ana.xml", "TextView satir satir.xml",
-                                        "TextView ikinci satir.xml"}));
+    Strings listed;
+    for (const LayoutView& v : missing.views)
+        listed.push_back(v.className + " " + displayId(v) + " " + v.file);
+    EXPECT_EQ(listed, (Strings{"EditText e ana.xml", "TextView satir satir.xml",
+                               "TextView ikinci satir.xml"}));
 }
 
 TEST(LayoutToCode, FaultsAreShownAndNothingOpens) {
-    struct Case {
-        std::string xml;
-        std::string message, caption;
-        MessageIcon icon;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, Msg> cases[] = {
         {"<LinearLayout><TextView/></LinearLayout>",
-         "bos.xml dosyasında id verilmiş hiçbir görünüm yok.", "Bilgi", MessageIcon::Information},
+         {"bos.xml dosyasında id verilmiş hiçbir görünüm yok.", "Bilgi", MessageIcon::Information}},
         {"<LinearLayout><include layout=\"@layout/liste\"/></LinearLayout>",
-         "bos.xml dosyasında id verilmiş hiçbir görünüm yok. Bulunamayan include: liste", "Bilgi",
-         MessageIcon::Information},
+         {"bos.xml dosyasında id verilmiş hiçbir görünüm yok. Bulunamayan include: liste", "Bilgi",
+          MessageIcon::Information}},
         {"<LinearLayout>\n",
-         "bos.xml geçerli bir XML dosyası değil: satır 1, sütun 15 (açılış ve "
-         "kapanış etiketleri eşleşmiyor)",
-         "Hata", MessageIcon::Error},
+         {"bos.xml geçerli bir XML dosyası değil: satır 1, sütun 15 (açılış ve kapanış etiketleri "
+          "eşleşmiyor)",
+          "Hata", MessageIcon::Error}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.xml);
-        FakeServices services;
-        LayoutOptions options;
-        LayoutToCode model(services, options);
-        const Outcome outcome = model.open("/p/bos.xml", memoryFolder({{"/p/bos.xml", c.xml}}));
-        EXPECT_EQ(outcome, Outcome::refused(c.message));
-        ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_EQ(services.lastMessage().text, c.message);
-        EXPECT_EQ(services.lastMessage().caption, c.caption);
-        EXPECT_EQ(services.lastMessage().icon, c.icon);
-        EXPECT_TRUE(model.rows().empty());
+    for (const auto& [xml, message] : cases) {
+        SCOPED_TRACE(xml);
+        Tool t;
+        const Outcome outcome = t.model.open("/p/bos.xml", memoryFolder({{"/p/bos.xml", xml}}));
+        EXPECT_EQ(outcome, Outcome::refused(std::get<0>(message)));
+        ASSERT_EQ(t.services.messages.size(), 1u);
+        EXPECT_EQ(t.last(), message);
+        EXPECT_TRUE(t.model.rows().empty());
     }
-    FakeServices services;
-    LayoutOptions options;
-    LayoutToCode model(services, options);
-    EXPECT_EQ(model.open("/yok/ana.xml").message, "Layout dosyası okunamadı: /yok/ana.xml");
+    EXPECT_EQ(Tool().model.open("/yok/ana.xml").message, "Layout dosyası okunamadı: /yok/ana.xml");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "expected_files.h"
 #include "fake_services.h"
 
@@ -9,22 +11,15 @@ namespace nakkas {
 namespace {
 
 using test::FakeServices;
-using test::readData;
-using test::sameText;
 
 TEST(TextFileWriter, WritesOneBytePerCharacterWithCrLf) {
     FakeServices s;
-    const std::string text =
-        "a\r\nb\nc\rd "
-        "ĞİŞğış"
-        " çöüÇÖÜé "
-        "€"
-        "😀"
-        "\xff"
-        "ÿ\n";
-    ASSERT_TRUE(writeTextFile(s, "/DatabaseHelper.java", text));
-    EXPECT_TRUE(sameText(s.fs.files.at("/DatabaseHelper.java"),
-                         readData("sqlite_tool/writer_sample.bytes")));
+    // Turkish letters, Latin-1, the euro, an emoji, a stray byte and every line end.
+    ASSERT_TRUE(writeTextFile(s, "/DatabaseHelper.java",
+                              "a\r\nb\nc\rd ĞİŞğış çöüÇÖÜé €😀\xff"
+                              "ÿ\n"));
+    EXPECT_TRUE(test::sameText(s.fs.files.at("/DatabaseHelper.java"),
+                               test::readData("sqlite_tool/writer_sample.bytes")));
     EXPECT_TRUE(s.messages.empty());
     EXPECT_EQ(textFileBytes(""), "");
 }
@@ -43,12 +38,11 @@ TEST(TextFileWriter, AFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
                   "projects dizinine kayıt yapmaya çalıştığınızda da bu hatayı alırsınız. Bu "
                   "hatayı almamak için ZEP klasörü olarak belirleyeceğiniz yer bilgisayarınızda "
                   "herhangibir korumasız klasör olmalıdır.");
-        EXPECT_EQ(s.lastMessage().caption, "Hata");
-        EXPECT_EQ(s.lastMessage().icon, MessageIcon::None);
-        EXPECT_EQ(s.lastMessage().buttons, MessageButtons::Ok);
+        const auto m = s.lastMessage();
+        EXPECT_EQ(std::tie(m.caption, m.icon, m.buttons),
+                  std::make_tuple("Hata", MessageIcon::None, MessageButtons::Ok));
     }
-    EXPECT_TRUE(s.fs.files.empty());
-    EXPECT_TRUE(s.fs.log.empty());
+    EXPECT_TRUE(s.fs.files.empty() && s.fs.log.empty());
 }
 
 }  // namespace
