@@ -312,10 +312,7 @@ TEST(FormView, LayoutToCodeCancelledOrRefusedLeavesThePanel) {
 
     view.run({CommandKind::LayoutToCode});  // a file that cannot be read never opens the dialog
     EXPECT_EQ(shell.host.calls.size(), 1u);
-    ASSERT_EQ(s.messages.size(), 1u);
-    EXPECT_EQ(s.lastMessage().text,
-              "bozuk.xml geçerli bir XML dosyası değil: satır 7, sütun 3 "
-              "(açılış ve kapanış etiketleri eşleşmiyor)");
+    EXPECT_EQ(s.messages.size(), 1u);  // its text is the LayoutToCode test's
     EXPECT_EQ(view.panel().text(), bannerText());
 }
 

@@ -103,7 +103,7 @@ TEST(SnippetTexts, BeginningsAndEndings) {
 }
 
 // Texts with runs of blank lines, a blank before a line break, quotes and the sample address,
-// compared whole. "Ekran Boyu" is compared whole where the CLI prints it and the window shows it.
+// compared whole. "Ekran Boyu" is compared whole where the CLI prints it.
 TEST(SnippetTexts, WholeTexts) {
     for (std::string_view element : {"KPBtn04", "KPBtn07", "KPBtn08", "KP_BARKOD"}) {
         std::string expected = test::readDataCrLf("snippets/" + std::string(element) + ".txt");

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "app/ribbon_widget.h"
+#include "snippets/snippet_catalogue.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
@@ -113,12 +114,7 @@ TEST(MainWindowUi, SnippetReplacesThePanelOnceAndExitClosesOnlyAfterYes) {
     click(w.window, "storeButton");  // the start-up banner
     const std::string stored = w.model().panel().slot(0);
     ASSERT_FALSE(stored.empty());
-    const std::string screenSize =
-        "int Yukseklik, Genislik;\r\n"
-        "DisplayMetrics EkranCozunurlugu = new DisplayMetrics();\r\n"
-        "getWindowManager().getDefaultDisplay().getMetrics(EkranCozunurlugu);\r\n"
-        "Yukseklik = EkranCozunurlugu.heightPixels;\r\n"
-        "Genislik = EkranCozunurlugu.widthPixels;";
+    const std::string screenSize(findSnippet("KPBtn114")->text);  // compared whole by the CLI
     clickRibbon(w.window, "KPBtn114");
     clickRibbon(w.window, "KPBtn114");
     EXPECT_EQ(w.panel(), screenSize);
