@@ -198,9 +198,11 @@ TEST(FormView, ResetClearsTheFormShowsTheBannerAndRestarts) {
     EXPECT_EQ(failing.services.lastMessage().icon, MessageIcon::Error);
 }
 
-TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
+// The tools start from the definer form's own fields, not from the record.
+TEST(FormView, TabHostDialogDesignerAndSettingSaverStartFromTheFormAndFillThePanel) {
     Shell shell;
-    shell.defaults.ActivityAdi = "Yoksayilir";  // the form's own field counts, not the record
+    shell.defaults.ActivityAdi = "Yoksayilir";
+    shell.defaults.SimgeAdi = "simge";
     FormView& view = *shell.view;
     const TabHostHandover& h = shell.host.handover;
     view.definer().activityName = "AnaEkran";
@@ -209,7 +211,6 @@ TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
     EXPECT_EQ(h.activityName, "AnaEkran");
     EXPECT_EQ(h.variableName, "tabHost1");
     EXPECT_EQ(h.idName, "tabHost1");
-    EXPECT_EQ(view.panel().text(), bannerText());
 
     view.definer().sameAsId = false;
     view.chooseEntry(entryOf("TabHost"));
@@ -222,14 +223,8 @@ TEST(FormView, TabHostHandsOverAndAdvancesWithoutTouchingThePanel) {
     EXPECT_EQ(shell.host.calls.size(), 4u);
     EXPECT_EQ(h.idName, "tabHost3");
     EXPECT_EQ(view.definer().counter(entryOf("TabHost")), 3);
-}
 
-TEST(FormView, DialogDesignerStartsFromTheFormAndKeepsTheToastFlagForLaterOpenings) {
-    Shell shell;
-    shell.defaults.ActivityAdi = "Yoksayilir";  // the definer form's field counts
-    shell.defaults.SimgeAdi = "simge";
-    FormView& view = *shell.view;
-    view.definer().activityName = "AnaEkran";
+    // The toast flag chosen in a cancelled dialog holds for later openings.
     const Command toast{CommandKind::DialogDesigner, 4};
     shell.host.dialogDesigner = [](DialogDesigner& d) {
         EXPECT_EQ(d.fields.activityName, "AnaEkran");
@@ -239,7 +234,6 @@ TEST(FormView, DialogDesignerStartsFromTheFormAndKeepsTheToastFlagForLaterOpenin
     };
     view.run(toast);
     EXPECT_EQ(view.panel().text(), bannerText());
-
     shell.host.dialogDesigner = [](DialogDesigner& d) {
         EXPECT_FALSE(d.toastSelection());  // the list shows nothing, the flag holds
         return d.create().ok();
@@ -248,23 +242,20 @@ TEST(FormView, DialogDesignerStartsFromTheFormAndKeepsTheToastFlagForLaterOpenin
     EXPECT_TRUE(shell.services.messages.empty());
     EXPECT_TRUE(
         test::sameText(view.panel().text(), test::readDataCrLf("dialog_designer/toast_long.txt")));
-}
 
-TEST(FormView, SettingSaverWritesOnTamamAndItsLinkOpensTheLesson) {
-    Shell shell;
     shell.host.settingSaver = [](SettingSaver& s) {
-        s.openHelp();
+        s.openHelp();  // its link opens the lesson
         s.selectDataType(0);
         s.selectAccessMode(0);
         return s.confirm().ok();
     };
-    shell.view->run({CommandKind::SettingSaver, 0});
+    view.run({CommandKind::SettingSaver, 0});
     EXPECT_EQ(shell.services.opened, Calls{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
-    EXPECT_TRUE(test::sameText(shell.view->panel().text(),
-                               test::readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
+    EXPECT_TRUE(
+        test::sameText(view.panel().text(), test::readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
 }
 
-TEST(FormView, SqliteToolHandsOverOnlyACompiledText) {
+TEST(FormView, SqliteHandsOverOnlyACompiledTextAndLayoutToCodeNothingUnconfirmed) {
     Shell shell;
     FormView& view = *shell.view;
     view.panel().replace("eski metin");
@@ -288,12 +279,9 @@ TEST(FormView, SqliteToolHandsOverOnlyACompiledText) {
     view.sqliteTool();
     EXPECT_TRUE(compiled.starts_with("// *** Öncelikle"));
     EXPECT_EQ(view.panel().text(), compiled);
-}
 
-// Confirming reaches the panel in the dialog's UI test; here the ways that must not.
-TEST(FormView, LayoutToCodeCancelledOrRefusedLeavesThePanel) {
-    Shell shell;
-    FormView& view = *shell.view;
+    // Layout to code: confirming reaches the panel in the dialog's UI test; here the ways that
+    // must not.
     FakeServices& s = shell.services;
     s.openFiles = {
         OpenedFile{test::dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"},
@@ -303,13 +291,13 @@ TEST(FormView, LayoutToCodeCancelledOrRefusedLeavesThePanel) {
         return false;
     };
     view.run({CommandKind::LayoutToCode});
-    EXPECT_EQ(shell.host.calls, Calls{"layout"});
-    EXPECT_EQ(view.panel().text(), bannerText());
+    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "sqlite", "layout"}));
+    EXPECT_EQ(view.panel().text(), compiled);
 
     view.run({CommandKind::LayoutToCode});  // a file that cannot be read never opens the dialog
-    EXPECT_EQ(shell.host.calls.size(), 1u);
+    EXPECT_EQ(shell.host.calls.size(), 3u);
     EXPECT_EQ(s.messages.size(), 1u);  // its text is the LayoutToCode test's
-    EXPECT_EQ(view.panel().text(), bannerText());
+    EXPECT_EQ(view.panel().text(), compiled);
 }
 
 // Lists `count` items, renames the chosen ones and presses OK, as a user would.
