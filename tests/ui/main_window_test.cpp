@@ -12,7 +12,7 @@
 namespace nakkas::test {
 namespace {
 
-TEST(MainWindowUi, OpensWithFixedFrameStatusPaneAndFiveCategories) {
+TEST(MainWindowUi, OpensWithFixedFrameStatusPaneNamedButtonsAndReportsAFailedLookSave) {
     FakeWindow w;
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
@@ -36,6 +36,12 @@ TEST(MainWindowUi, OpensWithFixedFrameStatusPaneAndFiveCategories) {
     EXPECT_GT(buttons.size(), 40);
     for (const QToolButton* b : buttons)
         EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+
+    w.services.storeWritable = false;  // a failed save of the look is reported
+    w.window.setLook(205);
+    ASSERT_EQ(w.services.messages.size(), 1u);
+    EXPECT_EQ(w.services.messages[0].text, settingsWriteFailedText(w.services.settingsLocation()));
+    EXPECT_EQ(w.services.messages[0].icon, MessageIcon::Error);
 }
 
 TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
@@ -97,15 +103,6 @@ TEST(MainWindowUi, TheFormShowsTheProposedNamesWhileADialogIsOpen) {
         EXPECT_EQ(variable, QString::fromLatin1(name)) << element;
         EXPECT_EQ(id, QString::fromLatin1(name)) << element;
     }
-}
-
-TEST(MainWindowUi, AFailedSaveOfTheLookIsReported) {
-    FakeWindow w;
-    w.services.storeWritable = false;
-    w.window.setLook(205);
-    ASSERT_EQ(w.services.messages.size(), 1u);
-    EXPECT_EQ(w.services.messages[0].text, settingsWriteFailedText(w.services.settingsLocation()));
-    EXPECT_EQ(w.services.messages[0].icon, MessageIcon::Error);
 }
 
 TEST(MainWindowUi, SnippetReplacesThePanelOnceAndExitClosesOnlyAfterYes) {
