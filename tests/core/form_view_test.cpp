@@ -300,9 +300,10 @@ TEST(FormView, SqliteHandsOverOnlyACompiledTextAndLayoutToCodeNothingUnconfirmed
     EXPECT_EQ(view.panel().text(), compiled);
 }
 
-// Lists `count` items, renames the chosen ones and presses OK, as a user would.
+// Lists `count` items, renames the chosen ones and presses OK (or the close box), as a user would.
 std::function<bool(MenuDesigner&)> designMenu(std::string count,
-                                              std::vector<std::pair<int, std::string>> titles) {
+                                              std::vector<std::pair<int, std::string>> titles,
+                                              bool ok = true) {
     return [=](MenuDesigner& d) {
         EXPECT_EQ(d.mode(), MenuDesignMode::Normal);
         d.countText = count;
@@ -311,7 +312,7 @@ std::function<bool(MenuDesigner&)> designMenu(std::string count,
             d.choose(entry);
             d.editTitle(title);
         }
-        return d.confirm();
+        return ok && d.confirm();
     };
 }
 
@@ -336,14 +337,8 @@ TEST(FormView, MenuDesignerWritesOnlyTheDesignJustSavedAndNothingWhenCancelled) 
 
     // A cancelled design leaves the panel and zeroes the count.
     view.panel().replace("kullanici metni");
-    view.tools().menu.items[1].iconSourcePath = "/simgeler/iki.png";  // the wizard's, kept
-    shell.host.menuScript = [](MenuDesigner& d) {
-        d.countText = "3";
-        d.list();
-        d.choose(1);
-        d.editTitle("Ayarlar");
-        return false;  // the close box: the dialog never saw "İptal"
-    };
+    view.tools().menu.items[1].iconSourcePath = "/simgeler/iki.png";   // the wizard's, kept
+    shell.host.menuScript = designMenu("3", {{1, "Ayarlar"}}, false);  // never saw "İptal"
     view.menuDesigner();
     EXPECT_EQ(view.panel().text(), "kullanici metni");
     EXPECT_EQ(view.tools().menu.count, 0);
