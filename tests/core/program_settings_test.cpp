@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fake_services.h"
@@ -31,17 +32,14 @@ void expectRestartQuestion(const FakeServices& s, const std::string& text) {
 TEST(ProgramSettings, StartsFromTheRecord) {
     FakeServices s;
     Defaults record = Defaults::factory();
-    const struct {
-        const char *kodPaneli, *version;
-        bool clear;
-        int index;
-    } cases[] = {{"HAYIR", "2", false, 1}, {"EVET", "3", true, 2}, {"evet", "7", false, -1}};
-    for (const auto& c : cases) {
-        record.KodPaneli = c.kodPaneli;
-        record.VTVersiyon = c.version;
+    const std::tuple<const char*, const char*, bool, int> cases[] = {
+        {"HAYIR", "2", false, 1}, {"EVET", "3", true, 2}, {"evet", "7", false, -1}};
+    for (const auto& [kodPaneli, version, clear, index] : cases) {
+        record.KodPaneli = kodPaneli;
+        record.VTVersiyon = version;
         const ProgramSettings dialog(record, s);
-        EXPECT_EQ(dialog.clearPanelAtStart, c.clear) << c.kodPaneli;
-        EXPECT_EQ(dialog.versionIndex, c.index) << c.version;
+        EXPECT_EQ(dialog.clearPanelAtStart, clear) << kodPaneli;
+        EXPECT_EQ(dialog.versionIndex, index) << version;
     }
     // No version selected, or an index set past the list directly: the stored text stays.
     ProgramSettings odd(record, s);
