@@ -18,21 +18,28 @@ TEST(CodePanel, Banner) {
     EXPECT_NE(banner.find("içindir.\r\n\r\n\r\n\r\n<intent-filter >\r\n"), std::string_view::npos);
 }
 
-TEST(CodePanel, SlotLabelsAndNavigationThatStopsAtBothEndsAndShows) {
-    EXPECT_EQ(CodePanel::slotLabel(0), "Kod Alanı 1");
+TEST(CodePanel, SlotsStoreShowEraseAndNavigationStopsAtBothEnds) {
     EXPECT_EQ(CodePanel::slotLabel(8), "Kod Alanı 9");
     EXPECT_EQ(CodePanel::slotLabel(9), "Kod Alanı10");
-
     StringPanelText text;
     CodePanel panel(text);
     panel.replace("ilk");
     panel.store();
     panel.replace("kaybolur");
-    panel.previous();
+    panel.previous();  // stays on the first slot and shows it
     EXPECT_EQ(panel.selectedSlot(), 0);
     EXPECT_EQ(panel.text(), "ilk");
-    panel.next();
+    panel.next();  // an empty slot empties the panel at once
     EXPECT_EQ(panel.selectedSlot(), 1);
+    EXPECT_EQ(panel.text(), "");
+
+    panel.selectSlot(2);
+    panel.replace("üç");
+    panel.store();
+    panel.erase();  // only the selected slot; the panel keeps its text
+    EXPECT_EQ(panel.text(), "üç");
+    EXPECT_EQ(panel.slot(0), "ilk");
+    panel.show();
     EXPECT_EQ(panel.text(), "");
 
     panel.selectSlot(9);
@@ -42,35 +49,9 @@ TEST(CodePanel, SlotLabelsAndNavigationThatStopsAtBothEndsAndShows) {
     panel.next();
     EXPECT_EQ(panel.selectedSlot(), 9);
     EXPECT_EQ(panel.text(), "son");
-}
-
-TEST(CodePanel, SlotsStoreShowAndErase) {
-    StringPanelText text;
-    CodePanel panel(text);
-    panel.replace("bir");
-    panel.store();
-    panel.selectSlot(1);  // still empty: the panel empties at once
-    EXPECT_EQ(panel.text(), "");
-    panel.selectSlot(0);
-    EXPECT_EQ(panel.text(), "bir");
-
-    panel.selectSlot(2);
-    panel.replace("üç");
-    panel.store();
-    panel.erase();  // only the selected slot; the panel keeps its text
-    EXPECT_EQ(panel.text(), "üç");
-    EXPECT_EQ(panel.slot(0), "bir");
-    panel.show();
-    EXPECT_EQ(panel.text(), "");
-
-    panel.replace("iki");
-    panel.store();
-    panel.selectSlot(9);
-    panel.replace("on");
-    panel.store();
     panel.eraseAll();
-    EXPECT_EQ(panel.text(), "on");
-    for (int i = 0; i < CodePanel::kSlotCount; ++i) EXPECT_EQ(panel.slot(i), "");
+    EXPECT_EQ(panel.text(), "son");
+    for (int i = 0; i < CodePanel::kSlotCount; ++i) EXPECT_EQ(panel.slot(i), "") << i;
 }
 
 TEST(CodePanel, LineBreakConversions) {

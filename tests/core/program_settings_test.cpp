@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fake_services.h"
@@ -31,37 +32,29 @@ void expectRestartQuestion(const FakeServices& s, const std::string& text) {
 TEST(ProgramSettings, StartsFromTheRecord) {
     FakeServices s;
     Defaults record = Defaults::factory();
-    const ProgramSettings factory(record, s);
-    EXPECT_EQ(factory.versionIndex, 1);       // "2"
-    EXPECT_FALSE(factory.clearPanelAtStart);  // the text fields: the settings dialog's UI test
-
-    record.KodPaneli = "EVET";
-    record.VTVersiyon = "3";
-    const ProgramSettings changed(record, s);
-    EXPECT_TRUE(changed.clearPanelAtStart);
-    EXPECT_EQ(changed.versionIndex, 2);
-
-    record.KodPaneli = "evet";
-    record.VTVersiyon = "7";
+    const std::tuple<const char*, const char*, bool, int> cases[] = {
+        {"HAYIR", "2", false, 1}, {"EVET", "3", true, 2}, {"evet", "7", false, -1}};
+    for (const auto& [kodPaneli, version, clear, index] : cases) {
+        record.KodPaneli = kodPaneli;
+        record.VTVersiyon = version;
+        const ProgramSettings dialog(record, s);
+        EXPECT_EQ(dialog.clearPanelAtStart, clear) << kodPaneli;
+        EXPECT_EQ(dialog.versionIndex, index) << version;
+    }
+    // No version selected, or an index set past the list directly: the stored text stays.
     ProgramSettings odd(record, s);
-    EXPECT_FALSE(odd.clearPanelAtStart);
-    EXPECT_EQ(odd.versionIndex, -1);
-    odd.save();  // with no version selected the stored text stays
-    EXPECT_EQ(s.writeLog.at(5), "Varsayilanlar/VTVersiyon=7");
-
-    // An index past the list is refused, and one set there directly is never read through.
-    odd.versionIndex = 1;
+    for (const int index : {-1, 3, 1000}) {
+        s.writeLog.clear();
+        odd.versionIndex = index;
+        odd.save();
+        EXPECT_EQ(s.writeLog.at(5), "Varsayilanlar/VTVersiyon=7") << index;
+    }
+    odd.versionIndex = 1;  // an index past the list is refused
     for (const int outside : {3, -2, 1000}) {
         EXPECT_FALSE(odd.selectVersion(outside)) << outside;
         EXPECT_EQ(odd.versionIndex, 1) << outside;
     }
     EXPECT_TRUE(odd.selectVersion(-1));
-    for (const int outside : {3, 1000}) {
-        s.writeLog.clear();
-        odd.versionIndex = outside;
-        odd.save();
-        EXPECT_EQ(s.writeLog.at(5), "Varsayilanlar/VTVersiyon=7") << outside;
-    }
 }
 
 TEST(ProgramSettings, SaveWritesInOrderThenAsksToRestart) {
@@ -73,7 +66,7 @@ TEST(ProgramSettings, SaveWritesInOrderThenAsksToRestart) {
     dialog.simgeAdi = "simge";
     dialog.veritabani = "vt.db";
     dialog.tabloAdi = "Tablo";
-    dialog.versionIndex = 2;
+    EXPECT_TRUE(dialog.selectVersion(2));
     dialog.clearPanelAtStart = true;
     s.answers = {MessageAnswer::Yes};
 
@@ -104,13 +97,8 @@ TEST(ProgramSettings, RestoreFactoryWritesFactoryValuesAndTouchesNothingElse) {
 
         EXPECT_EQ(dialog.restoreFactory(),
                   answer == MessageAnswer::Yes ? Outcome::Restart : Outcome::Close);
-        EXPECT_EQ(s.writeLog,
-                  (std::vector<std::string>{
-                      "Varsayilanlar/ActivityAdi=MainActivity",
-                      "Varsayilanlar/PaketAdi=com.example.uygulamaadiniz",
-                      "Varsayilanlar/SimgeAdi=ic_launcher",
-                      "Varsayilanlar/Veritabani=Veritabanim.db", "Varsayilanlar/TabloAdi=TabloAdim",
-                      "Varsayilanlar/VTVersiyon=2", "Varsayilanlar/KodPaneli=HAYIR"}));
+        EXPECT_EQ(s.writeLog.size(), 7u);  // keys and order: the save case above
+        EXPECT_EQ(Defaults::load(s), Defaults::factory());
         expectRestartQuestion(s, kRestoreQuestion);
         EXPECT_FALSE(dialog.clearPanelAtStart);
         EXPECT_EQ(dialog.paketAdi, "duzenlendi");

@@ -10,8 +10,7 @@
 namespace nakkas::test {
 namespace {
 
-// What each slot command does, at both ends too, is the core's CodePanel test; here typed text
-// makes the round trip and every button reaches its command.
+// Typed text makes the round trip and every slot button reaches its command.
 TEST(CodePanelUi, SlotRoundTripThroughTheButtons) {
     FakeWindow w;
     w.window.show();
@@ -52,25 +51,20 @@ TEST(CodePanelUi, CopyAllPutsTheWholeCrLfTextOnTheClipboard) {
     Defaults defaults = Defaults::load(services);
     MainWindow window(services, defaults);
     window.show();
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const auto copyAll = [&] { click<QToolButton>(window, "copyAllButton"); };
-
     clickRibbon(window, "ID_BUTTON2");
     clickRibbon(window, "ID_BUTTON18");
     const std::string text = window.formView().model().panel().text();  // CR LF, Turkish letters
-    clipboard->setText(QStringLiteral("eski"));
-    copyAll();
-    EXPECT_EQ(clipboard->text(), QString::fromUtf8(text.data(), qsizetype(text.size())));
-
+    QGuiApplication::clipboard()->setText(QStringLiteral("eski"));
+    click<QToolButton>(window, "copyAllButton");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(text));
     click<QToolButton>(window, "clearButton");
-    copyAll();
-    EXPECT_EQ(clipboard->text(), QString());
+    click<QToolButton>(window, "copyAllButton");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
     EXPECT_TRUE(services.messages.empty());
 }
 
-// Each tool button, and the edit key that does the same with the focus on another control,
-// against what only it does: which text the panel keeps, what Qt's clipboard holds (cut, copy,
-// paste) and what the copy-all service received.
+// Each tool button, and its edit key with the focus on another control: the panel's text, Qt's
+// clipboard and what the copy-all service received.
 TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
     const struct {
         const char* button;
@@ -113,9 +107,7 @@ TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
     }
 }
 
-// A big text is shown piece by piece; where the pieces meet nothing may be gained or lost.
-// Lines of several lengths with two-byte letters put the seams at varied places, and a line
-// longer than a piece makes one fall inside a line. A no-break space stays what it is.
+// A big text is shown piece by piece; the seams fall at varied places, one inside a line.
 TEST(CodePanelUi, BigTextRoundTripsThroughThePanelUnchanged) {
     std::string big;
     for (int i = 0; big.size() < 3 * CodeEditor::kChunkBytes + 1000; ++i)
@@ -130,9 +122,8 @@ TEST(CodePanelUi, BigTextRoundTripsThroughThePanelUnchanged) {
     EXPECT_EQ(editor.blockCount(), std::count(big.begin(), big.end(), '\n') + 1);
     EXPECT_TRUE(sameText(editor.crlfText(), big));
 
-    // An edit makes the panel read the editor back.
     editor.moveCursor(QTextCursor::End);
-    QTest::keyClicks(&editor, "!");
+    QTest::keyClicks(&editor, "!");  // an edit makes the panel read the editor back
     EXPECT_TRUE(sameText(w.panel(), big + "!"));
 }
 

@@ -6,25 +6,18 @@
 #include <QTemporaryDir>
 
 #include "app/ribbon_widget.h"
+#include "snippets/snippet_catalogue.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
 namespace {
 
-void accessibleSetText(QLineEdit& edit, const QString& text) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&edit);
-    ASSERT_NE(iface, nullptr);
-    iface->setText(QAccessible::Value, text);
-}
-
-TEST(MainWindowUi, OpensWithFixedFrameStatusPaneAndFiveCategories) {
+TEST(MainWindowUi, OpensWithFixedFrameStatusPaneNamedButtonsAndReportsAFailedLookSave) {
     FakeWindow w;
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
 
     EXPECT_EQ(w.window.windowTitle(), QStringLiteral("ZEP - Nakkas - 2012"));
-    EXPECT_EQ(w.window.minimumSize(), QSize(770, 760));
-    EXPECT_EQ(w.window.maximumSize(), QSize(780, 770));
     EXPECT_FALSE(w.window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(w.window.windowFlags() & Qt::WindowMinimizeButtonHint);
     w.window.resize(2000, 2000);
@@ -34,18 +27,21 @@ TEST(MainWindowUi, OpensWithFixedFrameStatusPaneAndFiveCategories) {
 
     EXPECT_EQ(child<QLabel>(w.window, "statusPane").text(), QStringLiteral("Nakkas ... HAZIR"));
 
-    // The categories and their order are the core's Ribbon test.
     auto& tabs = child<QTabBar>(w.window, "ribbonTabs");
-    ASSERT_EQ(tabs.count(), 5);
-    EXPECT_EQ(tabs.tabText(1), QStringLiteral("Kod Araçları"));
+    ASSERT_EQ(tabs.count(), 5);  // their titles and order are the core's Ribbon test
 
-    // Screen readers announce the ribbon buttons by name; the button texts alone may be split.
-    // Categories are built when first opened, so open each one as a user would.
+    // Screen readers announce the ribbon buttons by name; categories are built when first opened.
     for (int i = 0; i < tabs.count(); ++i) w.window.ribbonWidget().setCurrentCategory(i);
     const auto buttons = w.window.ribbonWidget().findChildren<QToolButton*>();
     EXPECT_GT(buttons.size(), 40);
     for (const QToolButton* b : buttons)
         EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+
+    w.services.storeWritable = false;  // a failed save of the look is reported
+    w.window.setLook(205);
+    ASSERT_EQ(w.services.messages.size(), 1u);
+    EXPECT_EQ(w.services.messages[0].text, settingsWriteFailedText(w.services.settingsLocation()));
+    EXPECT_EQ(w.services.messages[0].icon, MessageIcon::Error);
 }
 
 TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
@@ -77,6 +73,15 @@ TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
     activity.clear();
     QTest::keyClicks(&activity, "Ekran");
     EXPECT_EQ(w.model().definer().activityName, "Ekran");
+
+    // Names set without keystrokes (a screen reader, a program) are what the generator reads.
+    click<QCheckBox>(w.window, "writeDeclaration");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&variable);
+    ASSERT_NE(iface, nullptr);
+    iface->setText(QAccessible::Value, QStringLiteral("tus"));
+    child<QLineEdit>(w.window, "idName").setText(QStringLiteral("tamam"));
+    clickRibbon(w.window, "ID_BUTTON18");
+    EXPECT_EQ(w.panel(), " Button tus = (Button) findViewById(R.id.tamam);\r\n");
 }
 
 // The names are proposed before the list item creator or the Tab Host wizard opens, so the form
@@ -100,54 +105,18 @@ TEST(MainWindowUi, TheFormShowsTheProposedNamesWhileADialogIsOpen) {
     }
 }
 
-// A name set without keystrokes (the accessibility interface, an input method, a program) is
-// what the generator reads.
-TEST(MainWindowUi, NamesSetWithoutTypingAreGenerated) {
-    FakeWindow w;
-    w.window.show();
-    clickRibbon(w.window, "ID_BUTTON3");
-    click<QCheckBox>(w.window, "writeListener");
-    accessibleSetText(child<QLineEdit>(w.window, "variableName"), QStringLiteral("dugme"));
-    child<QLineEdit>(w.window, "idName").setText(QStringLiteral("tamam"));
-    clickRibbon(w.window, "ID_BUTTON18");
-    EXPECT_EQ(w.panel(), "final Button dugme = (Button) findViewById(R.id.tamam);\r\n");
-}
-
-TEST(MainWindowUi, AFailedSaveOfTheLookIsReported) {
-    FakeWindow w;
-    w.services.storeWritable = false;
-    w.window.setLook(205);
-    ASSERT_EQ(w.services.messages.size(), 1u);
-    EXPECT_EQ(w.services.messages[0].text, settingsWriteFailedText(w.services.settingsLocation()));
-    EXPECT_EQ(w.services.messages[0].icon, MessageIcon::Error);
-}
-
-TEST(MainWindowUi, SnippetReplacesThePanelOnceAndLeavesTheSlots) {
+TEST(MainWindowUi, SnippetReplacesThePanelOnceAndExitClosesOnlyAfterYes) {
     FakeWindow w;
     w.window.show();
     click(w.window, "storeButton");  // the start-up banner
     const std::string stored = w.model().panel().slot(0);
     ASSERT_FALSE(stored.empty());
-
-    const std::string screenSize =
-        "int Yukseklik, Genislik;\r\n"
-        "DisplayMetrics EkranCozunurlugu = new DisplayMetrics();\r\n"
-        "getWindowManager().getDefaultDisplay().getMetrics(EkranCozunurlugu);\r\n"
-        "Yukseklik = EkranCozunurlugu.heightPixels;\r\n"
-        "Genislik = EkranCozunurlugu.widthPixels;";
+    const std::string screenSize(findSnippet("KPBtn114")->text);  // compared whole by the CLI
     clickRibbon(w.window, "KPBtn114");
     clickRibbon(w.window, "KPBtn114");
     EXPECT_EQ(w.panel(), screenSize);
-    EXPECT_EQ(w.model().panel().slot(0), stored);
-    for (int i = 1; i < CodePanel::kSlotCount; ++i) EXPECT_EQ(w.model().panel().slot(i), "") << i;
-}
-
-TEST(MainWindowUi, ExitClosesTheWindowOnlyAfterYes) {
-    FakeWindow w;
-    w.window.show();
-    clickRibbon(w.window, "KPBtn114");
-    click(w.window, "storeButton");
-    const std::string panel = w.panel();
+    for (int i = 0; i < CodePanel::kSlotCount; ++i)
+        EXPECT_EQ(w.model().panel().slot(i), i ? "" : stored) << i;
 
     auto* exit = w.window.ribbonWidget().applicationMenu()->findChild<QAction*>(
         QStringLiteral("IDC_BUTTON3A"));
@@ -161,8 +130,8 @@ TEST(MainWindowUi, ExitClosesTheWindowOnlyAfterYes) {
     EXPECT_EQ(asked.icon, MessageIcon::Question);
     EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
     EXPECT_TRUE(w.window.isVisible());
-    EXPECT_EQ(w.panel(), panel);
-    EXPECT_EQ(w.model().panel().slot(0), panel);
+    EXPECT_EQ(w.panel(), screenSize);
+    EXPECT_EQ(w.model().panel().slot(0), stored);
 
     w.services.answers = {MessageAnswer::Yes};
     exit->trigger();
