@@ -119,7 +119,9 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
         seen.insert(c.kind);
         view.run(c);
         EXPECT_EQ(s.restarts, c.kind == K::Reset ? 1 : 0);
-        if (c.kind != K::Snippet) EXPECT_EQ(view.panel().text(), bannerText());
+        if (c.kind != K::Snippet) {
+            EXPECT_EQ(view.panel().text(), bannerText());
+        }
         switch (c.kind) {
             case CommandKind::ChooseEntry: {
                 // The drop-down and the wizard button name their entries differently.

@@ -56,7 +56,9 @@ TEST(Ribbon, CategoriesPanelsAndKeyTips) {
         std::map<std::string_view, std::string_view> got;
         for (const auto& p : r.categories[i].panels)
             for (const auto& e : p.elements)
-                if (!e.keyTip.empty()) EXPECT_TRUE(got.emplace(e.keyTip, e.id).second) << e.keyTip;
+                if (!e.keyTip.empty()) {
+                    EXPECT_TRUE(got.emplace(e.keyTip, e.id).second) << e.keyTip;
+                }
         EXPECT_EQ(got, expected[i]) << "category " << i;
     }
 }
