@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <tuple>
 
 #include "expected_files.h"
@@ -8,59 +10,36 @@
 namespace nakkas::test {
 namespace {
 
-using Argv = std::vector<std::string>;
-
-std::string layout(const std::string& name) {
-    return dataPath("layout_to_code/" + name).string();
-}
-
-// The notes go to standard error, so the printed text stays exactly the panel's.
-TEST(LayoutCli, PrintsWhatTheDialogWritesWithItsOptions) {
+// Notes and refusals go to standard error, so the printed text stays exactly the panel's.
+TEST(LayoutCli, PrintsThePanelTextAndRefusesWithItsStatus) {
     CliHome home;
-    const std::string sample = layout("sample/ana_ekran.xml"), eksik = layout("eksik/ekran.xml");
-    const std::tuple<Argv, std::string, std::string> cases[] = {
-        {{"layout", sample}, "ana_ekran_id_final.txt", "Tekrarlanan 1 id atlandı"},
-        {{"layout", sample, "--style", "camel", "--access=--Boş--", "--no-listener"},
-         "ana_ekran_camel_bos.txt",
-         ""},
-        {{"layout", sample, "--style=m", "--only", "android:list", "--only", "spn_sehir", "--skip",
-          "spn_sehir"},
-         "ana_ekran_liste.txt",
-         ""},
-        {{"layout", eksik, "--style", "camel", "--access", "protected"},
-         "eksik_ekran.txt",
-         "Bulunamayan include: arac_cubugu"},
+    const std::map<std::string, std::string> files{
+        {"S", "sample/ana_ekran.xml"}, {"E", "eksik/ekran.xml"}, {"B", "bozuk.xml"}};
+    // Status 0 prints the expected file; no message: a usage error.
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
+        {0, "ana_ekran_camel_bos.txt", "", "S --style camel --access=--Boş-- --no-listener"},
+        {0, "ana_ekran_liste.txt", "",
+         "S --style=m --only android:list --only spn_sehir --skip spn_sehir"},
+        {0, "eksik_ekran.txt", "Bulunamayan include: arac_cubugu",
+         "E --style camel --access protected"},
+        {1, "", "bozuk.xml geçerli bir XML", "B"},
+        {1, "", "Layout'ta böyle bir id yok", "S --only btn_yok"},
+        {1, "", "Kod üretmek için", "E --skip ses_duzeyi"},
+        {2, "", "", ""},
+        {2, "", "", "E B"},
+        {2, "", "", "S --style pascal"},
+        {2, "", "", "S --access Final"},
     };
-    for (const auto& [args, expected, note] : cases) {
-        SCOPED_TRACE(expected);
+    for (const auto& [status, expected, message, line] : cases) {
+        SCOPED_TRACE(line);
+        std::vector<std::string> args{"layout"};
+        std::istringstream in(line);
+        for (std::string w; in >> w;)
+            args.push_back(files.count(w) ? dataPath("layout_to_code/" + files.at(w)).string() : w);
         const CliResult r = home.run(args);
-        EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_TRUE(sameText(r.out, readDataCrLf("layout_to_code/" + expected)));
-        EXPECT_NE(r.err.find(note), std::string::npos) << r.err;
-    }
-}
-
-// Which inputs the reader refuses is the core's test; here the exit status and where the
-// message goes. No message: a usage error.
-TEST(LayoutCli, RefusalsAndUsageErrors) {
-    CliHome home;
-    const std::string sample = layout("sample/ana_ekran.xml"), eksik = layout("eksik/ekran.xml");
-    const std::pair<Argv, std::string> cases[] = {
-        {{"layout", layout("bozuk.xml")},
-         "bozuk.xml geçerli bir XML dosyası değil: satır 7, sütun 3"},
-        {{"layout", sample, "--only", "btn_yok"}, "Layout'ta böyle bir id yok: btn_yok"},
-        {{"layout", eksik, "--skip", "ses_duzeyi"},
-         "Kod üretmek için listeden en az bir görünüm seçin."},
-        {{"layout"}, ""},
-        {{"layout", eksik, layout("bozuk.xml")}, ""},
-        {{"layout", sample, "--style", "pascal"}, ""},
-        {{"layout", sample, "--access", "Final"}, ""},
-    };
-    for (const auto& [args, message] : cases) {
-        SCOPED_TRACE(args.back());
-        const CliResult r = home.run(args);
-        EXPECT_EQ(r.status, message.empty() ? 2 : 1);
-        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.status, status) << r.err;
+        EXPECT_TRUE(
+            sameText(r.out, status ? "" : readDataCrLf(std::string("layout_to_code/") + expected)));
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     }
 }

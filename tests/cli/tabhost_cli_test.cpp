@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,57 +19,25 @@ namespace fs = std::filesystem;
 struct Workspace : CliHome {
     fs::path proje = dir() / "proje";
     Workspace() {
-        fs::create_directory(proje);
-        setenv("XDG_DATA_HOME", (dir() / "data").c_str(), 1);
+        fs::create_directory(proje), setenv("XDG_DATA_HOME", (dir() / "data").c_str(), 1);
     }
     ~Workspace() { unsetenv("XDG_DATA_HOME"); }
-    // Runs tabhost with the words of line ('@' stands for the project folder), then more.
-    CliResult tabhost(const std::string& line, const std::vector<std::string>& more = {}) const {
+    // '@' stands for the project folder, '~' for a space within a word.
+    CliResult tabhost(std::string line) const {
+        for (auto at = line.find('@'); at != std::string::npos; at = line.find('@'))
+            line.replace(at, 1, proje.string());
         std::vector<std::string> args{"tabhost"};
         std::istringstream in(line);
-        for (std::string word; in >> word; args.push_back(word))
-            if (const auto at = word.find('@'); at != std::string::npos)
-                word.replace(at, 1, proje.string());
-        args.insert(args.end(), more.begin(), more.end());
+        for (std::string w; in >> w; args.push_back(w)) std::ranges::replace(w, '~', ' ');
         return run(args);
-    }
-    auto zep(const char* expected) const {
-        return sameProjectTree(readTree(proje / "Zep"), expected);
     }
 };
 
-const std::string kTwoTabs =
-    "--out @ --package com.firma.uyg --activity AnaEkran --tabs 2 --tab 1:title=Ana "
-    "--tab=2:title=Ayarlar --start 2";
-
-TEST(TabHostCli, WritesTheProjectAndReplacesItOnlyWhenAsked) {
+TEST(TabHostCli, RefusalsThenEveryOptionAndAReplacementOnlyWhenAsked) {
     Workspace w;
-    CliResult r = w.tabhost(kTwoTabs);
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, (w.proje / "Zep").string() + "\n");
-    EXPECT_TRUE(w.zep("tabhost/two_tabs"));
-
-    // Run again with a file of the user's own in the tree: kept without --replace...
-    std::ofstream(w.proje / "Zep" / "not.txt") << "benim";
-    r = w.tabhost(kTwoTabs);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Adlı klasör zaten mevcut"), std::string::npos) << r.err;
-    EXPECT_TRUE(fs::exists(w.proje / "Zep" / "not.txt"));
-
-    // ...and sent to the trash with it, from where it can be restored.
-    r = w.tabhost(kTwoTabs + " --replace");
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(w.zep("tabhost/two_tabs"));
-    EXPECT_TRUE(fs::exists(w.dir() / "data" / "Trash" / "files" / "Zep" / "not.txt"));
-}
-
-TEST(TabHostCli, RefusalsAndUsageErrors) {
-    Workspace w;
-    const std::tuple<const char*, int, const char*> cases[] = {
-        // The stored package is the untouched example.
-        {"--out @", 1, "Uygulama paket adınız yazılmamış"},
-        {"--out @ --package com.a --tabs 7", 1, "Girilecek sayı 1 ile 6 arasında olmalıdır"},
+    const std::tuple<const char*, int, const char*> refused[] = {
+        {"--out @", 1, "Uygulama paket adınız"},  // the stored package is the untouched example
+        {"--out @ --package com.a --tabs 7", 1, "Girilecek sayı 1 ile 6"},
         {"--package com.a", 2, "--out"},
         {"--out @ --package com.a --tab 2:title=x", 2, "--tab"},
         {"--out @ --package com.a --tab 1:layout=GridLayout", 2, "GridLayout"},
@@ -78,30 +47,38 @@ TEST(TabHostCli, RefusalsAndUsageErrors) {
         {"--out @ --package com.a --target-sdk 16", 2, "--target-sdk"},
         {"--out @ --package com.a --menu-icon 1=/yok.png", 2, "--menu-icon"},
     };
-    for (const auto& [line, status, message] : cases) {
-        SCOPED_TRACE(line);
+    for (const auto& [line, status, message] : refused) {
         const CliResult r = w.tabhost(line);
-        EXPECT_EQ(r.status, status);
-        EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(r.status, status) << line;
+        EXPECT_NE(r.err.find(message), std::string::npos) << line << r.err;
     }
-    EXPECT_FALSE(fs::exists(w.proje / "Zep"));
-}
+    ASSERT_FALSE(fs::exists(w.proje / "Zep"));
 
-TEST(TabHostCli, EveryOptionReachesTheProject) {
-    Workspace w;
     std::ofstream(w.proje / "ev.png") << "ev resmi";
     std::ofstream(w.proje / "kapat.png") << "kapat resmi";
-    const CliResult r = w.tabhost(
+    const std::string all =
         "--out @ --package com.firma.uyg --activity AnaEkran --tabs 3 --tab 1:icon=@/ev.png "
-        "--tab 2:activity=AyarlarActivity --tab 2:title=Ayarlar --tab 2:layout=TableLayout "
+        "--tab 2:activity=AyarlarActivity --tab=2:title=Ayarlar --tab 2:layout=TableLayout "
         "--tab 2:scroll=1 --tab 3:layout=RelativeLayout --tab 3:iconname=harita --start 3 "
         "--fullscreen --orientation 2 --lifecycle onDestroy --lifecycle onStop --lifecycle "
-        "onStart --min-sdk 9 --target-sdk 15 --app-id Uyg --menu-icon 3=@/kapat.png",
-        {"--tab", "3:title=Şehir İçi", "--window-title", "Güzel Uygulama", "--menu-title",
-         "Menu ismi 1", "--menu-title", "Çıkış", "--menu-title", "Menu ismi 3"});
+        "onStart --min-sdk 9 --target-sdk 15 --app-id Uyg --menu-icon 3=@/kapat.png --tab "
+        "3:title=Şehir~İçi --window-title Güzel~Uygulama --menu-title Menu~ismi~1 --menu-title "
+        "Çıkış --menu-title Menu~ismi~3";
+    CliResult r = w.tabhost(all);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(w.zep("tabhost/three_tabs_menu"));
+    EXPECT_EQ(r.out, (w.proje / "Zep").string() + "\n");
+    EXPECT_TRUE(sameProjectTree(readTree(w.proje / "Zep"), "tabhost/three_tabs_menu"));
+
+    // The user's own file is kept without --replace, and trashed with the tree with it.
+    std::ofstream(w.proje / "Zep" / "not.txt") << "benim";
+    r = w.tabhost(all);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Adlı klasör zaten mevcut"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::exists(w.proje / "Zep" / "not.txt"));
+    r = w.tabhost(all + " --replace");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(sameProjectTree(readTree(w.proje / "Zep"), "tabhost/three_tabs_menu"));
+    EXPECT_TRUE(fs::exists(w.dir() / "data" / "Trash" / "files" / "Zep" / "not.txt"));
 }
 
 }  // namespace
