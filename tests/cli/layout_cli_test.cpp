@@ -10,12 +10,12 @@
 namespace nakkas::test {
 namespace {
 
-// Notes and refusals go to standard error, so the printed text stays exactly the panel's.
+// Notes and refusals go to standard error, so the printed text stays exactly the panel's;
+// status 0 prints the expected file, and a usage error has no message of its own.
 TEST(LayoutCli, PrintsThePanelTextAndRefusesWithItsStatus) {
     CliHome home;
     const std::map<std::string, std::string> files{
         {"S", "sample/ana_ekran.xml"}, {"E", "eksik/ekran.xml"}, {"B", "bozuk.xml"}};
-    // Status 0 prints the expected file; no message: a usage error.
     const std::tuple<int, const char*, const char*, const char*> cases[] = {
         {0, "ana_ekran_camel_bos.txt", "", "S --style camel --access=--Boş-- --no-listener"},
         {0, "ana_ekran_liste.txt", "",

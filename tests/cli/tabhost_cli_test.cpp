@@ -36,7 +36,7 @@ struct Workspace : CliHome {
 TEST(TabHostCli, RefusalsThenEveryOptionAndAReplacementOnlyWhenAsked) {
     Workspace w;
     const std::tuple<const char*, int, const char*> refused[] = {
-        {"--out @", 1, "Uygulama paket adınız"},  // the stored package is the untouched example
+        {"--out @", 1, "Uygulama paket adınız"},
         {"--out @ --package com.a --tabs 7", 1, "Girilecek sayı 1 ile 6"},
         {"--package com.a", 2, "--out"},
         {"--out @ --package com.a --tab 2:title=x", 2, "--tab"},

@@ -72,7 +72,7 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     EXPECT_EQ(model.rows()[3].variableName, "mEditAd");
 
     model.checkNone();
-    EXPECT_FALSE(model.confirm());  // must not wipe the panel
+    EXPECT_FALSE(model.confirm());
     EXPECT_EQ(t.last(), Msg("Kod üretmek için listeden en az bir görünüm seçin.", "Uyarı",
                             MessageIcon::Warning));
 
@@ -98,7 +98,7 @@ TEST(LayoutToCode, NamingStyles) {
         {"son_", "son", "mSon"},
         {"çizgi_ölçü", "çizgiölçü", "mçizgiölçü"},  // only ASCII letters change case
         {"nokta.ad_x", "nokta.adX", "mNokta.adX"},
-        {"___", "___", "___"},  // no part left: the id as it is
+        {"___", "___", "___"},
         {"", "", ""},
     };
     for (const auto& [id, camel, m] : cases) {
@@ -127,12 +127,11 @@ TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
     const std::string bad = "x.xml geçerli bir XML dosyası değil: satır ";
     const std::string mismatch = " (açılış ve kapanış etiketleri eşleşmiyor)";
     const auto x = [](const char* xml) { return Files{{"/p/x.xml", xml}}; };
-    // The first file of each set is the one read.
     const std::pair<Files, std::string> cases[] = {
         {x("<LinearLayout>\n  <Button>\n</LinearLayout>\n"), bad + "3, sütun 3" + mismatch},
         {x("<LinearLayout>\n  <Button android:id=\"@+id/a\" android:text=>\n</LinearLayout>"),
          bad + "2, sütun 44 (öznitelik hatalı)"},
-        {x("<a>\n<b t=\"çğ\"></c>\n</a>"), bad + "2, sütun 13" + mismatch},  // not bytes
+        {x("<a>\n<b t=\"çğ\"></c>\n</a>"), bad + "2, sütun 13" + mismatch},
         {x("<a/>\n  <b/>"), bad + "2, sütun 3 (birden çok kök öğe var)"},
         {x("<a>\n\n  <Button android:id=\"@+id/x\" android:id=\"@+id/y\"/>\n</a>"),
          bad + "3, sütun 3 (aynı öznitelik iki kez yazılmış: android:id)"},
@@ -148,7 +147,7 @@ TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
          "Layout dosyaları birbirini içeriyor, okuma durduruldu: a.xml → b.xml → a.xml"},
         {nested("k", 17, 1),
          "Include'lar en fazla 16 kat iç içe olabilir; k17.xml daha derinde kalıyor"},
-        {nested("f", 8, 3),  // thousands of documents
+        {nested("f", 8, 3),
          "Layout çok fazla include içeriyor (en fazla 2000 dosya okunur); okuma durduruldu"},
     };
     for (const auto& [files, error] : cases) {
