@@ -16,7 +16,6 @@
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
-#include "tools/list_wizard/list_creator.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
