@@ -14,19 +14,11 @@ namespace {
 using test::FakeServices;
 using Outcome = ProgramSettings::Outcome;
 
-constexpr const char* kSaveQuestion =
-    "Değişikliklerin doğru bir biçimde uygulanabilmesi için programın yeniden "
-    "başlatılması gerekiyor, program yeniden başlatılsın mı?";
-constexpr const char* kRestoreQuestion =
-    "Varsayılan ayarlar geri yüklendi, değişikliklerin doğru bir biçimde uygulanabilmesi "
-    "için programın yeniden başlatılması gerekiyor, program yeniden başlatılsın mı?";
-
 void expectRestartQuestion(const FakeServices& s, const std::string& text) {
     ASSERT_EQ(s.messages.size(), 1u);
-    EXPECT_EQ(s.messages[0].text, text);
-    EXPECT_EQ(s.messages[0].caption, "Program Ayarları");
-    EXPECT_EQ(s.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(s.messages[0].buttons, MessageButtons::YesNo);
+    const auto& m = s.messages[0];
+    EXPECT_EQ(std::tie(m.text, m.caption, m.icon, m.buttons),
+              std::tuple(text, "Program Ayarları", MessageIcon::Warning, MessageButtons::YesNo));
 }
 
 TEST(ProgramSettings, StartsFromTheRecord) {
@@ -38,10 +30,10 @@ TEST(ProgramSettings, StartsFromTheRecord) {
         record.KodPaneli = kodPaneli;
         record.VTVersiyon = version;
         const ProgramSettings dialog(record, s);
-        EXPECT_EQ(dialog.clearPanelAtStart, clear) << kodPaneli;
-        EXPECT_EQ(dialog.versionIndex, index) << version;
+        EXPECT_EQ(std::pair(dialog.clearPanelAtStart, dialog.versionIndex), std::pair(clear, index))
+            << kodPaneli << " " << version;
     }
-    // No version selected, or an index set past the list directly: the stored text stays.
+    // No version selected, or an index set past the list: the stored text stays.
     ProgramSettings odd(record, s);
     for (const int index : {-1, 3, 1000}) {
         s.writeLog.clear();
@@ -61,22 +53,22 @@ TEST(ProgramSettings, SaveWritesInOrderThenAsksToRestart) {
     FakeServices s;
     Defaults record = Defaults::factory();
     ProgramSettings dialog(record, s);
-    dialog.activityAdi = "";
-    dialog.paketAdi = "com.ornek.app";
-    dialog.simgeAdi = "simge";
-    dialog.veritabani = "vt.db";
-    dialog.tabloAdi = "Tablo";
+    std::tie(dialog.activityAdi, dialog.paketAdi, dialog.simgeAdi, dialog.veritabani,
+             dialog.tabloAdi) = std::tuple("", "com.ornek.app", "simge", "vt.db", "Tablo");
     EXPECT_TRUE(dialog.selectVersion(2));
     dialog.clearPanelAtStart = true;
     s.answers = {MessageAnswer::Yes};
 
     EXPECT_EQ(dialog.save(), Outcome::Restart);
-    EXPECT_EQ(s.writeLog, (std::vector<std::string>{
-                              "Varsayilanlar/ActivityAdi=", "Varsayilanlar/PaketAdi=com.ornek.app",
-                              "Varsayilanlar/SimgeAdi=simge", "Varsayilanlar/Veritabani=vt.db",
-                              "Varsayilanlar/TabloAdi=Tablo", "Varsayilanlar/VTVersiyon=3",
-                              "Varsayilanlar/KodPaneli=EVET"}));
-    expectRestartQuestion(s, kSaveQuestion);
+    // clang-format off
+    EXPECT_EQ(s.writeLog, (std::vector<std::string>{"Varsayilanlar/ActivityAdi=",
+        "Varsayilanlar/PaketAdi=com.ornek.app", "Varsayilanlar/SimgeAdi=simge",
+        "Varsayilanlar/Veritabani=vt.db", "Varsayilanlar/TabloAdi=Tablo",
+        "Varsayilanlar/VTVersiyon=3", "Varsayilanlar/KodPaneli=EVET"}));
+    // clang-format on
+    expectRestartQuestion(s,
+                          "Değişikliklerin doğru bir biçimde uygulanabilmesi için programın "
+                          "yeniden başlatılması gerekiyor, program yeniden başlatılsın mı?");
     // The running record takes all but the version, which counts from the next start.
     EXPECT_EQ(record, (Defaults{"", "com.ornek.app", "simge", "vt.db", "Tablo", "2", "EVET"}));
 
@@ -97,12 +89,13 @@ TEST(ProgramSettings, RestoreFactoryWritesFactoryValuesAndTouchesNothingElse) {
 
         EXPECT_EQ(dialog.restoreFactory(),
                   answer == MessageAnswer::Yes ? Outcome::Restart : Outcome::Close);
-        EXPECT_EQ(s.writeLog.size(), 7u);  // keys and order: the save case above
         EXPECT_EQ(Defaults::load(s), Defaults::factory());
-        expectRestartQuestion(s, kRestoreQuestion);
-        EXPECT_FALSE(dialog.clearPanelAtStart);
-        EXPECT_EQ(dialog.paketAdi, "duzenlendi");
-        EXPECT_EQ(dialog.versionIndex, 2);
+        expectRestartQuestion(s,
+                              "Varsayılan ayarlar geri yüklendi, değişikliklerin doğru bir "
+                              "biçimde uygulanabilmesi için programın yeniden başlatılması "
+                              "gerekiyor, program yeniden başlatılsın mı?");
+        EXPECT_EQ(std::tie(dialog.clearPanelAtStart, dialog.paketAdi, dialog.versionIndex),
+                  std::tuple(false, "duzenlendi", 2));
         EXPECT_EQ(record, (Defaults{"Ana", "com.ornek", "simge", "vt.db", "Tablo", "3", "HAYIR"}));
     }
 }
@@ -115,15 +108,13 @@ TEST(ProgramSettings, UnwritableStoreReportsOnceAndStaysOpen) {
     ProgramSettings dialog(record, s);
 
     EXPECT_EQ(dialog.save(), Outcome::StayOpen);
-    ASSERT_EQ(s.messages.size(), 1u);
-    EXPECT_EQ(s.messages[0].caption, "Hata");
-    EXPECT_EQ(s.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(s.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_NE(s.messages[0].text.find(s.settingsLocation()), std::string::npos);
-
     EXPECT_EQ(dialog.restoreFactory(), Outcome::StayOpen);
     ASSERT_EQ(s.messages.size(), 2u);
-    EXPECT_EQ(s.messages[1].caption, "Hata");
+    for (const auto& m : s.messages) {
+        EXPECT_EQ(std::tie(m.caption, m.icon, m.buttons),
+                  std::tuple("Hata", MessageIcon::Error, MessageButtons::Ok));
+        EXPECT_NE(m.text.find(s.settingsLocation()), std::string::npos);
+    }
     EXPECT_EQ(s.answers.size(), 2u);  // no question was asked
     EXPECT_EQ(s.restarts, 0);
 }
