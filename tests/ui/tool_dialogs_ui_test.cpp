@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -25,12 +24,6 @@ void retype(Edit& edit, const QString& text) {
     typeText(edit, text);
 }
 
-QString focusedField(QDialog& d) {
-    if (!QTest::qWaitForWindowActive(&d)) return QStringLiteral("(not active)");
-    QWidget* f = QApplication::focusWidget();
-    return f ? f->objectName() : QString();
-}
-
 void pickRow(QDialog& d, const char* list, int row) {
     auto& l = child<QListWidget>(d, list);
     QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
@@ -48,7 +41,7 @@ TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTyped) {
     w.window.show();
     retype(child<QLineEdit>(w.window, "activityName"), QStringLiteral("AnaEkran"));
     const QString caption = openTool(w.window, "DLGEvetHayir", [&](QDialog& d) {
-        EXPECT_EQ(focusedField(d), QStringLiteral("variableName"));
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "variableName"));
         EXPECT_EQ(unnamedControls(d), QStringList());
         retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
         auto& message = child<QPlainTextEdit>(d, "message");
@@ -74,14 +67,13 @@ TEST(DialogDesignerUi, PreviewShowsARealYesNoBoxWithTheTypedTitleAndText) {
         retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
         ModalHandler box([&](QDialog& b) {
             auto& mb = static_cast<QMessageBox&>(b);
-            EXPECT_EQ(mb.windowTitle(), QStringLiteral("Çıkış"));
-            EXPECT_EQ(mb.text(), QStringLiteral("Mesajı buraya yazın"));
+            EXPECT_EQ(mb.windowTitle() + '|' + mb.text(),
+                      QStringLiteral("Çıkış|Mesajı buraya yazın"));
             EXPECT_EQ(int(mb.standardButtons()), int(QMessageBox::Yes | QMessageBox::No));
             mb.done(QMessageBox::Yes);
         });
         click<QToolButton>(d, "previewButton");
-        EXPECT_TRUE(box.handled());
-        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(box.handled() && d.isVisible());
         click(d, "cancelButton");
     });
 }
@@ -91,7 +83,7 @@ TEST(DialogDesignerUi, ToastAsksForTheFlagAndCancelLeavesThePanelAlone) {
     w.window.show();
     const std::string before = w.panel();
     openTool(w.window, "DLGToast", [&](QDialog& d) {
-        EXPECT_EQ(focusedField(d), QStringLiteral("activityName"));  // first one enabled
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "activityName"));  // first one enabled
         click(d, "createButton");
         EXPECT_TRUE(d.isVisible());
         pickRow(d, "toastFlag", 1);
@@ -115,15 +107,15 @@ TEST(SettingSaverUi, FromTheRibbonToThePanelAfterTheMissingChoiceWarningAndACanc
     FakeWindow w;
     w.window.show();
     const QString caption = openTool(w.window, "DevicePermissinId", [&](QDialog& d) {
-        EXPECT_EQ(focusedField(d), QStringLiteral("variableName"));
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "variableName"));
         EXPECT_EQ(unnamedControls(d), QStringList());
         click(d, "okButton");
         EXPECT_TRUE(d.isVisible());
         pickRow(d, "dataType", 1);
         pickRow(d, "dataType", 0);
         pickRow(d, "accessMode", 0);
-        EXPECT_EQ(field(d, "javaType") + QLatin1Char(' ') + field(d, "storageMode"),
-                  QStringLiteral("int MODE_PRIVATE"));
+        EXPECT_EQ(field(d, "javaType") + field(d, "storageMode"),
+                  QStringLiteral("intMODE_PRIVATE"));
         click(d, "okButton");
     });
     EXPECT_EQ(caption, QStringLiteral("Sistem Ayar Kaydedici"));
