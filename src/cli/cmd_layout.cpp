@@ -53,10 +53,9 @@ int run(const Args& args, Context& ctx) {
     }
     if (args.has("access")) {
         const std::string access = args.value("access");
-        const auto& entries = DefinerForm::kAccessEntries;
-        const auto it = std::find(entries.begin(), entries.end(), access);
-        if (it == entries.end()) return usageError(ctx, "bilinmeyen erişim belirteci: " + access);
-        options.accessIndex = static_cast<std::size_t>(it - entries.begin());
+        const auto index = DefinerForm::findAccessEntry(access);
+        if (!index) return usageError(ctx, "bilinmeyen erişim belirteci: " + access);
+        options.accessIndex = *index;
     }
     options.writeListeners = !args.flag("no-listener");
 

@@ -1,5 +1,7 @@
 #include "definer_form.h"
 
+#include <algorithm>
+
 #include "widget_catalogue.h"
 
 namespace nakkas {
@@ -24,10 +26,20 @@ void DefinerForm::choose(std::size_t entry) {
     m_currentType = e.typeKey;
 }
 
-void DefinerForm::selectAccess(std::size_t index) {
+std::string DefinerForm::accessModifierOf(std::size_t index) {
     const std::string_view entry = kAccessEntries.at(index);
+    return entry == kEmptyAccessEntry ? std::string() : std::string(entry);
+}
+
+std::optional<std::size_t> DefinerForm::findAccessEntry(std::string_view text) {
+    const auto it = std::find(kAccessEntries.begin(), kAccessEntries.end(), text);
+    if (it == kAccessEntries.end()) return std::nullopt;
+    return static_cast<std::size_t>(it - kAccessEntries.begin());
+}
+
+void DefinerForm::selectAccess(std::size_t index) {
+    m_access = accessModifierOf(index);
     m_accessIndex = index;
-    m_access = entry == kEmptyAccessEntry ? std::string() : std::string(entry);
 }
 
 GeneratorInput DefinerForm::generatorInput(std::string_view listItemText) const {

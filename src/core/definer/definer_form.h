@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,11 @@ class DefinerForm {
 public:
     static constexpr std::array<std::string_view, 6> kAccessEntries{
         "final", "public", "private", "protected", "static", "--Boş--"};
+
+    // The modifier an entry stands for ("--Boş--" stands for none), and the entry that reads
+    // as the given text, if any.
+    static std::string accessModifierOf(std::size_t index);
+    static std::optional<std::size_t> findAccessEntry(std::string_view text);
 
     explicit DefinerForm(std::string activityName);
 

@@ -83,11 +83,9 @@ void LayoutToCode::setStyle(NamingStyle style) {
 }
 
 void LayoutToCode::selectAccess(std::size_t index) {
-    const auto& entries = DefinerForm::kAccessEntries;
-    if (index >= entries.size()) return;
+    if (index >= DefinerForm::kAccessEntries.size()) return;
     m_options.accessIndex = index;
-    // The last entry, "--Boş--", stands for no modifier at all.
-    m_access = index + 1 == entries.size() ? std::string() : std::string(entries[index]);
+    m_access = DefinerForm::accessModifierOf(index);
 }
 
 void LayoutToCode::setChecked(std::size_t row, bool checked) {
