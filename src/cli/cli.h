@@ -58,10 +58,6 @@ struct Context {
 // Writes to the stream; a failed write is noticed once, when the program ends (see runCli).
 void write(std::FILE* f, std::string_view text);
 
-// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past
-// U+10FFFF).
-bool isUtf8(std::string_view bytes);
-
 // One row of the command table. Each cmd_*.cpp defines its own row and registers it with one
 // line in command_list.cpp; "--help" is built from the table.
 struct CommandSpec {
@@ -80,7 +76,8 @@ std::span<const CommandSpec* const> commands();
 
 // The whole program, for main and for tests. Every argument must be UTF-8. When the output
 // cannot be written (full disk, closed pipe) it says so on err and a command that succeeded
-// exits with kRefused.
+// exits with kRefused. It keeps nothing between calls and touches no global state: all it reads
+// and writes goes through the arguments, so any number of runs may share a process.
 int runCli(const std::vector<std::string>& argv, Services& services, std::FILE* out,
            std::FILE* err);
 

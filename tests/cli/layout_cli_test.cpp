@@ -4,43 +4,64 @@
 #include <sstream>
 #include <tuple>
 
+#include "cli_runner.h"
 #include "expected_files.h"
-#include "run_cli.h"
 
 namespace nakkas::test {
 namespace {
 
-// Notes and refusals go to standard error, so the printed text stays exactly the panel's;
-// status 0 prints the expected file, and a usage error has no message of its own.
-TEST(LayoutCli, PrintsThePanelTextAndRefusesWithItsStatus) {
-    CliHome home;
+// The command line with each short name replaced by its file under tests/data.
+std::vector<std::string> layoutArgs(const std::string& line) {
     const std::map<std::string, std::string> files{
         {"S", "sample/ana_ekran.xml"}, {"E", "eksik/ekran.xml"}, {"B", "bozuk.xml"}};
-    const std::tuple<int, const char*, const char*, const char*> cases[] = {
-        {0, "ana_ekran_camel_bos.txt", "", "S --style camel --access=--Boş-- --no-listener"},
-        {0, "ana_ekran_liste.txt", "",
+    std::vector<std::string> args{"layout"};
+    std::istringstream in(line);
+    for (std::string w; in >> w;)
+        args.push_back(files.count(w) ? dataPath("layout_to_code/" + files.at(w)).string() : w);
+    return args;
+}
+
+// Notes go to standard error, so the printed text stays exactly the panel's.
+TEST(LayoutCli, PrintsThePanelText) {
+    const char* repeated = "Tekrarlanan 1 id atlandı; her id ilk geçtiği yerde listelenir.\n";
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"ana_ekran_camel_bos.txt", repeated, "S --style camel --access=--Boş-- --no-listener"},
+        {"ana_ekran_liste.txt", repeated,
          "S --style=m --only android:list --only spn_sehir --skip spn_sehir"},
-        {0, "eksik_ekran.txt", "Bulunamayan include: arac_cubugu",
+        {"eksik_ekran.txt", "Bulunamayan include: arac_cubugu\n",
          "E --style camel --access protected"},
-        {1, "", "bozuk.xml geçerli bir XML", "B"},
-        {1, "", "Layout'ta böyle bir id yok", "S --only btn_yok"},
-        {1, "", "Kod üretmek için", "E --skip ses_duzeyi"},
-        {2, "", "", ""},
-        {2, "", "", "E B"},
-        {2, "", "", "S --style pascal"},
-        {2, "", "", "S --access Final"},
     };
-    for (const auto& [status, expected, message, line] : cases) {
+    for (const auto& [expected, notes, line] : cases) {
         SCOPED_TRACE(line);
-        std::vector<std::string> args{"layout"};
-        std::istringstream in(line);
-        for (std::string w; in >> w;)
-            args.push_back(files.count(w) ? dataPath("layout_to_code/" + files.at(w)).string() : w);
-        const CliResult r = home.run(args);
-        EXPECT_EQ(r.status, status) << r.err;
-        EXPECT_TRUE(
-            sameText(r.out, status ? "" : readDataCrLf(std::string("layout_to_code/") + expected)));
-        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        const CliRun r = runCli(layoutArgs(line));
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, notes);
+        EXPECT_TRUE(sameText(r.out, readDataCrLf(std::string("layout_to_code/") + expected)));
+    }
+}
+
+TEST(LayoutCli, RefusalsAndUsageErrors) {
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {1, "bozuk.xml geçerli bir XML", "B"},
+        {1, "Layout'ta böyle bir id yok: btn_yok", "S --only btn_yok"},
+        {1, "Kod üretmek için", "E --skip ses_duzeyi"},
+        {2, "", ""},
+        {2, "", "E B"},
+        {2, "", "S --style pascal"},
+        {2, "", "S --access Final"},
+    };
+    for (const auto& [status, message, line] : cases) {
+        SCOPED_TRACE(line);
+        FakeServices services;
+        const CliRun r = runCli(services, layoutArgs(line));
+        EXPECT_EQ(r.status, status);
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(services.lastMessage().text.starts_with(message))
+            << services.lastMessage().text;
+        EXPECT_EQ(services.messages.empty(), status == 2);
+        if (status == 2) {
+            EXPECT_TRUE(r.err.starts_with("nakkas-cli layout: ")) << r.err;
+        }
     }
 }
 

@@ -1,52 +1,68 @@
 #include <gtest/gtest.h>
 
-#include <regex>
-
+#include "cli_runner.h"
 #include "expected_files.h"
-#include "run_cli.h"
 
 namespace nakkas::test {
 namespace {
 
-// The catalogue's order, names and texts are the core's snippet tests; here their printing.
 TEST(SnippetCli, ListGivesElementTabLabelPerLine) {
-    const CliHome home;
-    const auto r = home.run({"snippet", "--list"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    const CliRun r = runCli({"snippet", "--list"});
+    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_TRUE(r.out.starts_with("KPBtn01\tTam Ekran\n"));
-    EXPECT_TRUE(r.out.ends_with("\nKP_INTERNETEBAGLIMIYIM\tİnternete Bağlımıyım\n"));
-    EXPECT_TRUE(std::regex_match(r.out, std::regex("([A-Za-z0-9_]+\t[^\t\r\n]+\n){21}")));
+    EXPECT_EQ(r.out,
+              "KPBtn01\tTam Ekran\n"
+              "KPBtn02\tYatay Dikey\n"
+              "KPBtn04\tİvme Sensör\n"
+              "KPBtn06\tSes Çal\n"
+              "KPBtn115\tSes Modu\n"
+              "KPBtn07\tVideo Aç\n"
+              "KPBtn114\tEkran Boyu\n"
+              "KPBtn08\tWiFi Aç-Kapat\n"
+              "KPBtn09\tTitreşim\n"
+              "KPBtn10\tPil Bilgisi\n"
+              "KPBtn11\tFotoğraf Çekme\n"
+              "KPBtn12\tNumara Çevirme\n"
+              "EPOSTA_GONDER\tE-Posta Gönder\n"
+              "SMS_KIMLIK\tSMS Gönder\n"
+              "KP_TARIHSAAT\tTarih Saat\n"
+              "KP_FLASHLAMBASI\tFlash Işığı\n"
+              "KP_BARKOD\tYazıtipi Değiştirme\n"
+              "KP_CIHAZBILGILERI\tCihaz Bilgisi\n"
+              "KP_SIMBILGILERI\tSimkart Bilgisi\n"
+              "KP_BELLEKBILGILERI\tBellek Bilgisi\n"
+              "KP_INTERNETEBAGLIMIYIM\tİnternete Bağlımıyım\n");
 }
 
 // Found by element or label, Turkish letters too; printed with CR LF and nothing added, so a
 // text that ends with its own line break keeps exactly that one.
 TEST(SnippetCli, PrintsTheTextWhole) {
-    const CliHome home;
-    for (const auto& [name, expected] : std::vector<std::pair<std::string, std::string>>{
-             {"Ekran Boyu",
-              "int Yukseklik, Genislik;\r\n"
-              "DisplayMetrics EkranCozunurlugu = new DisplayMetrics();\r\n"
-              "getWindowManager().getDefaultDisplay().getMetrics(EkranCozunurlugu);\r\n"
-              "Yukseklik = EkranCozunurlugu.heightPixels;\r\n"
-              "Genislik = EkranCozunurlugu.widthPixels;"},
-             {"KP_BARKOD", readDataCrLf("snippets/KP_BARKOD.txt")},
-             {"İvme Sensör", readDataCrLf("snippets/KPBtn04.txt")}}) {
-        const auto r = home.run({"snippet", name});
+    for (const auto& [name, file] :
+         {std::pair{"KPBtn114", "KPBtn114.txt"}, std::pair{"Yazıtipi Değiştirme", "KP_BARKOD.txt"},
+          std::pair{"İvme Sensör", "KPBtn04.txt"}}) {
+        const CliRun r = runCli({"snippet", name});
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_TRUE(sameText(r.out, expected)) << name;
+        EXPECT_TRUE(sameText(r.out, readDataCrLf(std::string("snippets/") + file))) << name;
     }
 }
 
 TEST(SnippetCli, UsageErrors) {
-    const CliHome home;
     using Args = std::vector<std::string>;
-    for (const Args& args : {Args{"snippet"}, Args{"snippet", "Barkod"},
-                             Args{"snippet", "tam ekran"}, Args{"snippet", "--all"}}) {
-        const auto r = home.run(args);
+    const std::pair<Args, std::string> cases[] = {
+        {{"snippet"}, "nakkas-cli snippet: kod parçası adı eksik\n"},
+        {{"snippet", "Barkod"},
+         "nakkas-cli snippet: bilinmeyen kod parçası: Barkod\n(liste için: nakkas-cli snippet "
+         "--list)\n"},
+        {{"snippet", "tam ekran"},
+         "nakkas-cli snippet: bilinmeyen kod parçası: tam ekran\n(liste için: nakkas-cli "
+         "snippet --list)\n"},
+        {{"snippet", "--list", "KPBtn01"}, "nakkas-cli snippet: --list ile birlikte ad verilmez\n"},
+        {{"snippet", "--all"}, "nakkas-cli snippet: bilinmeyen seçenek: --all\n"}};
+    for (const auto& [args, error] : cases) {
+        const CliRun r = runCli(args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_EQ(r.out, "");
-        EXPECT_FALSE(r.err.empty());
+        EXPECT_TRUE(r.err.starts_with(error)) << r.err;
     }
 }
 

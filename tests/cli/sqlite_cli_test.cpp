@@ -1,71 +1,109 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <tuple>
 
+#include "cli_runner.h"
 #include "expected_files.h"
-#include "run_cli.h"
 
 namespace nakkas::test {
 namespace {
 
-using Argv = std::vector<std::string>;
+using Args = std::vector<std::string>;
 
-TEST(SqliteCli, PrintsOrWritesWhatTheToolMakes) {
-    CliHome home;
-    // The stored version counts unless one is given; one that is not listed selects nothing.
-    home.writeSettings("[Varsayilanlar]\nVTVersiyon=7\n");
-    CliResult r = home.run({"sqlite-helper", "--column", "ad:TEXT:unique:notnull", "--column",
-                            "no:pk", "--package=", "--db", "Okul.db", "--table", "Dersler"});
+// The stored version counts unless one is given; one that is not listed selects nothing.
+TEST(SqliteCli, TheHelperStartsFromTheStoredVersion) {
+    FakeServices services;
+    services.strings[{"Varsayilanlar", "VTVersiyon"}] = "7";
+    const CliRun r =
+        runCli(services, {"sqlite-helper", "--column", "ad:TEXT:unique:notnull", "--column",
+                          "no:pk", "--package=", "--db", "Okul.db", "--table", "Dersler"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(sameText(r.out, readData("sqlite_tool/key_second_no_version_class.bytes")));
+}
 
-    const std::string file = home.dir() / "DatabaseHelper.java";
-    r = home.run({"sqlite-helper", "--column", "numara:pk", "--column", "adı:TEXT:notnull",
-                  "--column=şube:TEXT", "--package", "com.zep.okul", "--db", "Okul€.db", "--table",
-                  "Öğrenciler", "--db-version", "3", "--output", file});
-    EXPECT_EQ(r.status + r.out.size(), 0u) << r.err;
-    EXPECT_TRUE(sameText(CliHome::slurp(file), readData("sqlite_tool/ogrenciler_saved.bytes")));
+TEST(SqliteCli, TheHelperGoesToAFileInItsOwnBytes) {
+    FakeServices services;
+    services.fs.folders.insert("/ev");
+    const CliRun r = runCli(
+        services, {"sqlite-helper", "--column", "numara:pk", "--column", "adı:TEXT:notnull",
+                   "--column=şube:TEXT", "--package", "com.zep.okul", "--db", "Okul€.db", "--table",
+                   "Öğrenciler", "--db-version", "3", "--output", "/ev/DatabaseHelper.java"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(sameText(services.fs.files["/ev/DatabaseHelper.java"],
+                         readData("sqlite_tool/ogrenciler_saved.bytes")));
+}
 
-    r = home.run({"sqlite-commands", "--column", "id:pk", "--column", "ad:TEXT", "--column",
-                  "tel:TEXT", "--table", "Kisiler", "--update-edit", "ad=editText1", "--insert",
-                  "ad=adKutusu", "--update", "tel=telefon", "--no-insert-notify", "--delete"});
+TEST(SqliteCli, CommandsArePressedInCommandLineOrder) {
+    const CliRun r =
+        runCli({"sqlite-commands", "--column", "id:pk", "--column", "ad:TEXT", "--column",
+                "tel:TEXT", "--table", "Kisiler", "--update-edit", "ad=editText1", "--insert",
+                "ad=adKutusu", "--update", "tel=telefon", "--no-insert-notify", "--delete"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(sameText(r.out, readDataCrLf("sqlite_tool/cli_commands.txt")));
 }
 
 // A table SQLite refuses is printed with a warning, or refused with --check.
-TEST(SqliteCli, RefusalsAndUsageErrors) {
-    CliHome home;
-    const std::string file = home.dir() / "DatabaseHelper.java";
-    const std::vector<std::tuple<Argv, int, std::string>> cases = {
-        {{"sqlite-helper", "--column", "order:TEXT"}, 0, "SQLite bu tabloyu kabul etmiyor: near"},
-        {{"sqlite-helper", "--column", "ad:TEXT", "--check"}, 0, ""},
-        {{"sqlite-helper", "--column", "order:TEXT", "--check", "--output", file}, 1, "near \""},
-        {{"sqlite-helper"}, 1, "Listede hiç"},
-        {{"sqlite-helper", "--column", ":TEXT"}, 1, "Hücre adı boş"},
-        {{"sqlite-helper", "--column", "a:pk", "--column", "b:pk"}, 1, "Birincil anahtar zaten"},
-        {{"sqlite-helper", "--column", "a:TEXT", "--output", "/yok/klasor/D.java"},
-         1,
-         "Dosya oluş"},
-        {{"sqlite-commands", "--column", "ad:TEXT", "--delete"}, 1, "Sil örneklemesi"},
-        {{"sqlite-commands", "--column", "ad:TEXT", "--insert", "ad="}, 1, "Kullanılacak hücre"},
-        {{"sqlite-helper", "--column", "ad"}, 2, ""},
-        {{"sqlite-helper", "--column", "ad:text"}, 2, ""},
-        {{"sqlite-helper", "--column", "id:pk:notnull"}, 2, ""},
-        {{"sqlite-helper", "--column", "a:TEXT", "fazla"}, 2, ""},
-        {{"sqlite-commands", "--column", "a:TEXT", "--insert", "yok=x"}, 2, ""},
-        {{"sqlite-commands", "--column", "a:TEXT", "--show", "a"}, 2, ""},
+TEST(SqliteCli, ATableSqliteRefusesIsWarnedOfOrRefusedWithCheck) {
+    CliRun r = runCli({"sqlite-helper", "--column", "order:TEXT"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out, "");
+    EXPECT_TRUE(r.err.starts_with("SQLite bu tabloyu kabul etmiyor: near \"order\"")) << r.err;
+
+    r = runCli({"sqlite-helper", "--column", "ad:TEXT", "--check"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out, "");
+    EXPECT_EQ(r.err, "");
+
+    FakeServices services;
+    services.fs.folders.insert("/ev");
+    r = runCli(services, {"sqlite-helper", "--column", "order:TEXT", "--check", "--output",
+                          "/ev/DatabaseHelper.java"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with("SQLite bu tabloyu kabul etmiyor: near \"order\"")) << r.err;
+    EXPECT_TRUE(services.fs.files.empty());
+}
+
+TEST(SqliteCli, RefusalsExitOneWithTheToolsMessage) {
+    const std::pair<Args, const char*> cases[] = {
+        {{"sqlite-helper"}, "Listede hiç"},
+        {{"sqlite-helper", "--column", ":TEXT"}, "Hücre adı boş"},
+        {{"sqlite-helper", "--column", "a:pk", "--column", "b:pk"}, "Birincil anahtar zaten"},
+        {{"sqlite-helper", "--column", "a:TEXT", "--output", "/yok/klasor/D.java"}, "Dosya oluş"},
+        {{"sqlite-commands", "--column", "ad:TEXT", "--delete"}, "Sil örneklemesi"},
+        {{"sqlite-commands", "--column", "ad:TEXT", "--insert", "ad="}, "Kullanılacak hücre"},
     };
-    for (const auto& [args, status, message] : cases) {
+    for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args.back());
-        const CliResult r = home.run(args);
-        EXPECT_EQ(r.status, status);
-        EXPECT_EQ(r.out.empty(), status != 0);
-        EXPECT_EQ(r.err.empty(), status == 0 && message.empty()) << r.err;
-        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        FakeServices services;
+        const CliRun r = runCli(services, args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(services.lastMessage().text.starts_with(message))
+            << services.lastMessage().text;
+        EXPECT_TRUE(services.fs.files.empty());
     }
-    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST(SqliteCli, MistakesAreUsageErrors) {
+    const Args cases[] = {
+        {"sqlite-helper", "--column", "ad"},
+        {"sqlite-helper", "--column", "ad:text"},
+        {"sqlite-helper", "--column", "id:pk:notnull"},
+        {"sqlite-helper", "--column", "a:TEXT", "fazla"},
+        {"sqlite-commands", "--column", "a:TEXT", "--insert", "yok=x"},
+        {"sqlite-commands", "--column", "a:TEXT", "--show", "a"},
+    };
+    for (const Args& args : cases) {
+        SCOPED_TRACE(args.back());
+        FakeServices services;
+        const CliRun r = runCli(services, args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(r.err.starts_with("nakkas-cli " + args[0] + ": ")) << r.err;
+        EXPECT_TRUE(services.messages.empty());
+    }
 }
 
 }  // namespace

@@ -1,84 +1,94 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
+#include <tuple>
 
-#include "expected_files.h"
+#include "cli_runner.h"
 #include "project_tree.h"
-#include "run_cli.h"
 
 namespace nakkas::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A project folder of its own, with the trash kept inside the settings home.
-struct Workspace : CliHome {
-    fs::path proje = dir() / "proje";
+// A project folder "/proje" with two icon files in it.
+struct Workspace {
+    FakeServices services;
     Workspace() {
-        fs::create_directory(proje), setenv("XDG_DATA_HOME", (dir() / "data").c_str(), 1);
+        services.fs.folders.insert("/proje");
+        services.fs.files["/proje/ev.png"] = "ev resmi";
+        services.fs.files["/proje/kapat.png"] = "kapat resmi";
     }
-    ~Workspace() { unsetenv("XDG_DATA_HOME"); }
-    // '@' stands for the project folder, '~' for a space within a word.
-    CliResult tabhost(std::string line) const {
-        for (auto at = line.find('@'); at != std::string::npos; at = line.find('@'))
-            line.replace(at, 1, proje.string());
+    // '~' stands for a space within a word.
+    CliRun tabhost(const std::string& line) {
         std::vector<std::string> args{"tabhost"};
         std::istringstream in(line);
         for (std::string w; in >> w; args.push_back(w)) std::ranges::replace(w, '~', ' ');
-        return run(args);
+        return runCli(services, args);
     }
 };
 
-TEST(TabHostCli, RefusalsThenEveryOptionAndAReplacementOnlyWhenAsked) {
+const std::string kEveryOption =
+    "--out /proje --package com.firma.uyg --activity AnaEkran --tabs 3 --tab 1:icon=/proje/ev.png "
+    "--tab 2:activity=AyarlarActivity --tab=2:title=Ayarlar --tab 2:layout=TableLayout "
+    "--tab 2:scroll=1 --tab 3:layout=RelativeLayout --tab 3:iconname=harita --start 3 "
+    "--fullscreen --orientation 2 --lifecycle onDestroy --lifecycle onStop --lifecycle "
+    "onStart --min-sdk 9 --target-sdk 15 --app-id Uyg --menu-icon 3=/proje/kapat.png --tab "
+    "3:title=Şehir~İçi --window-title Güzel~Uygulama --menu-title Menu~ismi~1 --menu-title "
+    "Çıkış --menu-title Menu~ismi~3";
+
+TEST(TabHostCli, EveryOptionReachesTheProject) {
     Workspace w;
-    const std::tuple<const char*, int, const char*> refused[] = {
-        {"--out @", 1, "Uygulama paket adınız"},
-        {"--out @ --package com.a --tabs 7", 1, "Girilecek sayı 1 ile 6"},
-        {"--package com.a", 2, "--out"},
-        {"--out @ --package com.a --tab 2:title=x", 2, "--tab"},
-        {"--out @ --package com.a --tab 1:layout=GridLayout", 2, "GridLayout"},
-        {"--out @ --package com.a --tab 1:renk=mavi", 2, "renk"},
-        {"--out @ --package com.a --orientation 3", 2, "--orientation"},
-        {"--out @ --package com.a --lifecycle onCreate", 2, "onCreate"},
-        {"--out @ --package com.a --target-sdk 16", 2, "--target-sdk"},
-        {"--out @ --package com.a --menu-icon 1=/yok.png", 2, "--menu-icon"},
-    };
-    for (const auto& [line, status, message] : refused) {
-        const CliResult r = w.tabhost(line);
-        EXPECT_EQ(r.status, status) << line;
-        EXPECT_NE(r.err.find(message), std::string::npos) << line << r.err;
-    }
-    ASSERT_FALSE(fs::exists(w.proje / "Zep"));
-
-    std::ofstream(w.proje / "ev.png") << "ev resmi";
-    std::ofstream(w.proje / "kapat.png") << "kapat resmi";
-    const std::string all =
-        "--out @ --package com.firma.uyg --activity AnaEkran --tabs 3 --tab 1:icon=@/ev.png "
-        "--tab 2:activity=AyarlarActivity --tab=2:title=Ayarlar --tab 2:layout=TableLayout "
-        "--tab 2:scroll=1 --tab 3:layout=RelativeLayout --tab 3:iconname=harita --start 3 "
-        "--fullscreen --orientation 2 --lifecycle onDestroy --lifecycle onStop --lifecycle "
-        "onStart --min-sdk 9 --target-sdk 15 --app-id Uyg --menu-icon 3=@/kapat.png --tab "
-        "3:title=Şehir~İçi --window-title Güzel~Uygulama --menu-title Menu~ismi~1 --menu-title "
-        "Çıkış --menu-title Menu~ismi~3";
-    CliResult r = w.tabhost(all);
+    const CliRun r = w.tabhost(kEveryOption);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, (w.proje / "Zep").string() + "\n");
-    EXPECT_TRUE(sameProjectTree(readTree(w.proje / "Zep"), "tabhost/three_tabs_menu"));
+    EXPECT_EQ(r.out, "/proje/Zep\n");
+    EXPECT_TRUE(sameProjectTree(w.services.fs.filesUnder("/proje/Zep"), "tabhost/three_tabs_menu"));
+    EXPECT_TRUE(w.services.opened.empty());
+}
 
-    // The user's own file is kept without --replace, and trashed with the tree with it.
-    std::ofstream(w.proje / "Zep" / "not.txt") << "benim";
-    r = w.tabhost(all);
+// The user's own file is kept without --replace, and trashed with the tree with it.
+TEST(TabHostCli, AnExistingProjectIsReplacedOnlyWhenAsked) {
+    Workspace w;
+    ASSERT_EQ(w.tabhost(kEveryOption).status, 0);
+    w.services.fs.files["/proje/Zep/not.txt"] = "benim";
+
+    CliRun r = w.tabhost(kEveryOption);
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Adlı klasör zaten mevcut"), std::string::npos) << r.err;
-    EXPECT_TRUE(fs::exists(w.proje / "Zep" / "not.txt"));
-    r = w.tabhost(all + " --replace");
+    EXPECT_NE(w.services.lastMessage().text.find("Adlı klasör zaten mevcut"), std::string::npos);
+    EXPECT_EQ(r.err,
+              "Var olan klasörü çöp kutusuna gönderip yeniden yazmak için --replace verin.\n");
+    EXPECT_TRUE(w.services.fs.exists("/proje/Zep/not.txt"));
+
+    r = w.tabhost(kEveryOption + " --replace --open");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(sameProjectTree(readTree(w.proje / "Zep"), "tabhost/three_tabs_menu"));
-    EXPECT_TRUE(fs::exists(w.dir() / "data" / "Trash" / "files" / "Zep" / "not.txt"));
+    EXPECT_TRUE(sameProjectTree(w.services.fs.filesUnder("/proje/Zep"), "tabhost/three_tabs_menu"));
+    EXPECT_EQ(w.services.fs.trashed, std::vector<std::string>{"/proje/Zep"});
+    EXPECT_EQ(w.services.opened, std::vector<std::string>{"/proje/Zep"});
+}
+
+TEST(TabHostCli, RefusalsAndUsageErrorsWriteNothing) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"--out /proje", 1, "Uygulama paket adınız"},
+        {"--out /proje --package com.a --tabs 7", 1, "Girilecek sayı 1 ile 6"},
+        {"--package com.a", 2, "--out"},
+        {"--out /proje --package com.a --tab 2:title=x", 2, "--tab"},
+        {"--out /proje --package com.a --tab 1:layout=GridLayout", 2, "GridLayout"},
+        {"--out /proje --package com.a --tab 1:renk=mavi", 2, "renk"},
+        {"--out /proje --package com.a --tab 1:icon=/yok.png", 2, "/yok.png"},
+        {"--out /proje --package com.a --orientation 3", 2, "--orientation"},
+        {"--out /proje --package com.a --lifecycle onCreate", 2, "onCreate"},
+        {"--out /proje --package com.a --target-sdk 16", 2, "--target-sdk"},
+        {"--out /proje --package com.a --menu-icon 1=/yok.png", 2, "--menu-icon"},
+    };
+    for (const auto& [line, status, message] : cases) {
+        SCOPED_TRACE(line);
+        Workspace w;
+        const CliRun r = w.tabhost(line);
+        EXPECT_EQ(r.status, status);
+        EXPECT_EQ(r.out, "");
+        const std::string shown = status == 1 ? w.services.lastMessage().text : r.err;
+        EXPECT_NE(shown.find(message), std::string::npos) << shown;
+        EXPECT_FALSE(w.services.fs.exists("/proje/Zep"));
+    }
 }
 
 }  // namespace
