@@ -64,9 +64,8 @@ struct FakeHost : DialogHost {
     bool runSettingSaver(SettingSaver& s) override { return play("prefs", settingSaver, s); }
     bool runMenuDesigner(MenuDesigner& d) override { return play("menu", menuScript, d); }
     bool runLayoutToCode(LayoutToCode& m) override { return play("layout", layoutAction, m); }
-    ProgramSettings::Outcome runProgramSettings(ProgramSettings&) override {
-        calls.push_back("settings");
-        return ProgramSettings::Outcome::Close;  // restarting is the settings dialog's UI test
+    void runProgramSettings(ProgramSettings&) override {
+        calls.push_back("settings");  // restarting is the settings dialog's UI test
     }
     void showAbout() override { calls.push_back("about"); }
     void closeMainWindow() override {

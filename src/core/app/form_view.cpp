@@ -142,7 +142,8 @@ void FormView::generate() {
 
 void FormView::programSettings() {
     ProgramSettings settings(m_defaults, m_services);
-    if (m_host.runProgramSettings(settings) == ProgramSettings::Outcome::Restart) restart();
+    m_host.runProgramSettings(settings);
+    if (settings.restartChosen()) restart();
 }
 
 void FormView::about() {

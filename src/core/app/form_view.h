@@ -46,7 +46,8 @@ public:
     virtual void runSqliteTool(SqliteTool& tool) = 0;
     // True when "Layout'tan Kod Üret" was confirmed; its result text is then in the model.
     virtual bool runLayoutToCode(LayoutToCode& model) = 0;
-    virtual ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) = 0;
+    // The settings dialog; the model tells whether a restart was chosen.
+    virtual void runProgramSettings(ProgramSettings& settings) = 0;
     virtual void showAbout() = 0;
     virtual void closeMainWindow() = 0;
 };

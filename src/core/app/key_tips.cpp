@@ -21,8 +21,8 @@ void KeyTips::alt() {
     m_mode = m_mode == Mode::Off ? Mode::Categories : Mode::Off;
 }
 
-KeyTips::Outcome KeyTips::type(std::string_view tip) {
-    Outcome out;
+KeyTips::Effect KeyTips::type(std::string_view tip) {
+    Effect out;
     if (m_mode == Mode::Categories) {
         if (same(tip, m_ribbon.applicationKeyTip)) {
             m_mode = Mode::Off;

@@ -13,7 +13,8 @@ class KeyTips {
 public:
     enum class Mode { Off, Categories, Elements };
 
-    struct Outcome {
+    // What one typed tip does.
+    struct Effect {
         bool handled = false;
         std::optional<int> openCategory;         // switch to this category
         const RibbonElement* element = nullptr;  // run it (or open its drop-down)
@@ -28,7 +29,7 @@ public:
     // Alt alone: shows the category tips, or leaves when they are shown.
     void alt();
     // One typed tip, case-insensitive.
-    Outcome type(std::string_view tip);
+    Effect type(std::string_view tip);
     // Escape: one level back.
     void escape();
     void leave() { m_mode = Mode::Off; }

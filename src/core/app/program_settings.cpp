@@ -40,7 +40,7 @@ bool ProgramSettings::selectVersion(int index) {
     return true;
 }
 
-ProgramSettings::Outcome ProgramSettings::save() {
+Outcome ProgramSettings::save() {
     Defaults stored = m_record;
     stored.ActivityAdi = activityAdi;
     stored.PaketAdi = paketAdi;
@@ -62,7 +62,7 @@ ProgramSettings::Outcome ProgramSettings::save() {
     return confirmRestart(kSaveQuestion);
 }
 
-ProgramSettings::Outcome ProgramSettings::restoreFactory() {
+Outcome ProgramSettings::restoreFactory() {
     clearPanelAtStart = false;
     const Defaults factory = Defaults::factory();
     writeAll(factory);
@@ -77,15 +77,13 @@ void ProgramSettings::writeAll(const Defaults& values) {
         m_services.writeString(section, std::string(f.name), values.*f.member);
 }
 
-ProgramSettings::Outcome ProgramSettings::confirmRestart(std::string_view question) {
-    if (!m_services.commitSettings()) {
-        m_services.messageBox(settingsWriteFailedText(m_services.settingsLocation()), "Hata",
-                              MessageIcon::Error, MessageButtons::Ok);
-        return Outcome::StayOpen;
-    }
+Outcome ProgramSettings::confirmRestart(std::string_view question) {
+    if (!m_services.commitSettings())
+        return showRefusal(m_services, settingsWriteFailedText(m_services.settingsLocation()));
     const auto answer = m_services.messageBox(std::string(question), std::string(kCaption),
                                               MessageIcon::Warning, MessageButtons::YesNo);
-    return answer == MessageAnswer::Yes ? Outcome::Restart : Outcome::Close;
+    m_restartChosen = answer == MessageAnswer::Yes;
+    return Outcome::done();
 }
 
 }  // namespace nakkas

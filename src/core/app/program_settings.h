@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/defaults.h"
+#include "tools/outcome.h"
 
 namespace nakkas {
 
@@ -14,12 +15,6 @@ class Services;
 class ProgramSettings {
 public:
     static constexpr std::array<std::string_view, 3> kVersions{"1", "2", "3"};
-
-    enum class Outcome {
-        StayOpen,  // nothing was decided; the dialog stays open
-        Close,     // close the dialog
-        Restart,   // close and restart the program
-    };
 
     ProgramSettings(Defaults& record, Services& services);
 
@@ -35,8 +30,12 @@ public:
     // and the selection stays as it was.
     bool selectVersion(int index);
 
-    Outcome save();            // "Kaydet"
-    Outcome restoreFactory();  // "Varsayılan Ayarlar"
+    // "Kaydet" and "Varsayılan Ayarlar". Refused, with its message shown, when the store cannot
+    // be written: the dialog then stays open. Done once the restart question is answered.
+    Outcome save();
+    Outcome restoreFactory();
+    // True when the last restart question was answered Yes.
+    bool restartChosen() const { return m_restartChosen; }
 
 private:
     Outcome confirmRestart(std::string_view question);
@@ -45,6 +44,7 @@ private:
 
     Defaults& m_record;
     Services& m_services;
+    bool m_restartChosen = false;
 };
 
 // Shown when the settings store cannot be written.

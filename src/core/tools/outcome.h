@@ -1,11 +1,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
+
+#include "platform/services.h"
 
 namespace nakkas {
 
-// What a tool action came to. A refusal carries the message the user was shown, so a caller
+// What a user action came to. A refusal carries the message the user was shown, so a caller
 // (the command line, a test) never has to guess from side effects.
 struct Outcome {
     enum class Kind { Done, Refused, Cancelled };
@@ -19,5 +22,9 @@ struct Outcome {
     bool ok() const { return kind == Kind::Done; }
     bool operator==(const Outcome&) const = default;
 };
+
+// Shows the text in an OK message box and returns the refusal that carries it.
+Outcome showRefusal(Services& services, std::string text, std::string_view caption = "Hata",
+                    MessageIcon icon = MessageIcon::Error);
 
 }  // namespace nakkas

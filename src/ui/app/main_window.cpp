@@ -111,10 +111,9 @@ bool MainWindow::runMenuDesigner(MenuDesigner& designer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-ProgramSettings::Outcome MainWindow::runProgramSettings(ProgramSettings& settings) {
+void MainWindow::runProgramSettings(ProgramSettings& settings) {
     ProgramSettingsDialog dialog(settings, this);
     dialog.exec();
-    return dialog.outcome();
 }
 
 void MainWindow::showAbout() {

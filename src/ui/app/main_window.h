@@ -36,7 +36,7 @@ public:
     bool runMenuDesigner(MenuDesigner& designer) override;
     void runSqliteTool(SqliteTool& tool) override;
     bool runLayoutToCode(LayoutToCode& model) override;
-    ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override;
+    void runProgramSettings(ProgramSettings& settings) override;
     void showAbout() override;
     void closeMainWindow() override;
 

@@ -110,11 +110,9 @@ void ProgramSettingsDialog::redraw() {
     m_clearPanel->setChecked(m_model.clearPanelAtStart);
 }
 
-void ProgramSettingsDialog::finish(ProgramSettings::Outcome outcome) {
+void ProgramSettingsDialog::finish(const Outcome& outcome) {
     redraw();
-    if (outcome == ProgramSettings::Outcome::StayOpen) return;
-    m_outcome = outcome;
-    accept();
+    if (outcome.ok()) accept();
 }
 
 }  // namespace nakkas

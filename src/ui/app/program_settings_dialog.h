@@ -16,15 +16,12 @@ class ProgramSettingsDialog : public QDialog {
 public:
     ProgramSettingsDialog(ProgramSettings& model, QWidget* parent = nullptr);
 
-    ProgramSettings::Outcome outcome() const { return m_outcome; }
-
 private:
     void collect();
     void redraw();
-    void finish(ProgramSettings::Outcome outcome);
+    void finish(const Outcome& outcome);
 
     ProgramSettings& m_model;
-    ProgramSettings::Outcome m_outcome = ProgramSettings::Outcome::Close;
     QLineEdit* m_paket = nullptr;
     QLineEdit* m_activity = nullptr;
     QLineEdit* m_simge = nullptr;

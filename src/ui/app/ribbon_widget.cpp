@@ -317,12 +317,12 @@ bool RibbonWidget::eventFilter(QObject* watched, QEvent* event) {
     }
     const QString text = key->text().toUpper();
     if (text.isEmpty()) return true;
-    const auto outcome = m_keyTips.type(us(text));
-    if (!outcome.handled) return true;
-    if (outcome.openCategory) setCurrentCategory(*outcome.openCategory);
+    const auto effect = m_keyTips.type(us(text));
+    if (!effect.handled) return true;
+    if (effect.openCategory) setCurrentCategory(*effect.openCategory);
     showTips();
-    if (outcome.openApplicationMenu) QTimer::singleShot(0, m_appButton, &QToolButton::showMenu);
-    if (const RibbonElement* e = outcome.element) {
+    if (effect.openApplicationMenu) QTimer::singleShot(0, m_appButton, &QToolButton::showMenu);
+    if (const RibbonElement* e = effect.element) {
         if (!e->dropDown.empty()) {
             if (QToolButton* b = m_pageButtons[size_t(currentCategory())][e])
                 QTimer::singleShot(0, b, &QToolButton::showMenu);

@@ -30,16 +30,12 @@ void RecordCommands::setIncluded(Group g, bool checked) {
     if (checked) m_compileEnabled = true;
 }
 
-Outcome RecordCommands::refuse(const char* message) {
-    m_services.messageBox(message, "Hata", MessageIcon::Error, MessageButtons::Ok);
-    return Outcome::refused(message);
-}
-
 Outcome RecordCommands::press(Group which, const std::string& tableName,
                               const std::string& keyName) {
     if (which == Delete) return pressDelete(tableName, keyName);
     GroupState& g = m_groups[which];
-    if (g.chosenColumn.empty() || g.variable.empty()) return refuse(kNoColumnOrVariable);
+    if (g.chosenColumn.empty() || g.variable.empty())
+        return showRefusal(m_services, kNoColumnOrVariable);
     const std::string& c = g.chosenColumn;
     const std::string& v = g.variable;
     std::string r;
@@ -104,7 +100,7 @@ Outcome RecordCommands::press(Group which, const std::string& tableName,
 }
 
 Outcome RecordCommands::pressDelete(const std::string& tableName, const std::string& keyName) {
-    if (keyName.empty()) return refuse(kDeleteNeedsKey);
+    if (keyName.empty()) return showRefusal(m_services, kDeleteNeedsKey);
     GroupState& g = m_groups[Delete];
     g.includeEnabled = true;
     std::string r = "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\nvt.delete(\"";

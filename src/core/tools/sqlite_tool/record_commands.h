@@ -59,8 +59,6 @@ public:
     std::string compile(const std::string& tableName) const;
 
 private:
-    Outcome refuse(const char* message);
-
     Services& m_services;
     GroupState m_groups[kGroupCount];
     bool m_compileEnabled = false;

@@ -29,11 +29,6 @@ SqliteTool::SqliteTool(Services& services, Defaults& defaults)
         if (kVersions[i] == defaults.VTVersiyon) m_version = i;
 }
 
-Outcome SqliteTool::refuse(const std::string& text, const char* caption, MessageIcon icon) {
-    m_services.messageBox(text, caption, icon, MessageButtons::Ok);
-    return Outcome::refused(text);
-}
-
 void SqliteTool::chooseNewType(std::size_t index) {
     if (index >= kColumnTypes.size()) return;
     m_newType = index;
@@ -57,9 +52,9 @@ Outcome SqliteTool::addColumn() {
     Outcome outcome = Outcome::done();
     if (primaryKeyBox) m_newType = 0;  // a key is an INTEGER; this does not count as a choice
     if (columnName.empty() || columnName == " " || !m_typeChosen) {
-        outcome = refuse(kAddRefused, "Hata", MessageIcon::Error);
+        outcome = showRefusal(m_services, kAddRefused);
     } else if (m_columns.size() >= kMaxColumns) {
-        outcome = refuse(kTableFull, "Hata", MessageIcon::Error);
+        outcome = showRefusal(m_services, kTableFull);
     } else {
         Column c;
         c.name = columnName;
@@ -98,7 +93,7 @@ void SqliteTool::chooseColumn(std::size_t index) {
 Outcome SqliteTool::updateColumn() {
     if (!editor.column || *editor.column >= m_columns.size()) return Outcome::cancelled();
     if (editor.primaryKey) {
-        const Outcome o = refuse(kKeyUnchangeable, "Uyarı", MessageIcon::Warning);
+        const Outcome o = showRefusal(m_services, kKeyUnchangeable, "Uyarı", MessageIcon::Warning);
         chooseColumn(*editor.column);  // throws the edits away
         return o;
     }
@@ -136,7 +131,7 @@ std::string SqliteTool::refusalWarning(const std::string& sqliteMessage) {
 }
 
 Outcome SqliteTool::buildHelper() {
-    if (m_columns.empty()) return refuse(kNoColumns, "Hata", MessageIcon::Warning);
+    if (m_columns.empty()) return showRefusal(m_services, kNoColumns, "Hata", MessageIcon::Warning);
     const HelperInput input = helperInput();
     m_defaults.VTVersiyon = input.version;
     m_classText = databaseHelperText(input);

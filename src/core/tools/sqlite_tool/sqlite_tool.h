@@ -111,8 +111,6 @@ public:
     const std::string& resultText() const { return m_resultText; }
 
 private:
-    Outcome refuse(const std::string& text, const char* caption, MessageIcon icon);
-
     Services& m_services;
     Defaults& m_defaults;
     std::vector<Column> m_columns;
