@@ -103,7 +103,8 @@ struct MemoryFileSystem {
 class FakeServices : public Services, public MessageScript {
 public:
     std::map<std::pair<std::string, std::string>, std::string> strings;
-    std::vector<std::string> writeLog;  // "section/name=value" in write order
+    std::map<std::string, int> ints;
+    std::vector<std::string> writeLog;  // "section/name=value" or "name=number" in write order
     bool storeWritable = true;
     std::vector<std::string> opened;
     std::string clipboard;
@@ -133,8 +134,14 @@ public:
         strings[{section, name}] = value;
         writeLog.push_back(section + "/" + name + "=" + value);
     }
-    int readInt(const std::string&, int fallback) override { return fallback; }
-    void writeInt(const std::string&, int) override {}
+    int readInt(const std::string& name, int fallback) override {
+        const auto it = ints.find(name);
+        return it == ints.end() ? fallback : it->second;
+    }
+    void writeInt(const std::string& name, int value) override {
+        ints[name] = value;
+        writeLog.push_back(name + "=" + std::to_string(value));
+    }
     bool commitSettings() override { return storeWritable; }
     std::string settingsLocation() const override {
         return "/home/kullanici/.config/Pelvan/Nakkas 2012.ini";

@@ -1,7 +1,7 @@
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
-#include <QTemporaryDir>
 
 #include "app/ribbon_widget.h"
 #include "snippets/snippet_catalogue.h"
@@ -10,7 +10,7 @@
 namespace nakkas::test {
 namespace {
 
-TEST(MainWindowUi, OpensWithAFixedFrameAndReportsAFailedLookSave) {
+TEST(MainWindowUi, OpensWithAFixedFrame) {
     FakeWindow w;
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
@@ -22,11 +22,6 @@ TEST(MainWindowUi, OpensWithAFixedFrameAndReportsAFailedLookSave) {
     EXPECT_EQ(w.window.size(), QSize(780, 770));
     w.window.resize(10, 10);
     EXPECT_EQ(w.window.size(), QSize(770, 760));
-
-    w.services.storeWritable = false;  // a failed save of the look is reported
-    w.window.setLook(205);
-    ASSERT_EQ(w.services.messages.size(), 1u);
-    EXPECT_EQ(w.services.messages[0].text, settingsWriteFailedText(w.services.settingsLocation()));
 }
 
 TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
@@ -111,27 +106,17 @@ TEST(MainWindowUi, SnippetReplacesThePanelOnceAndExitClosesOnlyAfterYes) {
     EXPECT_EQ(w.services.restarts, 0);
 }
 
-// "ApplicationLook" as the next start reads it: 216 when nothing or no style number is stored.
-TEST(MainWindowUi, LookComesFromTheStoreWithTheFactoryLook216) {
-    QTemporaryDir dir;
-    const std::string file = dir.filePath(QStringLiteral("Nakkas 2012.ini")).toStdString();
-    const auto withWindow = [&](const std::function<void(MainWindow&)>& action) {
-        RecordingQtServices services(file);
-        Defaults defaults = Defaults::load(services);
-        MainWindow window(services, defaults);
-        action(window);
-    };
-    withWindow([](MainWindow& w) {
-        EXPECT_EQ(w.look(), 216);
-        w.setLook(219);
-    });
-    withWindow([](MainWindow& w) { EXPECT_EQ(w.look(), 219); });
-    {
-        RecordingQtServices services(file);
-        services.writeInt("ApplicationLook", 211);  // between the style numbers
-        ASSERT_TRUE(services.commitSettings());
-    }
-    withWindow([](MainWindow& w) { EXPECT_EQ(w.look(), 216); });
+// Which style is stored and when is the core's LookSetting test; here the window shows it.
+TEST(MainWindowUi, ShowsTheStoredLookAndStoresTheChosenOne) {
+    FakeServices services;
+    services.ints["ApplicationLook"] = 219;
+    Defaults defaults = Defaults::factory();
+    MainWindow window(services, defaults);
+    EXPECT_EQ(window.look(), 219);
+    const QColor before = QApplication::palette().color(QPalette::Window);
+    window.setLook(215);  // a tinted frame, where 219 has a plain one
+    EXPECT_NE(QApplication::palette().color(QPalette::Window), before);
+    EXPECT_EQ(services.ints["ApplicationLook"], 215);
 }
 
 }  // namespace

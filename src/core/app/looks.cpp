@@ -1,6 +1,10 @@
 #include "app/looks.h"
 
 #include <algorithm>
+#include <string>
+
+#include "app/program_settings.h"
+#include "platform/services.h"
 
 namespace nakkas {
 
@@ -29,6 +33,23 @@ int knownLook(int stored) {
                        [&](const Look& l) { return l.id == stored; })
                ? stored
                : kDefaultLook;
+}
+
+LookSetting::LookSetting(Services& services)
+    : m_services(services),
+      m_look(knownLook(services.readInt(std::string(kLookKey), kDefaultLook))) {}
+
+bool LookSetting::choose(int look) {
+    look = knownLook(look);
+    if (look == m_look) return false;
+    m_look = look;
+    return true;
+}
+
+Outcome LookSetting::store() {
+    m_services.writeInt(std::string(kLookKey), m_look);
+    if (m_services.commitSettings()) return Outcome::done();
+    return showRefusal(m_services, settingsWriteFailedText(m_services.settingsLocation()));
 }
 
 }  // namespace nakkas

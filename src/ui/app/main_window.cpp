@@ -27,7 +27,8 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      m_services(services) {
+      m_services(services),
+      m_look(services) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(qs(kWindowTitle));
     setWindowIcon(programIcon("nakkas"));
@@ -51,8 +52,7 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
     status->setAccessibleDescription(QStringLiteral("Burası Önesiz"));
     statusBar()->addWidget(status, 1);
 
-    m_look = knownLook(services.readInt(std::string(kLookKey), kDefaultLook));
-    applyLook(m_look);
+    applyLook(m_look.current());
 }
 
 MainWindow::~MainWindow() = default;
@@ -66,14 +66,9 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::setLook(int look) {
-    look = knownLook(look);
-    if (look == m_look) return;
-    m_look = look;
-    applyLook(look);
-    m_services.writeInt(std::string(kLookKey), look);
-    if (!m_services.commitSettings())
-        m_services.messageBox(settingsWriteFailedText(m_services.settingsLocation()), "Hata",
-                              MessageIcon::Error, MessageButtons::Ok);
+    if (!m_look.choose(look)) return;
+    applyLook(m_look.current());
+    m_look.store();
 }
 
 bool MainWindow::runListCreator(ListCreator& creator) {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "app/form_view.h"
+#include "app/looks.h"
 
 class QLabel;
 
@@ -27,7 +28,7 @@ public:
 
     // "ApplicationLook": applied now and stored.
     void setLook(int look);
-    int look() const { return m_look; }
+    int look() const { return m_look.current(); }
 
     bool runListCreator(ListCreator& creator) override;
     void runTabHostWizard(TabHostWizard& wizard) override;
@@ -47,7 +48,7 @@ private:
     Services& m_services;
     RibbonWidget* m_ribbon = nullptr;
     FormViewWidget* m_form = nullptr;
-    int m_look = 0;
+    LookSetting m_look;
 };
 
 }  // namespace nakkas
