@@ -1,21 +1,29 @@
 #include "app/ribbon.h"
 
+#include <algorithm>
 #include <cctype>
 #include <deque>
 #include <string>
 
 #include "definer/widget_catalogue.h"
 #include "snippets/snippet_catalogue.h"
+#include "tools/dialog_designer/dialog_text.h"
 
 namespace nakkas {
 
 namespace {
 
-// Pictures of the snippet buttons, in catalogue order.
-constexpr std::string_view kSnippetIcons[] = {
-    "fullscreen", "orientation", "sensor",  "sound",  "soundmode", "video",  "screensize",
-    "wifi",       "vibrate",     "battery", "camera", "dial",      "email",  "sms",
-    "datetime",   "flash",       "font",    "device", "sim",       "memory", "network",
+// The buttons of "Dialoglar ve Mesajlar", each with the dialog type it opens.
+struct DialogButton {
+    std::string_view id, label, icon;
+    DialogType type;
+};
+constexpr DialogButton kDialogButtons[] = {
+    {"DLGStandart", "Standart", "dialog-standard", DialogType::Standart},
+    {"DLGYukleniyor", "Yükleniyor", "dialog-loading", DialogType::Yukleniyor},
+    {"DLGBekleyin", "Bekleyin", "dialog-wait", DialogType::Bekleyin},
+    {"DLGEvetHayir", "Evet-Hayır", "dialog-yesno", DialogType::EvetHayir},
+    {"DLGToast", "Tost Mesajı", "toast", DialogType::ToastMesaj},
 };
 
 RibbonElement element(std::string_view id, std::string_view label, std::string_view keyTip,
@@ -105,17 +113,15 @@ Ribbon build() {
     tools.panels.push_back({"SQLite",
                             {element("KPBtn113", "Veritabanı Oluştur", "V", "database",
                                      cmd(CommandKind::SqliteTool))}});
-    tools.panels.push_back(
-        {"Dialoglar ve Mesajlar",
-         {element("DLGStandart", "Standart", {}, "dialog-standard",
-                  cmd(CommandKind::DialogDesigner, 0)),
-          element("DLGYukleniyor", "Yükleniyor", {}, "dialog-loading",
-                  cmd(CommandKind::DialogDesigner, 1)),
-          element("DLGBekleyin", "Bekleyin", {}, "dialog-wait",
-                  cmd(CommandKind::DialogDesigner, 2)),
-          element("DLGEvetHayir", "Evet-Hayır", {}, "dialog-yesno",
-                  cmd(CommandKind::DialogDesigner, 3)),
-          element("DLGToast", "Tost Mesajı", {}, "toast", cmd(CommandKind::DialogDesigner, 4))}});
+    RibbonPanel dialogs{"Dialoglar ve Mesajlar", {}};
+    for (const DialogButton& b : kDialogButtons) {
+        // The command names the type by its place in the designer's list of types.
+        const auto at = std::find(kDialogTypes.begin(), kDialogTypes.end(), b.type);
+        dialogs.elements.push_back(
+            element(b.id, b.label, {}, b.icon,
+                    cmd(CommandKind::DialogDesigner, int(at - kDialogTypes.begin()))));
+    }
+    tools.panels.push_back(std::move(dialogs));
     tools.panels.push_back(
         {"Layout XML",
          {element("LayoutXmlKod", "Layout'tan Kod", "X", "layoutxml",
@@ -127,24 +133,11 @@ Ribbon build() {
     // "Yardım Konuları"
     RibbonCategory help{"Yardım Konuları", {}, {}};
     RibbonPanel helpPanel{"Yardım Konuları", {}};
-    static constexpr std::string_view kHelpIds[] = {"YARDIM_BIR", "YARDIM_IKI", "YARDIM_UC",
-                                                    "YARDIM_DORT"};
-    static constexpr std::string_view kHelpTips[][2] = {
-        {"Temel Bilgiler", "ZEP kullanımına ilişkin temel bilgileri buradan öğrenebilirsiniz"},
-        {"Tab Projesi",
-         "ZEP ile Tab ve Menü projesi oluşturma ve kullanım hakkında detaylı bilgileri buradan "
-         "öğrenebilirsiniz"},
-        {"Ayar Kaydetme",
-         "ZEP ile programınızın ayarlarını nasıl kolayca kaydedebileceğinizi bu ders ile "
-         "öğrenebilirsiniz"},
-        {"Veritabanı",
-         "ZEP ile SQLite veritabanı kullanımı ile ilgili gayet detaylı bir dersi burada "
-         "bulabilirsiniz"},
-    };
-    for (int i = 0; i < 4; ++i)
-        helpPanel.elements.push_back(element(kHelpIds[i], helpPages()[size_t(i)].title, {}, "help",
-                                             cmd(CommandKind::Help, i), kHelpTips[i][0],
-                                             kHelpTips[i][1]));
+    const auto& pages = helpPages();
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        helpPanel.elements.push_back(element(pages[i].element, pages[i].title, {}, "help",
+                                             cmd(CommandKind::Help, int(i)), pages[i].tipTitle,
+                                             pages[i].tipText));
     help.panels.push_back(std::move(helpPanel));
     r.categories.push_back(std::move(help));
 
@@ -155,8 +148,7 @@ Ribbon build() {
     for (size_t i = 0; i < snippets.size(); ++i) {
         auto& panel = i < kFirstPanelSnippetCount ? snippets1.panels[0] : snippets2.panels[0];
         panel.elements.push_back(element(snippets[i].element, snippets[i].label, {},
-                                         i < std::size(kSnippetIcons) ? kSnippetIcons[i] : "help",
-                                         cmd(CommandKind::Snippet, int(i))));
+                                         snippets[i].icon, cmd(CommandKind::Snippet, int(i))));
     }
     r.categories.push_back(std::move(snippets1));
     r.categories.push_back(std::move(snippets2));
@@ -207,10 +199,17 @@ std::vector<const RibbonElement*> allCommandElements() {
 
 const std::vector<HelpPage>& helpPages() {
     static const std::vector<HelpPage> pages{
-        {"temel-bilgiler.html", "ZEP Nasıl Kullanılır"},
-        {"tab-menu-projesi.html", "ZEP ile Tab Menü Projesi"},
-        {"ayar-kaydetme.html", "ZEP ile Ayar Kaydetme Dersi"},
-        {"sqlite-dersi.html", "ZEP ile SQLite Dersi"},
+        {"temel-bilgiler.html", "ZEP Nasıl Kullanılır", "YARDIM_BIR", "Temel Bilgiler",
+         "ZEP kullanımına ilişkin temel bilgileri buradan öğrenebilirsiniz"},
+        {"tab-menu-projesi.html", "ZEP ile Tab Menü Projesi", "YARDIM_IKI", "Tab Projesi",
+         "ZEP ile Tab ve Menü projesi oluşturma ve kullanım hakkında detaylı bilgileri buradan "
+         "öğrenebilirsiniz"},
+        {"ayar-kaydetme.html", "ZEP ile Ayar Kaydetme Dersi", "YARDIM_UC", "Ayar Kaydetme",
+         "ZEP ile programınızın ayarlarını nasıl kolayca kaydedebileceğinizi bu ders ile "
+         "öğrenebilirsiniz"},
+        {"sqlite-dersi.html", "ZEP ile SQLite Dersi", "YARDIM_DORT", "Veritabanı",
+         "ZEP ile SQLite veritabanı kullanımı ile ilgili gayet detaylı bir dersi burada "
+         "bulabilirsiniz"},
     };
     return pages;
 }

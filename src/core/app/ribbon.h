@@ -44,10 +44,13 @@ const Ribbon& ribbon();
 // Every element that carries a command, drop-down entries and menu entries included.
 std::vector<const RibbonElement*> allCommandElements();
 
-// The help pages, in the order of the help commands.
+// The help pages, in the order of the help commands, with the ribbon buttons that open them.
 struct HelpPage {
     std::string_view fileName;
     std::string_view title;
+    std::string_view element;   // "YARDIM_BIR"
+    std::string_view tipTitle;  // the button's tooltip
+    std::string_view tipText;
 };
 const std::vector<HelpPage>& helpPages();
 

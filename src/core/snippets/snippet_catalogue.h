@@ -10,6 +10,7 @@ namespace nakkas {
 struct Snippet {
     std::string_view element;  // ribbon element, "KPBtn01"
     std::string_view label;    // "Tam Ekran"
+    std::string_view icon;     // picture of its ribbon button
     std::string_view text;     // the whole text, CR LF line breaks
 };
 
