@@ -5,6 +5,7 @@
 #include "definer/widget_catalogue.h"
 #include "platform/services.h"
 #include "snippets/snippet_catalogue.h"
+#include "text/no_choice.h"
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/list_wizard/list_creator.h"
@@ -117,7 +118,7 @@ void FormView::chooseEntry(int entry) {
 void FormView::generate() {
     const std::string type = m_definer.currentType();
     const auto entry = findEntryByTypeKey(type);
-    if (type == kNoSelection || !entry) {
+    if (type == kNoChoice || !entry) {
         m_services.messageBox("Oluşturulacak hiçbir layout nesnesi seçilmemiş", "Hata",
                               MessageIcon::Error, MessageButtons::Ok);
         return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/no_choice.h"
 #include "widget_catalogue.h"
 
 namespace nakkas {
@@ -13,7 +14,7 @@ constexpr std::string_view kResetActivity = "MainActivity";
 
 DefinerForm::DefinerForm(std::string activityName)
     : activityName(std::move(activityName)),
-      m_currentType(kNoSelection),
+      m_currentType(kNoChoice),
       m_counters(widgetCatalogue().size(), 1),
       m_access(kAccessEntries[0]) {}
 
@@ -48,7 +49,7 @@ GeneratorInput DefinerForm::generatorInput(std::string_view listItemText) const 
 
 void DefinerForm::reset() {
     m_counters.assign(widgetCatalogue().size(), 1);
-    m_currentType = kNoSelection;
+    m_currentType = kNoChoice;
     activityName = kResetActivity;
     variableName.clear();
     idName.clear();

@@ -7,8 +7,6 @@
 
 namespace nakkas {
 
-inline constexpr std::string_view kNoSelection = "YOK";
-
 // One Android layout object that the "Layout Nesneleri" category offers.
 struct CatalogueEntry {
     std::string_view element;       // ribbon element, "ID_BUTTON2"

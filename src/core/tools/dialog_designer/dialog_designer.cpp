@@ -72,7 +72,7 @@ void DialogDesigner::preview() {
 }
 
 Outcome DialogDesigner::create() {
-    if (m_type == DialogType::ToastMesaj && m_state.toastFlag == kNoToastFlag) {
+    if (m_type == DialogType::ToastMesaj && m_state.toastFlag == kNoChoice) {
         m_services.messageBox(kNoToastFlagMessage, "Hata", MessageIcon::Error, MessageButtons::Ok);
         return Outcome::refused(kNoToastFlagMessage);
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/no_choice.h"
 #include "tools/dialog_designer/dialog_text.h"
 #include "tools/outcome.h"
 
@@ -13,13 +14,11 @@ namespace nakkas {
 
 class Services;
 
-// "YOK" until the user picks a length; never reset, so a pick made in one opening of the form
-// holds for every later one in the run.
-inline constexpr std::string_view kNoToastFlag = "YOK";
-
 // What outlives one opening of the dialog designer.
 struct DialogDesignerState {
-    std::string toastFlag{kNoToastFlag};
+    // kNoChoice until the user picks a length; never reset, so a pick made in one opening of the
+    // form holds for every later one in the run.
+    std::string toastFlag{kNoChoice};
     std::string outputText;  // of the last successful "Oluştur"
 };
 

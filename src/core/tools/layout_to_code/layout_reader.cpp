@@ -10,11 +10,11 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "text/android_namespace.h"
+
 namespace nakkas {
 
 namespace {
-
-constexpr std::string_view kAndroidNamespace = "http://schemas.android.com/apk/res/android";
 
 // The parser's own words are English; the user reads these instead.
 std::string_view reasonFor(pugi::xml_parse_status status) {

@@ -3,11 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "text/android_namespace.h"
 #include "tools/menu_designer/menu_records.h"
 
 namespace nakkas {
-
-inline constexpr std::string_view kAndroidNamespace = "http://schemas.android.com/apk/res/android";
 
 // One <item> element (id, icon, title lines, CR LF ends) per record 1 to count. The Tab Host
 // project's menu resource is built from the same items.

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/no_choice.h"
 #include "tools/menu_designer/menu_records.h"
 #include "tools/outcome.h"
 #include "tools/tabhost_wizard/tabhost_texts.h"
@@ -12,7 +13,6 @@ namespace nakkas {
 
 class Services;
 
-inline constexpr std::string_view kNoChoice = "YOK";
 inline constexpr std::string_view kExamplePackage = "com.example.uygulamaadiniz";
 inline constexpr int kMaxTabs = 6;
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "text/android_namespace.h"
+
 namespace nakkas {
 
 namespace {

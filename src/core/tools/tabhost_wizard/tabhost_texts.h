@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/no_choice.h"
 #include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_records.h"
 
@@ -15,7 +16,7 @@ struct TabRecord {
     std::string activityName;
     std::string title;
     std::string iconName;
-    std::string iconSourcePath = "YOK";  // "YOK" until an icon file is chosen
+    std::string iconSourcePath{kNoChoice};  // until an icon file is chosen
     std::string layoutStyle = "LinearLayout";
     bool scroll = false;
 };

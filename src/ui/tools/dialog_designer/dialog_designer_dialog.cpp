@@ -39,13 +39,6 @@ QToolButton* pictureButton(const QString& caption, const QString& action, const 
     return b;
 }
 
-// The box shows LF line breaks; the generated code and the preview use CR LF.
-QString forDisplay(const std::string& crlf) {
-    QString text = qs(crlf);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
-
 }  // namespace
 
 DialogDesignerDialog::DialogDesignerDialog(DialogDesigner& model, QWidget* parent)
@@ -187,8 +180,9 @@ void DialogDesignerDialog::redraw() {
     m_variable->setText(qs(f.variableName));
     m_activity->setText(qs(f.activityName));
     m_title->setText(qs(f.title));
-    if (m_message->toPlainText() != forDisplay(f.message))
-        m_message->setPlainText(forDisplay(f.message));
+    // The box shows LF line breaks; the generated code and the preview use CR LF.
+    const QString shown = qs(toLf(f.message));
+    if (m_message->toPlainText() != shown) m_message->setPlainText(shown);
     m_button1->setText(qs(f.button1));
     m_button2->setText(qs(f.button2));
     m_icon->setText(qs(f.icon));
