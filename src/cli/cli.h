@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <map>
 #include <span>
@@ -70,6 +72,20 @@ struct CommandSpec {
     // the command runs, with the same usage error for every command.
     std::size_t maxPositional = 0;
 };
+
+// Literals joined at compile time, for usage texts that share a line with another command's.
+template <std::size_t... N>
+constexpr auto joinedText(const char (&... parts)[N]) {
+    std::array<char, (N + ...) - sizeof...(N)> text{};
+    std::size_t at = 0;
+    ((std::copy_n(parts, N - 1, text.begin() + at), at += N - 1), ...);
+    return text;
+}
+
+template <std::size_t N>
+constexpr std::string_view textOf(const std::array<char, N>& text) {
+    return {text.data(), N};
+}
 
 // The registered commands, in the order "--help" lists them.
 std::span<const CommandSpec* const> commands();

@@ -1,7 +1,7 @@
 #include <algorithm>
 
+#include "access_option.h"
 #include "cli.h"
-#include "definer/definer_form.h"
 #include "platform/services.h"
 #include "tools/layout_to_code/layout_to_code.h"
 
@@ -51,12 +51,9 @@ int run(const Args& args, Context& ctx) {
         if (it == std::end(kStyles)) return usageError(ctx, "bilinmeyen ad biçimi: " + style);
         options.style = it->second;
     }
-    if (args.has("access")) {
-        const std::string access = args.value("access");
-        const auto index = DefinerForm::findAccessEntry(access);
-        if (!index) return usageError(ctx, "bilinmeyen erişim belirteci: " + access);
-        options.accessIndex = *index;
-    }
+    std::optional<std::size_t> access;
+    if (!readAccess(args, ctx, "layout", access)) return kUsage;
+    if (access) options.accessIndex = *access;
     options.writeListeners = !args.flag("no-listener");
 
     LayoutToCode model(ctx.services, options);

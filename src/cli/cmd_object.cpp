@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "access_option.h"
 #include "cli.h"
 #include "definer/definer_form.h"
 #include "definer/object_generator.h"
@@ -35,12 +36,9 @@ int run(const Args& args, Context& ctx) {
     DefinerForm form{std::string()};
     form.choose(*entry);
 
-    if (args.has("access")) {
-        const std::string access = args.value("access");
-        const auto index = DefinerForm::findAccessEntry(access);
-        if (!index) return usageError(ctx, "bilinmeyen erişim belirteci: " + access);
-        form.selectAccess(*index);
-    }
+    std::optional<std::size_t> access;
+    if (!readAccess(args, ctx, "object", access)) return kUsage;
+    if (access) form.selectAccess(*access);
 
     // Only the list-based objects open the list item creator, so an item anywhere else is a
     // mistake on the command line rather than something to drop silently.

@@ -79,19 +79,21 @@ int run(const Args& args, Context& ctx) {
     return kDone;
 }
 
-}  // namespace
-
-extern const CommandSpec kSqliteCommandsCommand{
-    "sqlite-commands", "Tablo için kayıt ekleme, güncelleme, gösterme, silme komutlarını yazar",
+constexpr auto kUsageText = joinedText(
     "Kullanım: nakkas-cli sqlite-commands --column TANIM... [--table AD]\n"
     "                         [--insert HÜCRE=DEĞİŞKEN]... [--insert-edit HÜCRE=DEĞİŞKEN]...\n"
     "                         [--no-insert-notify] [--no-insert-clear]\n"
     "                         [--update HÜCRE=DEĞİŞKEN]... [--update-edit HÜCRE=DEĞİŞKEN]...\n"
     "                         [--no-update-notify] [--show HÜCRE=DEĞİŞKEN]...\n"
-    "                         [--delete] [--no-delete-notify] [--count]\n"
-    "  TANIM: AD:TİP, ardından isteğe bağlı :notnull ve/veya :unique; birincil anahtar için AD:pk\n"
+    "                         [--delete] [--no-delete-notify] [--count]\n",
+    kColumnSpecUsage,
     "  Her --insert, --update, --show o grubun \"Ekle ve Oluştur >>\" düğmesine bir basıştır;\n"
-    "  -edit biçimleri \"Bu bir EditText değeri\" işaretliyken basar.\n",
-    kOptions, run};
+    "  -edit biçimleri \"Bu bir EditText değeri\" işaretliyken basar.\n");
+
+}  // namespace
+
+extern const CommandSpec kSqliteCommandsCommand{
+    "sqlite-commands", "Tablo için kayıt ekleme, güncelleme, gösterme, silme komutlarını yazar",
+    textOf(kUsageText), kOptions, run};
 
 }  // namespace nakkas::cli

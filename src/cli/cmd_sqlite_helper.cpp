@@ -33,17 +33,19 @@ int run(const Args& args, Context& ctx) {
     return writeTextFile(ctx.services, args.value("output"), tool.builtText()) ? kDone : kRefused;
 }
 
-}  // namespace
-
-extern const CommandSpec kSqliteHelperCommand{
-    "sqlite-helper", "Tablodan DatabaseHelper.java sınıfını yazar",
+constexpr auto kUsageText = joinedText(
     "Kullanım: nakkas-cli sqlite-helper --column TANIM [--column TANIM]... [--package P]\n"
     "                         [--db AD] [--table AD] [--db-version 1|2|3] [--output DOSYA]\n"
-    "                         [--check]\n"
-    "  TANIM: AD:TİP, ardından isteğe bağlı :notnull ve/veya :unique; birincil anahtar için AD:pk\n"
+    "                         [--check]\n",
+    kColumnSpecUsage,
     "  TİP: INTEGER TEXT REAL BOOLEAN FLOAT NUMERIC DATE TIME VARCHAR NVARCHAR TIMESTAMP BLOB\n"
     "  --output  sınıfı dosyaya yazar (CR LF satır sonlarıyla); verilmezse çıktıya basar\n"
-    "  --check   SQLite tabloyu kabul etmezse hiçbir şey yazmadan çıkar (çıkış kodu 1)\n",
-    kOptions, run};
+    "  --check   SQLite tabloyu kabul etmezse hiçbir şey yazmadan çıkar (çıkış kodu 1)\n");
+
+}  // namespace
+
+extern const CommandSpec kSqliteHelperCommand{"sqlite-helper",
+                                              "Tablodan DatabaseHelper.java sınıfını yazar",
+                                              textOf(kUsageText), kOptions, run};
 
 }  // namespace nakkas::cli

@@ -33,6 +33,11 @@ int usageError(Context& ctx, std::string_view message) {
     return cli::usageError(ctx, "tabhost", message);
 }
 
+// The usage error for an icon file given to a tab or to a menu item that is not there.
+std::string missingIcon(const std::string& file) {
+    return "simge dosyası bulunamadı: " + file;
+}
+
 // A number from 1 to max written plainly, as the form's lists offer them.
 std::optional<int> smallNumber(std::string_view text, int min, int max) {
     for (int n = min; n <= max; ++n)
@@ -73,7 +78,7 @@ std::string applyTabField(Context& ctx, TabHostWizard& w, const std::string& spe
         if (value != "0" && value != "1") return "scroll 0 ya da 1 olmalı: " + spec;
         w.setScroll(value == "1");
     } else if (field == "icon") {
-        if (!ctx.services.pathExists(value)) return "simge dosyası bulunamadı: " + value;
+        if (!ctx.services.pathExists(value)) return missingIcon(value);
         w.setIconFile(value);
     } else {
         return "bilinmeyen tab alanı: " + field;
@@ -142,8 +147,7 @@ int run(const Args& args, Context& ctx) {
         const auto j = smallNumber(spec.substr(0, eq == std::string::npos ? 0 : eq), 1, menu.count);
         if (!j) return usageError(ctx, "--menu-icon J=PNG biçiminde, J bir menü maddesi: " + spec);
         const std::string file = spec.substr(eq + 1);
-        if (!ctx.services.pathExists(file))
-            return usageError(ctx, "simge dosyası bulunamadı: " + file);
+        if (!ctx.services.pathExists(file)) return usageError(ctx, missingIcon(file));
         MenuItemRecord& item = menu.items[size_t(*j - 1)];
         item.iconSourcePath = file;
         const auto slash = file.find_last_of('/');
