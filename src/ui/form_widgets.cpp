@@ -1,8 +1,10 @@
 #include "form_widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace nakkas {
@@ -41,6 +43,28 @@ QPushButton* pushButton(const QString& text, const char* objectName, const QStri
     b->setAccessibleName(nameFromLabel(text));
     if (!toolTip.isEmpty()) b->setToolTip(toolTip);
     return b;
+}
+
+QComboBox* comboBox(const char* objectName) {
+    auto* c = new QComboBox;
+    c->setObjectName(QString::fromLatin1(objectName));
+    return c;
+}
+
+QListWidget* choiceList(const char* objectName) {
+    auto* list = new QListWidget;
+    list->setObjectName(QString::fromLatin1(objectName));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QLabel* linkLabel(const QString& text, const char* objectName) {
+    auto* l = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text));
+    l->setObjectName(QString::fromLatin1(objectName));
+    l->setAccessibleName(text);
+    l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    l->setFocusPolicy(Qt::TabFocus);
+    return l;
 }
 
 }  // namespace nakkas

@@ -3,8 +3,10 @@
 #include <QString>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -22,5 +24,11 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy);
 QLineEdit* lineEdit(const char* objectName);
 QCheckBox* checkBox(const QString& text, const char* objectName);
 QPushButton* pushButton(const QString& text, const char* objectName, const QString& toolTip = {});
+// A drop-down; a buddy label names it, or a screen reader would read its current entry instead.
+QComboBox* comboBox(const char* objectName);
+// A list in which one row at most is picked.
+QListWidget* choiceList(const char* objectName);
+// A text that opens something when activated, by mouse or keyboard; the text is its name.
+QLabel* linkLabel(const QString& text, const char* objectName);
 
 }  // namespace nakkas

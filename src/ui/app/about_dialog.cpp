@@ -7,24 +7,12 @@
 #include <QVBoxLayout>
 
 #include "app/ribbon.h"
+#include "form_widgets.h"
 #include "icons.h"
 #include "platform/services.h"
 #include "qt_text.h"
 
 namespace nakkas {
-
-namespace {
-
-QLabel* link(const QString& text, const char* objectName) {
-    auto* l = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text));
-    l->setObjectName(QString::fromLatin1(objectName));
-    l->setAccessibleName(text);
-    l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    l->setFocusPolicy(Qt::TabFocus);
-    return l;
-}
-
-}  // namespace
 
 AboutDialog::AboutDialog(Services& services, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
@@ -44,8 +32,8 @@ AboutDialog::AboutDialog(Services& services, QWidget* parent) : QDialog(parent) 
     grid->addWidget(name, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Nakkas 2012")), 1, 1);
 
-    auto* web = link(QStringLiteral("Firma Web Sitesi"), "webLink");
-    auto* mail = link(QStringLiteral("Firma Mail"), "mailLink");
+    auto* web = linkLabel(QStringLiteral("Firma Web Sitesi"), "webLink");
+    auto* mail = linkLabel(QStringLiteral("Firma Mail"), "mailLink");
     connect(web, &QLabel::linkActivated, this,
             [&services] { services.openDesktop(std::string(kMakerWebSite)); });
     connect(mail, &QLabel::linkActivated, this,
@@ -53,8 +41,7 @@ AboutDialog::AboutDialog(Services& services, QWidget* parent) : QDialog(parent) 
     grid->addWidget(web, 2, 1);
     grid->addWidget(mail, 3, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("Tamam"));
-    ok->setObjectName(QStringLiteral("okButton"));
+    auto* ok = pushButton(QStringLiteral("Tamam"), "okButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     grid->addWidget(ok, 0, 2, Qt::AlignTop);
@@ -71,8 +58,7 @@ CardDialog::CardDialog(QWidget* parent) : QDialog(parent) {
     picture->setAlignment(Qt::AlignCenter);
     picture->setAccessibleName(QStringLiteral("Kartvizit"));
     layout->addWidget(picture);
-    auto* close = new QPushButton(QStringLiteral("Kapat"));
-    close->setObjectName(QStringLiteral("closeButton"));
+    auto* close = pushButton(QStringLiteral("Kapat"), "closeButton");
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close, 0, Qt::AlignCenter);

@@ -83,8 +83,7 @@ QWidget* FormViewWidget::buildDefinerForm() {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
 
-    m_access = new QComboBox;
-    m_access->setObjectName(QStringLiteral("accessModifier"));
+    m_access = comboBox("accessModifier");
     m_access->setToolTip(QStringLiteral("Erişim belirteci (--Boş-- ile hiçbiri)"));
     for (auto e : DefinerForm::kAccessEntries) m_access->addItem(qs(e));
     m_variable = lineEdit("variableName");
@@ -213,8 +212,7 @@ QWidget* FormViewWidget::buildSlotRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    m_slots = new QComboBox;
-    m_slots->setObjectName(QStringLiteral("slotSelector"));
+    m_slots = comboBox("slotSelector");
     for (int i = 0; i < CodePanel::kSlotCount; ++i) m_slots->addItem(qs(CodePanel::slotLabel(i)));
     m_slots->setToolTip(QStringLiteral("Kod alanı değiştiğinde içeriği kod panelinde gösterilir"));
     layout->addWidget(buddyLabel(QStringLiteral("Kod &Paneli:"), m_slots));
@@ -247,14 +245,13 @@ QWidget* FormViewWidget::buildSlotRow() {
         {"nextButton", QStringLiteral(">"), QStringLiteral("Sonraki kod alanı"), &CodePanel::next},
     };
     for (const auto& sb : buttons) {
-        auto* b = new QPushButton(sb.text);
-        b->setObjectName(QString::fromLatin1(sb.objectName));
-        b->setToolTip(sb.tip);
-        b->setAccessibleName(sb.text == QStringLiteral("<")   ? QStringLiteral("Önceki kod alanı")
-                             : sb.text == QStringLiteral(">") ? QStringLiteral("Sonraki kod alanı")
-                                                              : sb.text);
+        QPushButton* b = pushButton(sb.text, sb.objectName, sb.tip);
         b->setAutoDefault(false);
-        if (sb.text.size() == 1) b->setFixedWidth(28);
+        // An arrow says nothing when read out; its tooltip does.
+        if (sb.text.size() == 1) {
+            b->setAccessibleName(sb.tip);
+            b->setFixedWidth(28);
+        }
         const auto action = sb.action;
         connect(b, &QPushButton::clicked, this, [this, &panel, action] {
             (panel.*action)();

@@ -14,39 +14,21 @@
 
 namespace nakkas {
 
-namespace {
-
-QLineEdit* field(const char* objectName) {
-    auto* e = new QLineEdit;
-    e->setObjectName(QString::fromLatin1(objectName));
-    e->setMinimumWidth(260);
-    return e;
-}
-
-QPushButton* button(const QString& text, const char* objectName) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(QString::fromLatin1(objectName));
-    return b;
-}
-
-}  // namespace
-
 ProgramSettingsDialog::ProgramSettingsDialog(ProgramSettings& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
     setObjectName(QStringLiteral("programSettingsDialog"));
     setWindowTitle(QStringLiteral("Program Ayarları - Program Varsayılanları"));
 
-    m_paket = field("paketAdi");
-    m_activity = field("activityAdi");
-    m_simge = field("simgeAdi");
-    m_veritabani = field("veritabani");
-    m_tablo = field("tabloAdi");
-    m_version = new QComboBox;
-    m_version->setObjectName(QStringLiteral("vtVersiyon"));
+    m_paket = lineEdit("paketAdi");
+    m_activity = lineEdit("activityAdi");
+    m_simge = lineEdit("simgeAdi");
+    m_veritabani = lineEdit("veritabani");
+    m_tablo = lineEdit("tabloAdi");
+    for (QLineEdit* e : {m_paket, m_activity, m_simge, m_veritabani, m_tablo})
+        e->setMinimumWidth(260);
+    m_version = comboBox("vtVersiyon");
     for (auto v : ProgramSettings::kVersions) m_version->addItem(qs(v));
-    m_clearPanel = new QCheckBox(QStringLiteral("Başlangıçta Kod &Panelini Temizle"));
-    m_clearPanel->setObjectName(QStringLiteral("kodPaneli"));
-    m_clearPanel->setAccessibleName(QStringLiteral("Başlangıçta Kod Panelini Temizle"));
+    m_clearPanel = checkBox(QStringLiteral("Başlangıçta Kod &Panelini Temizle"), "kodPaneli");
 
     auto* form = new QFormLayout;
     const auto row = [form](const QString& label, QWidget* w) {
@@ -60,13 +42,13 @@ ProgramSettingsDialog::ProgramSettingsDialog(ProgramSettings& model, QWidget* pa
     row(QStringLiteral("Varsayılan Veritabanı Sü&rümü:"), m_version);
     form->addRow(QString(), m_clearPanel);
 
-    auto* save = button(QStringLiteral("&Kaydet"), "saveButton");
-    auto* cancel = button(QStringLiteral("İptal &Et"), "cancelButton");
-    auto* factory = button(QStringLiteral("Varsayılan A&yarlar"), "factoryButton");
-    save->setDefault(true);
-    save->setToolTip(
+    auto* save = pushButton(
+        QStringLiteral("&Kaydet"), "saveButton",
         QStringLiteral("Ayarları kaydeder; program yeniden başlatıldığında geçerli olur"));
-    factory->setToolTip(QStringLiteral("Fabrika ayarlarını geri yükler"));
+    auto* cancel = pushButton(QStringLiteral("İptal &Et"), "cancelButton");
+    auto* factory = pushButton(QStringLiteral("Varsayılan A&yarlar"), "factoryButton",
+                               QStringLiteral("Fabrika ayarlarını geri yükler"));
+    save->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(factory);
     buttons->addStretch(1);

@@ -23,9 +23,7 @@ namespace {
 
 template <typename Rows>
 QListWidget* choiceList(const Rows& rows, const char* objectName) {
-    auto* list = new QListWidget;
-    list->setObjectName(QString::fromLatin1(objectName));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    QListWidget* list = nakkas::choiceList(objectName);
     for (const auto& row : rows) list->addItem(qs(row.entry));
     list->setFixedHeight(list->sizeHintForRow(0) * int(rows.size()) + 2 * list->frameWidth());
     return list;

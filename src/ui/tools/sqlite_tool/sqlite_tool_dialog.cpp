@@ -25,20 +25,17 @@ namespace {
 using Group = RecordCommands::Group;
 
 QListWidget* typeList(const char* objectName, const QString& accessibleName) {
-    auto* list = new QListWidget;
-    list->setObjectName(QString::fromLatin1(objectName));
+    QListWidget* list = choiceList(objectName);
     list->setAccessibleName(accessibleName);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     for (auto word : kColumnTypes) list->addItem(qs(word));
     list->setMaximumHeight(110);
     return list;
 }
 
 QListWidget* columnList(const QString& objectName, const QString& accessibleName) {
-    auto* list = new QListWidget;
-    list->setObjectName(objectName);
+    QListWidget* list = choiceList("");
+    list->setObjectName(objectName);  // made from the group's key
     list->setAccessibleName(accessibleName);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
 }
 

@@ -35,12 +35,6 @@ QLineEdit* shownOnly(const char* objectName) {
     return e;
 }
 
-QComboBox* comboBox(const char* objectName) {
-    auto* c = new QComboBox;
-    c->setObjectName(QString::fromLatin1(objectName));
-    return c;
-}
-
 // The form's lifecycle boxes in the order they stand, with their place in the model's order.
 struct LifecycleBox {
     const char* text;
