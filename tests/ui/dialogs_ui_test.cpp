@@ -13,44 +13,36 @@ namespace {
 TEST(ListCreatorUi, SpinnerOpensTheCreatorConfirmWritesAndCancelChangesNothing) {
     FakeWindow w;
     w.window.show();
-    {
-        ModalHandler creator([&](QDialog& d) {
-            auto& entry = child<QLineEdit>(d, "entry");
-            EXPECT_EQ(d.focusWidget(), &entry);  // typing lands in the field at once
-            QTest::keyClicks(&entry, "a");
-            click(d, "addButton");
-            EXPECT_EQ(d.focusWidget(), &entry);  // and after each add
-            QTest::keyClicks(&entry, "b");
-            QTest::keyClick(&entry, Qt::Key_Return);  // "Ekle" is the default button
-            click(d, "createButton");
-        });
-        clickRibbon(w.window, "ID_BUTTON10");
-        ASSERT_TRUE(creator.handled());
-    }
+    openDialog(w.window, "ID_BUTTON10", [&](QDialog& d) {
+        auto& entry = child<QLineEdit>(d, "entry");
+        EXPECT_EQ(d.focusWidget(), &entry);  // typing lands in the field at once
+        QTest::keyClicks(&entry, "a");
+        click(d, "addButton");
+        EXPECT_EQ(d.focusWidget(), &entry);  // and after each add
+        QTest::keyClicks(&entry, "b");
+        QTest::keyClick(&entry, Qt::Key_Return);  // "Ekle" is the default button
+        click(d, "createButton");
+    });
     const std::string written = w.panel();
     EXPECT_TRUE(
         written.starts_with("final Spinner spinner1 = (Spinner) findViewById(R.id.spinner1);"
                             "\r\nString[] ElemanDizisi={\"a\", \"b\"};\r\n"));
 
     QStringList left;
-    {
-        ModalHandler cancel([&](QDialog& d) {
-            click(d, "addButton");  // refused: the field is empty
-            auto& items = child<QListWidget>(d, "items");
-            for (const char* text : {"x", "y", "z"}) {
-                QTest::keyClicks(&child<QLineEdit>(d, "entry"), text);
-                click(d, "addButton");
-            }
-            // "Kaldır" takes the selected item even when it is not the current one.
-            items.item(1)->setSelected(true);
-            ASSERT_NE(items.currentRow(), 1);
-            click(d, "removeButton");
-            for (int i = 0; i < items.count(); ++i) left << items.item(i)->text();
-            click(d, "cancelButton");
-        });
-        clickRibbon(w.window, "ID_BUTTON10");
-        ASSERT_TRUE(cancel.handled());
-    }
+    openDialog(w.window, "ID_BUTTON10", [&](QDialog& d) {
+        click(d, "addButton");  // refused: the field is empty
+        auto& items = child<QListWidget>(d, "items");
+        for (const char* text : {"x", "y", "z"}) {
+            QTest::keyClicks(&child<QLineEdit>(d, "entry"), text);
+            click(d, "addButton");
+        }
+        // "Kaldır" takes the selected item even when it is not the current one.
+        items.item(1)->setSelected(true);
+        ASSERT_NE(items.currentRow(), 1);
+        click(d, "removeButton");
+        for (int i = 0; i < items.count(); ++i) left << items.item(i)->text();
+        click(d, "cancelButton");
+    });
     EXPECT_EQ(left, (QStringList{QStringLiteral("x"), QStringLiteral("z")}));
     EXPECT_EQ(w.services.messages.size(), 1u);                               // the empty add
     EXPECT_EQ(field(w.window, "variableName"), QStringLiteral("spinner2"));  // counter kept
@@ -74,22 +66,20 @@ TEST(ListCreatorUi, SpinnerOpensTheCreatorConfirmWritesAndCancelChangesNothing) 
 class ProgramSettingsUi : public ::testing::Test {
 protected:
     void openSettings(const std::function<void(QDialog&)>& action) {
-        window.show();
-        ModalHandler settings(action);
-        clickRibbon(window, "LN_PROGRAMAYARLARI");
-        ASSERT_TRUE(settings.handled());
+        m_window.show();
+        openDialog(m_window, "LN_PROGRAMAYARLARI", action);
     }
 
     Defaults nextStart() {
-        HostServices fresh(file.toStdString());
+        HostServices fresh(m_file.toStdString());
         return Defaults::load(fresh);
     }
 
-    QTemporaryDir dir;
-    QString file = dir.filePath(QStringLiteral("Nakkas 2012.ini"));
-    RecordingQtServices services{file.toStdString()};
-    Defaults defaults = Defaults::load(services);
-    MainWindow window{services, defaults};
+    QTemporaryDir m_dir;
+    QString m_file = m_dir.filePath(QStringLiteral("Nakkas 2012.ini"));
+    RecordingQtServices m_services{m_file.toStdString()};
+    Defaults m_defaults = Defaults::load(m_services);
+    MainWindow m_window{m_services, m_defaults};
 };
 
 TEST_F(ProgramSettingsUi, SaveStoresTheFieldsCancelWritesNothingAndYesRestarts) {
@@ -102,14 +92,14 @@ TEST_F(ProgramSettingsUi, SaveStoresTheFieldsCancelWritesNothingAndYesRestarts) 
         click<QCheckBox>(d, "kodPaneli");
         click(d, "saveButton");
     });
-    EXPECT_EQ(services.messages.size(), 1u);  // the restart question, answered No
+    EXPECT_EQ(m_services.messages.size(), 1u);  // the restart question, answered No
     const Defaults saved{
         "GirişEkranı", "com.ornek.deneme", "ic_launcher", "Veritabanim.db", "TabloAdim", "3",
         "EVET"};
     EXPECT_EQ(nextStart(), saved);
 
     // The running record took everything but the version; "İptal Et" keeps it.
-    const Defaults running = defaults;
+    const Defaults running = m_defaults;
     openSettings([&](QDialog& d) {
         EXPECT_EQ(field(d, "paketAdi"), QStringLiteral("com.ornek.deneme"));
         EXPECT_EQ(child<QComboBox>(d, "vtVersiyon").currentText(), QStringLiteral("2"));
@@ -118,16 +108,16 @@ TEST_F(ProgramSettingsUi, SaveStoresTheFieldsCancelWritesNothingAndYesRestarts) 
         click<QCheckBox>(d, "kodPaneli");
         click(d, "cancelButton");
     });
-    EXPECT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.restarts, 0);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(defaults, running);
+    EXPECT_EQ(m_services.messages.size(), 1u);
+    EXPECT_EQ(m_services.restarts, 0);
+    EXPECT_TRUE(m_window.isVisible());
+    EXPECT_EQ(m_defaults, running);
     EXPECT_EQ(nextStart(), saved);
 
-    services.answers = {MessageAnswer::Yes};
+    m_services.answers = {MessageAnswer::Yes};
     openSettings([](QDialog& d) { click(d, "saveButton"); });
-    EXPECT_EQ(services.restarts, 1);
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(m_services.restarts, 1);
+    EXPECT_FALSE(m_window.isVisible());
 }
 
 }  // namespace

@@ -19,13 +19,13 @@ namespace {
 
 class HostServices : public ::testing::Test {
 protected:
-    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    QString path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
     std::string file(const char* name = "ayarlar.ini") const { return path(name).toStdString(); }
     void writeBytes(const char* name, const QByteArray& bytes) {
         QFile f(path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
-    QTemporaryDir dir;
+    QTemporaryDir m_dir;
 };
 
 // A corrupt file reads as holding nothing and saving repairs it; what is saved reads back whole.
@@ -83,7 +83,8 @@ TEST_F(HostServices, FilesAreNeverOverwrittenAndTrashRemovesTheFolder) {
     ASSERT_TRUE(services.writeFile(file("b.txt"), "eski"));
     EXPECT_FALSE(services.copyFileNoOverwrite(file("a.txt"), file("b.txt")));
     QFile b(path("b.txt"));
-    EXPECT_TRUE(b.open(QIODevice::ReadOnly) && b.readAll() == "eski");
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(b.readAll(), "eski");
 
     // Keep the trash inside the temporary folder.
     const QByteArray oldHome = qgetenv("XDG_DATA_HOME");

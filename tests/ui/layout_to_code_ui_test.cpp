@@ -12,17 +12,15 @@ namespace {
 class LayoutToCodeUi : public ::testing::Test {
 protected:
     void SetUp() override {
-        w.services.openFiles = {
+        m_main.services.openFiles = {
             OpenedFile{dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"}};
-        w.window.show();
+        m_main.window.show();
     }
     void openDialog(const std::function<void(QDialog&)>& action) {
-        ModalHandler handler(action);
-        clickRibbon(w.window, "LayoutXmlKod");
-        ASSERT_TRUE(handler.handled());
-        EXPECT_EQ(handler.title(), QStringLiteral("Layout'tan Kod Üret"));
+        EXPECT_EQ(test::openDialog(m_main.window, "LayoutXmlKod", action),
+                  QStringLiteral("Layout'tan Kod Üret"));
     }
-    FakeWindow w;
+    FakeWindow m_main;
 };
 
 TEST_F(LayoutToCodeUi, UncheckRenameAndOptionsReachThePanel) {
@@ -52,11 +50,11 @@ TEST_F(LayoutToCodeUi, UncheckRenameAndOptionsReachThePanel) {
         click<QCheckBox>(d, "writeListeners");
         rename("kaydetDugmesi", QKeySequence(Qt::ALT | Qt::Key_O));
     });
-    EXPECT_TRUE(sameText(w.panel(), readDataCrLf("layout_to_code/ana_ekran_ui.txt")));
+    EXPECT_TRUE(sameText(m_main.panel(), readDataCrLf("layout_to_code/ana_ekran_ui.txt")));
 }
 
 TEST_F(LayoutToCodeUi, CheckButtonsAndCancelLeaveThePanelUntouched) {
-    const std::string before = w.panel();
+    const std::string before = m_main.panel();
     openDialog([&](QDialog& d) {
         auto& table = child<QTableWidget>(d, "views");
         const auto allAre = [&](Qt::CheckState state) {
@@ -72,8 +70,8 @@ TEST_F(LayoutToCodeUi, CheckButtonsAndCancelLeaveThePanelUntouched) {
         EXPECT_TRUE(allAre(Qt::Checked));
         click(d, "cancelButton");
     });
-    EXPECT_EQ(w.services.messages.size(), 1u);
-    EXPECT_EQ(w.panel(), before);
+    EXPECT_EQ(m_main.services.messages.size(), 1u);
+    EXPECT_EQ(m_main.panel(), before);
 }
 
 }  // namespace

@@ -10,31 +10,17 @@
 namespace nakkas::test {
 namespace {
 
-void chooseEntry(QDialog& d, int row) {
-    auto& list = child<QListWidget>(d, "itemList");
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
-}
-
-// Replaces a field's text with the keyboard, as a user would.
-void retype(QDialog& d, const char* name, const QString& text) {
-    auto& edit = child<QLineEdit>(d, name);
-    edit.setFocus();
-    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    QTest::keyClicks(&edit, text);
-}
-
 void list(QDialog& d, const QString& count) {
     retype(d, "countEdit", count);
     click(d, "listButton");
 }
 
-QString openDesigner(FakeWindow& w, std::function<void(QDialog&)> action) {
-    ModalHandler handler(std::move(action));
-    clickRibbon(w.window, "KPBtn03");
-    EXPECT_TRUE(handler.handled());
-    return handler.title();
+void chooseEntry(QDialog& d, int row) {
+    pickRow(d, "itemList", row);
+}
+
+QString openDesigner(FakeWindow& w, const std::function<void(QDialog&)>& action) {
+    return openDialog(w.window, "KPBtn03", action);
 }
 
 TEST(MenuDesignerUi, RibbonDesignReachesThePanel) {
@@ -68,14 +54,16 @@ TEST(MenuDesignerUi, RefusedCountCancelAndTheCloseBoxLeaveThePanel) {
         click(d, "cancelButton");
     });
     EXPECT_EQ(w.services.messages.size(), 1u);  // the refused count
-    EXPECT_TRUE(w.panel() == before && w.model().tools().menu.count == 0);
+    EXPECT_EQ(w.panel(), before);
+    EXPECT_EQ(w.model().tools().menu.count, 0);
     EXPECT_EQ(w.model().tools().menu.items[2].title, "Paylas");  // kept until the next opening
 
     openDesigner(w, [](QDialog& d) {
         list(d, QStringLiteral("1"));
         d.close();  // the close box cancels too
     });
-    EXPECT_TRUE(w.panel() == before && w.model().tools().menu.count == 0);
+    EXPECT_EQ(w.panel(), before);
+    EXPECT_EQ(w.model().tools().menu.count, 0);
 }
 
 // The Tab Host wizard opens the same dialog in its own mode, where icons can be picked.
@@ -95,13 +83,14 @@ TEST(MenuDesignerUi, TabHostModePicksIconFiles) {
     click<QToolButton>(dialog, "iconButton");
     EXPECT_EQ(field(dialog, "iconNameEdit"), QStringLiteral("paylas"));
     ASSERT_EQ(services.dialogs.size(), 2u);
-    EXPECT_EQ(std::tie(services.dialogs[1].title, services.dialogs[1].filter),
-              std::tuple("Menu için Simge Dosyası Seçin", "PNG Simge Dosyası (*.png)"));
+    EXPECT_EQ(services.dialogs[1].title, "Menu için Simge Dosyası Seçin");
+    EXPECT_EQ(services.dialogs[1].filter, "PNG Simge Dosyası (*.png)");
     retype(dialog, "iconNameEdit", QStringLiteral("paylas_simge"));
     click(dialog, "okButton");
-    EXPECT_TRUE(dialog.result() == QDialog::Accepted && records.count == 1);
-    EXPECT_EQ(std::tuple(records.items[0].iconName, records.items[0].iconSourcePath),
-              std::tuple("paylas_simge", "/resimler/paylas.png"));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(records.count, 1);
+    EXPECT_EQ(records.items[0].iconName, "paylas_simge");
+    EXPECT_EQ(records.items[0].iconSourcePath, "/resimler/paylas.png");
 }
 
 }  // namespace

@@ -7,30 +7,13 @@
 namespace nakkas::test {
 namespace {
 
-void clickRow(QDialog& d, const char* list, int row) {
-    auto& l = child<QListWidget>(d, list);
-    QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
-}
-
-// Unlike QTest::keyClicks, this takes Turkish letters.
-void type(QWidget& w, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, &w, Qt::Key_unknown, c, Qt::NoModifier);
-}
-
-void retype(QDialog& d, const char* field, const QString& text) {
-    auto& e = child<QLineEdit>(d, field);
-    e.selectAll();
-    type(e, text);
-}
-
 TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
     FakeWindow w;
     w.window.show();
     w.services.fs.folders.insert("/ev");
     w.services.savePaths = {"/ev/DatabaseHelper.java"};
     const std::string before = w.panel();
-    ModalHandler tool([&](QDialog& d) {
+    const QString title = openDialog(w.window, "KPBtn113", [&](QDialog& d) {
         EXPECT_EQ(unnamedControls(d), QStringList());
         EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "tableName"));
         retype(d, "tableName", QStringLiteral("Öğrenciler"));
@@ -40,10 +23,10 @@ TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
         click(d, "addButton");  // no type chosen yet: refused, but INTEGER is now shown
         EXPECT_EQ(child<QListWidget>(d, "newColumnType").currentRow(), 0);
         click(d, "addButton");  // the program's selection is not the user's choice
-        clickRow(d, "newColumnType", 0);
+        pickRow(d, "newColumnType", 0);
         click(d, "addButton");
-        type(child<QLineEdit>(d, "columnName"), QStringLiteral("adı"));
-        clickRow(d, "newColumnType", 1);
+        typeText(child<QLineEdit>(d, "columnName"), QStringLiteral("adı"));
+        pickRow(d, "newColumnType", 1);
         click<QCheckBox>(d, "newNotNull");
         click(d, "addButton");
         child<QLineEdit>(d, "columnName").setText(QStringLiteral("şube"));  // not typed
@@ -56,9 +39,7 @@ TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
         click(d, "saveButton");
         click(d, "cancelButton");
     });
-    clickRibbon(w.window, "KPBtn113");
-    ASSERT_TRUE(tool.handled());
-    EXPECT_EQ(tool.title(), QStringLiteral("SQLite - Veritabanı Aracı"));
+    EXPECT_EQ(title, QStringLiteral("SQLite - Veritabanı Aracı"));
     ASSERT_EQ(w.services.messages.size(), 3u);
     EXPECT_TRUE(sameText(w.services.fs.files["/ev/DatabaseHelper.java"],
                          readData("sqlite_tool/ogrenciler_saved.bytes")));
@@ -68,25 +49,23 @@ TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
 TEST(SqliteToolUi, CompileSendsTheBoxesAsTheyStandToThePanel) {
     FakeWindow w;
     w.window.show();
-    ModalHandler tool([&](QDialog& d) {
+    const QString title = openDialog(w.window, "KPBtn113", [&](QDialog& d) {
         QTest::keyClicks(&child<QLineEdit>(d, "columnName"), QStringLiteral("ad"));
-        clickRow(d, "newColumnType", 1);
+        pickRow(d, "newColumnType", 1);
         click(d, "addButton");
-        clickRow(d, "insertColumns", 0);
+        pickRow(d, "insertColumns", 0);
         QTest::keyClicks(&child<QLineEdit>(d, "insertVariable"), QStringLiteral("adKutusu"));
         click(d, "insertPressButton");
         click<QCheckBox>(d, "insertInclude");
         auto& result = child<QPlainTextEdit>(d, "insertResult");  // replaced by hand
         result.setFocus();
         result.selectAll();
-        type(result, QStringLiteral("// elle yazıldı"));
+        typeText(result, QStringLiteral("// elle yazıldı"));
         QTest::keyClick(&result, Qt::Key_Return);
         QTest::keyClicks(&result, QStringLiteral("int sayi = 1;"));
         QTest::keyClick(&result, Qt::Key_Return);
         click(d, "compileButton");
     });
-    clickRibbon(w.window, "KPBtn113");
-    ASSERT_TRUE(tool.handled());
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("sqlite_tool/compile_hand_edit.txt")));
 }
 

@@ -7,28 +7,20 @@
 namespace nakkas::test {
 namespace {
 
-void openWizard(MainWindow& window, std::function<void(QDialog&)> action) {
-    ModalHandler handler(std::move(action));
-    clickRibbon(window, "WzActivityBtn");
-    EXPECT_TRUE(handler.handled());
-    EXPECT_EQ(handler.title(), QStringLiteral("Tab Host Proje Tasarımı"));
-}
-
-void typeInto(QDialog& d, const char* name, const QString& text) {
-    auto& edit = child<QLineEdit>(d, name);
-    edit.selectAll();
-    QTest::keyClicks(&edit, text);
+void openWizard(MainWindow& window, const std::function<void(QDialog&)>& action) {
+    EXPECT_EQ(openDialog(window, "WzActivityBtn", action),
+              QStringLiteral("Tab Host Proje Tasarımı"));
 }
 
 TEST(TabHostWizardUi, TheMenuDesignOpensInItsTabHostMode) {
     FakeWindow w;
     openWizard(w.window, [&](QDialog& d) {
-        typeInto(d, "tabCount", QStringLiteral("1"));
+        retype(d, "tabCount", QStringLiteral("1"));
         click(d, "listButton");
         click<QCheckBox>(d, "menuFlag");
         ModalHandler menu([&](QDialog& m) {
             EXPECT_EQ(child<QPushButton>(m, "okButton").text(), QStringLiteral("Kaydet"));
-            typeInto(m, "countEdit", QStringLiteral("3"));
+            retype(m, "countEdit", QStringLiteral("3"));
             click(m, "listButton");
             click(m, "okButton");
         });
@@ -57,23 +49,23 @@ TEST(TabHostWizardUi, AFullRunWritesTheProject) {
     openWizard(window, [&](QDialog& d) {
         EXPECT_TRUE(unnamedControls(d).isEmpty()) << unnamedControls(d).join(", ").toStdString();
         EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "tabCount"));
-        typeInto(d, "tabCount", QStringLiteral("2"));
+        retype(d, "tabCount", QStringLiteral("2"));
         click(d, "listButton");
         auto& tabs = child<QListWidget>(d, "tabs");
         ASSERT_EQ(tabs.count(), 2);
         for (const auto& [row, title] : {std::pair{0, "Ana"}, std::pair{1, "Ayarlar"}}) {
-            QTest::mouseClick(tabs.viewport(), Qt::LeftButton, {},
-                              tabs.visualItemRect(tabs.item(row)).center());
+            pickRow(d, "tabs", row);
             EXPECT_EQ(field(d, "tabTitle"), "Tab Başlığı " + QString::number(row + 1));
-            typeInto(d, "tabTitle", QString::fromUtf8(title));
+            retype(d, "tabTitle", QString::fromUtf8(title));
         }
-        EXPECT_EQ(field(d, "tabId") + field(d, "serial"), QStringLiteral("Tab21"));
+        EXPECT_EQ(field(d, "tabId"), QStringLiteral("Tab2"));
+        EXPECT_EQ(field(d, "serial"), QStringLiteral("1"));
         click(d, "startTab2");
         // Refused before a folder is chosen: the wizard stays as it was.
         click(d, "createButton");
         ASSERT_TRUE(d.isVisible());
         EXPECT_EQ(field(d, "tabTitle"), QStringLiteral("Ayarlar"));
-        typeInto(d, "packageName", QStringLiteral("com.firma.uyg"));
+        retype(d, "packageName", QStringLiteral("com.firma.uyg"));
         click(d, "folderButton");
         EXPECT_EQ(field(d, "outputFolder"), dir.path());
         click(d, "createButton");

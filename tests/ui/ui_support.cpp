@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStackedWidget>
@@ -50,6 +51,24 @@ void clickRibbon(MainWindow& window, const char* elementId) {
     for (int i = 0; i < pages.count(); ++i)
         if (pages.widget(i)->isAncestorOf(button)) ribbon.setCurrentCategory(i);
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString openDialog(MainWindow& window, const char* elementId,
+                   const std::function<void(QDialog&)>& action) {
+    ModalHandler handler(action);
+    clickRibbon(window, elementId);
+    EXPECT_TRUE(handler.handled()) << elementId;
+    return handler.title();
+}
+
+void typeText(QWidget& widget, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void pickRow(QObject& parent, const char* list, int row) {
+    auto& l = child<QListWidget>(parent, list);
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
 }
 
 QStringList unnamedControls(QWidget& root) {

@@ -73,6 +73,11 @@ struct FakeWindow {
 // Clicks a ribbon button with the mouse after opening the category that holds it, as a user would.
 void clickRibbon(MainWindow& window, const char* elementId);
 
+// Clicks the ribbon button and runs the action on the modal dialog it opens. Gives the dialog's
+// title; a failure is reported when no dialog opened.
+QString openDialog(MainWindow& window, const char* elementId,
+                   const std::function<void(QDialog&)>& action);
+
 // A named child that must exist. A missing one throws, which GoogleTest reports as a failure
 // of the running test instead of a crash on a null pointer.
 template <typename T>
@@ -91,6 +96,23 @@ void click(QObject& parent, const char* name) {
 inline QString field(QObject& parent, const char* name) {
     return child<QLineEdit>(parent, name).text();
 }
+
+// Types a text key by key into the widget; unlike QTest::keyClicks it takes Turkish letters.
+void typeText(QWidget& widget, const QString& text);
+
+// Replaces the whole text of an editor with the keyboard, as a user would.
+template <typename Edit>
+void retype(Edit& edit, const QString& text) {
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    typeText(edit, text);
+}
+inline void retype(QObject& parent, const char* name, const QString& text) {
+    retype(child<QLineEdit>(parent, name), text);
+}
+
+// Clicks a row of a named list with the mouse.
+void pickRow(QObject& parent, const char* list, int row);
 
 }  // namespace nakkas::test
 
