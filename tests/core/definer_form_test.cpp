@@ -24,7 +24,8 @@ TEST(WidgetCatalogue, LookupsAndAtOnceEntries) {
     }
     EXPECT_EQ(atOnce, 4);
     EXPECT_EQ(withItems, 3);
-    EXPECT_TRUE(generatesAtOnce("tabHost") && !needsListItems("tabHost"));
+    EXPECT_TRUE(generatesAtOnce("tabHost"));
+    EXPECT_FALSE(needsListItems("tabHost"));
 }
 
 TEST(DefinerForm, ChoosingProposesNamesFromStemsAndEachEntrysUncappedCounter) {
@@ -55,12 +56,20 @@ TEST(DefinerForm, ChoosingProposesNamesFromStemsAndEachEntrysUncappedCounter) {
     EXPECT_EQ(form.idName, "textView11");
 }
 
-TEST(DefinerForm, StartStateAccessListAndReset) {
+TEST(DefinerForm, StartState) {
     DefinerForm form("AnaEkran");
     EXPECT_EQ(form.currentType(), "YOK");
     EXPECT_EQ(form.accessModifier(), "final");
-    EXPECT_TRUE(form.sameAsId && form.advance && form.writeListener && form.writeDeclaration);
-    EXPECT_EQ(form.variableName + form.idName, "");
+    EXPECT_TRUE(form.sameAsId);
+    EXPECT_TRUE(form.advance);
+    EXPECT_TRUE(form.writeListener);
+    EXPECT_TRUE(form.writeDeclaration);
+    EXPECT_EQ(form.variableName, "");
+    EXPECT_EQ(form.idName, "");
+}
+
+TEST(DefinerForm, ResetKeepsTheBoxesAndTheAccessEntry) {
+    DefinerForm form("AnaEkran");
     form.selectAccess(5);  // "--Boş--"
     EXPECT_EQ(form.accessModifier(), "");
     form.selectAccess(4);
@@ -74,7 +83,8 @@ TEST(DefinerForm, StartStateAccessListAndReset) {
     EXPECT_EQ(form.currentType(), "YOK");
     for (std::size_t i = 0; i < 18; ++i) EXPECT_EQ(form.counter(i), 1) << i;  // as at the start
     EXPECT_EQ(form.activityName, "MainActivity");
-    EXPECT_EQ(form.variableName + form.idName, "");
+    EXPECT_EQ(form.variableName, "");
+    EXPECT_EQ(form.idName, "");
     EXPECT_EQ(form.accessModifier(), "static");  // boxes and access keep their state
     EXPECT_FALSE(form.writeDeclaration);
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "expected_files.h"
-#include "fake_services.h"
+#include "message_checks.h"
 
 namespace nakkas {
 namespace {
@@ -22,11 +22,6 @@ struct Designer {
     test::FakeServices services;
     DialogDesigner model;
 };
-
-auto boxes(const test::FakeServices& s) {
-    const auto m = s.lastMessage();
-    return std::make_tuple(s.messages.size(), m.text, m.caption, m.icon, m.buttons);
-}
 
 TEST(DialogDesigner, BuildsTheTextOfEachTypeFromTheFieldsAsTyped) {
     struct Case {
@@ -84,29 +79,41 @@ TEST(DialogDesigner, EachTypeEnablesItsOwnFieldsAndShowsItselfInTheTypeList) {
     }
 }
 
-TEST(DialogDesigner, ToastRefusalClearAllAndPreview) {
+TEST(DialogDesigner, AToastWithoutAFlagIsRefused) {
     Designer d(DialogType::ToastMesaj);
     d.state.outputText = "önceki metin";
     const std::string message = "Toast Bayrağı parametresini seçmemişsiniz.";
     EXPECT_EQ(d.model.create(), Outcome::refused(message));
-    EXPECT_EQ(boxes(d.services), std::make_tuple(1u, message, std::string("Hata"),
-                                                 MessageIcon::Error, MessageButtons::Ok));
-    EXPECT_EQ(d.model.resultText() + "|" + d.model.toastFlag(), "önceki metin|YOK");
+    ASSERT_EQ(d.services.messages.size(), 1u);
+    test::expectMessage(d.services.messages[0], message, "Hata", MessageIcon::Error);
+    EXPECT_EQ(d.model.resultText(), "önceki metin");
+    EXPECT_EQ(d.model.toastFlag(), "YOK");
+}
 
+TEST(DialogDesigner, ClearAllEmptiesEveryFieldButKeepsTheFlag) {
+    Designer d(DialogType::ToastMesaj);
     d.model.selectToastFlag(0);
-    d.model.clearAll();  // empties every field but keeps the flag
+    d.model.clearAll();
     const DialogFields& f = d.model.fields;
-    EXPECT_EQ(f.variableName + f.activityName + f.title + f.message + f.button1 + f.button2 +
-                  f.icon + d.model.toastFlag(),
-              "LENGTH_LONG");
+    EXPECT_EQ(f.variableName, "");
+    EXPECT_EQ(f.activityName, "");
+    EXPECT_EQ(f.title, "");
+    EXPECT_EQ(f.message, "");
+    EXPECT_EQ(f.button1, "");
+    EXPECT_EQ(f.button2, "");
+    EXPECT_EQ(f.icon, "");
+    EXPECT_EQ(d.model.toastFlag(), "LENGTH_LONG");
+}
 
-    // The preview asks with the typed text under the typed title and changes nothing.
+// The preview asks with the typed text under the typed title and changes nothing.
+TEST(DialogDesigner, PreviewShowsTheTypedBox) {
     Designer p(DialogType::EvetHayir);
-    std::tie(p.model.fields.title, p.model.fields.message) =
-        std::make_tuple("Çıkış", "Emin misiniz?\r\nKaydedilmemiş işler var.");
+    p.model.fields.title = "Çıkış";
+    p.model.fields.message = "Emin misiniz?\r\nKaydedilmemiş işler var.";
     p.model.preview();
-    EXPECT_EQ(boxes(p.services), std::make_tuple(1u, p.model.fields.message, std::string("Çıkış"),
-                                                 MessageIcon::None, MessageButtons::YesNo));
+    ASSERT_EQ(p.services.messages.size(), 1u);
+    test::expectMessage(p.services.messages[0], p.model.fields.message, "Çıkış", MessageIcon::None,
+                        MessageButtons::YesNo);
     EXPECT_EQ(p.model.resultText(), "");
 }
 

@@ -12,7 +12,7 @@
 #include "app/ribbon.h"
 #include "definer/widget_catalogue.h"
 #include "expected_files.h"
-#include "fake_services.h"
+#include "message_checks.h"
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
@@ -98,9 +98,7 @@ std::size_t entryOf(std::string_view label) {
 void expectMessage(const FakeServices& s, std::string_view text, std::string_view caption,
                    MessageIcon icon, MessageButtons buttons) {
     ASSERT_FALSE(s.messages.empty());
-    const auto& m = s.messages.back();
-    EXPECT_EQ(std::tie(m.text, m.caption, m.icon, m.buttons),
-              std::tie(text, caption, icon, buttons));
+    test::expectMessage(s.messages.back(), text, caption, icon, buttons);
 }
 
 TEST(FormView, EveryRibbonCommandReachesItsHandler) {
@@ -155,8 +153,9 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
                 break;
             case CommandKind::LayoutToCode:  // the file dialog, answered with cancel
                 ASSERT_EQ(s.dialogs.size(), 1u);
-                EXPECT_EQ(std::tie(s.dialogs[0].kind, s.dialogs[0].title, s.dialogs[0].filter),
-                          std::tie("open", "Layout Dosyası Seçin", "Android Layout (*.xml)"));
+                EXPECT_EQ(s.dialogs[0].kind, "open");
+                EXPECT_EQ(s.dialogs[0].title, "Layout Dosyası Seçin");
+                EXPECT_EQ(s.dialogs[0].filter, "Android Layout (*.xml)");
                 EXPECT_TRUE(calls.empty());
                 break;
             default:
@@ -168,21 +167,27 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
     }
 }
 
-TEST(FormView, StartUpPanelIsTheBannerUnlessExactlyEvetAndResetShowsItAnyway) {
+// Which values count is the Defaults test.
+TEST(FormView, ThePanelStartsWithTheBannerUnlessSetToStartEmpty) {
+    EXPECT_EQ(Shell("EVET").view->panel().text(), "");
+    EXPECT_EQ(Shell("evet").view->panel().text(), bannerText());
+}
+
+TEST(FormView, ResetShowsTheBannerWhateverTheSettingAndRestarts) {
     Shell shell("EVET");
     FormView& view = *shell.view;
-    EXPECT_EQ(view.panel().text(), "");  // which values count: the Defaults test
     view.chooseEntry(entryOf("Button"));
     view.generate();
     view.panel().replace("kullanici metni");
 
     view.reset();
     EXPECT_EQ(view.definer().counter(entryOf("Button")), 1);
-    EXPECT_EQ(view.panel().text(), bannerText());  // whatever KodPaneli says
+    EXPECT_EQ(view.panel().text(), bannerText());
+    EXPECT_EQ(shell.host.calls, Calls{"close"});
+}
 
-    Shell failing("evet");
-    EXPECT_EQ(failing.view->panel().text(), bannerText());
-    // A failed restart keeps the window and says so.
+TEST(FormView, AFailedRestartKeepsTheWindowAndSaysSo) {
+    Shell failing;
     failing.services.canRestart = false;
     failing.view->reset();
     EXPECT_TRUE(failing.host.calls.empty());
@@ -191,30 +196,39 @@ TEST(FormView, StartUpPanelIsTheBannerUnlessExactlyEvetAndResetShowsItAnyway) {
 }
 
 // The tools start from the definer form's own fields, not from the record.
-TEST(FormView, TabHostDialogDesignerAndSettingSaverStartFromTheFormAndFillThePanel) {
+TEST(FormView, TheTabHostWizardStartsFromTheFormsNames) {
+    Shell shell;
+    shell.defaults.ActivityAdi = "Yoksayilir";
+    FormView& view = *shell.view;
+    view.definer().activityName = "AnaEkran";
+    const TabHostHandover& handed = shell.host.handover;
+    const auto expectHandedOver = [&](const char* variable, const char* id) {
+        view.chooseEntry(entryOf("TabHost"));
+        EXPECT_EQ(handed.activityName, "AnaEkran");
+        EXPECT_EQ(handed.variableName, variable);
+        EXPECT_EQ(handed.idName, id);
+    };
+    expectHandedOver("tabHost1", "tabHost1");
+    view.definer().sameAsId = false;
+    expectHandedOver("tab_degisken2", "tabHost2");
+    view.definer().advance = false;  // the wizard still opens, the counter stays
+    expectHandedOver("tab_degisken3", "tabHost3");
+    expectHandedOver("tab_degisken3", "tabHost3");
+    EXPECT_EQ(shell.host.calls, Calls(4, "tabhost"));
+    EXPECT_EQ(view.definer().counter(entryOf("TabHost")), 3);
+}
+
+// The toast flag chosen in a cancelled dialog holds for later openings.
+TEST(FormView, TheDialogDesignerStartsFromTheFormAndKeepsTheToastFlag) {
     Shell shell;
     shell.defaults.ActivityAdi = "Yoksayilir";
     shell.defaults.SimgeAdi = "simge";
     FormView& view = *shell.view;
     view.definer().activityName = "AnaEkran";
-    const auto tabHost = [&] {
-        view.chooseEntry(entryOf("TabHost"));
-        const TabHostHandover& h = shell.host.handover;
-        return h.activityName + " " + h.variableName + " " + h.idName;
-    };
-    EXPECT_EQ(tabHost(), "AnaEkran tabHost1 tabHost1");
-    view.definer().sameAsId = false;
-    EXPECT_EQ(tabHost(), "AnaEkran tab_degisken2 tabHost2");
-    view.definer().advance = false;  // the wizard still opens, the counter stays
-    tabHost();
-    EXPECT_EQ(tabHost(), "AnaEkran tab_degisken3 tabHost3");
-    EXPECT_EQ(shell.host.calls, Calls(4, "tabhost"));
-    EXPECT_EQ(view.definer().counter(entryOf("TabHost")), 3);
-
-    // The toast flag chosen in a cancelled dialog holds for later openings.
     const Command toast{CommandKind::DialogDesigner, 4};
     shell.host.dialogDesigner = [](DialogDesigner& d) {
-        EXPECT_EQ(d.fields.activityName + " " + d.fields.icon, "AnaEkran R.drawable.simge");
+        EXPECT_EQ(d.fields.activityName, "AnaEkran");
+        EXPECT_EQ(d.fields.icon, "R.drawable.simge");
         d.selectToastFlag(0);
         return false;
     };
@@ -226,7 +240,11 @@ TEST(FormView, TabHostDialogDesignerAndSettingSaverStartFromTheFormAndFillThePan
     };
     view.run(toast);
     EXPECT_TRUE(panelIs(view, "dialog_designer/toast_long.txt"));
+}
 
+TEST(FormView, TheSettingSaverOpensItsHelpPageAndFillsThePanel) {
+    Shell shell;
+    FormView& view = *shell.view;
     shell.host.settingSaver = [](SettingSaver& s) {
         s.openHelp();
         s.selectDataType(0);
@@ -239,7 +257,7 @@ TEST(FormView, TabHostDialogDesignerAndSettingSaverStartFromTheFormAndFillThePan
     EXPECT_TRUE(shell.services.messages.empty());
 }
 
-TEST(FormView, SqliteHandsOverOnlyACompiledTextAndLayoutToCodeNothingUnconfirmed) {
+TEST(FormView, SqliteHandsOverOnlyACompiledText) {
     Shell shell;
     FormView& view = *shell.view;
     view.panel().replace("eski metin");
@@ -249,7 +267,8 @@ TEST(FormView, SqliteHandsOverOnlyACompiledTextAndLayoutToCodeNothingUnconfirmed
         tool.cancel();
     };
     view.sqliteTool();
-    EXPECT_EQ(view.panel().text() + shell.defaults.VTVersiyon, "eski metin3");
+    EXPECT_EQ(view.panel().text(), "eski metin");
+    EXPECT_EQ(shell.defaults.VTVersiyon, "3");
     EXPECT_TRUE(shell.services.writeLog.empty());
 
     std::string compiled;
@@ -261,17 +280,23 @@ TEST(FormView, SqliteHandsOverOnlyACompiledTextAndLayoutToCodeNothingUnconfirmed
     };
     view.sqliteTool();
     EXPECT_EQ(view.panel().text(), compiled);
+    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "sqlite"}));
+}
 
-    // Confirmed, then closed without it; then a file that cannot be read never opens the dialog.
+// Confirmed, then closed without it; then a file that cannot be read never opens the dialog.
+TEST(FormView, LayoutToCodeHandsOverNothingUnconfirmed) {
+    Shell shell;
+    FormView& view = *shell.view;
+    view.panel().replace("eski metin");
     shell.services.openFiles = {
         OpenedFile{test::dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"},
         OpenedFile{test::dataPath("layout_to_code/bozuk.xml").string(), "bozuk.xml"}};
     shell.host.layoutAction = [](LayoutToCode& model) { return model.confirm(), false; };
     view.run({CommandKind::LayoutToCode});
     view.run({CommandKind::LayoutToCode});
-    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "sqlite", "layout"}));
+    EXPECT_EQ(shell.host.calls, Calls{"layout"});
     EXPECT_EQ(shell.services.messages.size(), 1u);
-    EXPECT_EQ(view.panel().text(), compiled);
+    EXPECT_EQ(view.panel().text(), "eski metin");
 }
 
 // Lists `count` items, renames one and presses OK (or the close box).

@@ -82,8 +82,9 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     model.setWriteListeners(false);
     ASSERT_TRUE(model.confirm());
     EXPECT_TRUE(sameText(model.resultText(), text("ana_ekran_iki_satir.txt")));
-    EXPECT_EQ(std::tie(options.style, options.accessIndex, options.writeListeners),
-              std::make_tuple(NamingStyle::MPrefix, 1u, false));
+    EXPECT_EQ(options.style, NamingStyle::MPrefix);
+    EXPECT_EQ(options.accessIndex, 1u);
+    EXPECT_FALSE(options.writeListeners);
 }
 
 TEST(LayoutToCode, NamingStyles) {

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "expected_files.h"
-#include "fake_services.h"
+#include "message_checks.h"
 #include "tools/menu_designer/menu_code.h"
 
 namespace nakkas {
@@ -43,14 +43,13 @@ TEST(MenuDesigner, CountMustBeExactlyOneDigitFromOneToSix) {
         EXPECT_EQ(o.services.messages.size(), n ? 0u : 1u);
         EXPECT_EQ(d.entries().size(), std::size_t(n));
         EXPECT_EQ(o.records.count, n ? n : 4);
-        EXPECT_EQ(std::tuple(d.countEnabled(), d.okEnabled(), d.titleEnabled()),
-                  std::tuple(!n, n > 0, false));
+        EXPECT_EQ(d.countEnabled(), !n);
+        EXPECT_EQ(d.okEnabled(), n > 0);
+        EXPECT_FALSE(d.titleEnabled());
         if (n) {
             EXPECT_EQ(d.entries().back(), "Menu Madde" + std::to_string(n));
         } else {
-            const auto m = o.services.lastMessage();
-            EXPECT_EQ(std::tuple(m.text, m.caption, m.icon, m.buttons),
-                      std::tuple(message, "Hata", MessageIcon::Error, MessageButtons::Ok));
+            test::expectMessage(o.services.lastMessage(), message, "Hata", MessageIcon::Error);
             EXPECT_FALSE(d.confirm());  // OK is impossible before a listing
         }
         d.countText = "2";
@@ -69,15 +68,16 @@ TEST(MenuDesigner, OnlyTheTabHostModeEditsIcons) {
         o.list("2");
         EXPECT_FALSE(d.iconEnabled());
         d.choose(0);
-        EXPECT_EQ(std::tuple(d.titleEnabled(), d.iconEnabled(), d.iconNameText()),
-                  std::tuple(true, icons, "ic_launcher"));
+        EXPECT_TRUE(d.titleEnabled());
+        EXPECT_EQ(d.iconEnabled(), icons);
+        EXPECT_EQ(d.iconNameText(), "ic_launcher");
         d.editIconName("elle_yazilan");
         EXPECT_EQ(items[0].iconName, icons ? "elle_yazilan" : "ic_launcher");
         d.chooseIcon({"/home/ali/resimler/kaydet.simge.png", "kaydet.simge.png"});
-        EXPECT_EQ(
-            std::tuple(items[0].iconName, items[0].iconSourcePath, items[1].iconName),
-            icons ? std::tuple("kaydet.simge", "/home/ali/resimler/kaydet.simge.png", "ic_launcher")
-                  : std::tuple("ic_launcher", "/eski/simge.png", "ic_launcher"));
+        EXPECT_EQ(items[0].iconName, icons ? "kaydet.simge" : "ic_launcher");
+        EXPECT_EQ(items[0].iconSourcePath,
+                  icons ? "/home/ali/resimler/kaydet.simge.png" : "/eski/simge.png");
+        EXPECT_EQ(items[1].iconName, "ic_launcher");
     }
     EXPECT_EQ(menuDesignModeFromName("Normal"), MenuDesignMode::Normal);
     EXPECT_EQ(menuDesignModeFromName("normal"), MenuDesignMode::TabActi);  // only the exact name
@@ -88,26 +88,31 @@ TEST(MenuDesigner, EditsStayInTheirOwnRecordAndSurviveACancel) {
     o.list("3");
     o.designer.editTitle("yok sayılır");  // no entry chosen yet
     o.designer.choose(1);
-    EXPECT_EQ(o.designer.menuIdText() + o.designer.titleText(), "zep2_menuMenu ismi 2");
+    EXPECT_EQ(o.designer.menuIdText(), "zep2_menu");
+    EXPECT_EQ(o.designer.titleText(), "Menu ismi 2");
     o.designer.editTitle("Paylaş");
     o.designer.chooseIcon({"/p/paylas.png", "paylas.png"});
     o.designer.choose(0);
     o.designer.choose(3);  // beyond the listed entries
-    EXPECT_TRUE(o.designer.current() == 0 && o.designer.titleText() == "Menu ismi 1");
+    EXPECT_EQ(o.designer.current(), 0);
+    EXPECT_EQ(o.designer.titleText(), "Menu ismi 1");
     o.designer.cancel();  // zeroes the count but keeps the stored edits
-    EXPECT_FALSE(o.records.count || o.designer.confirmed());
+    EXPECT_EQ(o.records.count, 0);
+    EXPECT_FALSE(o.designer.confirmed());
     const auto& items = o.records.items;
-    EXPECT_EQ(std::tuple(items[0].title, items[1].title, items[2].title),
-              std::tuple("Menu ismi 1", "Paylaş", "Menu ismi 3"));
-    EXPECT_EQ(std::tuple(items[1].iconName, items[1].iconSourcePath),
-              std::tuple("paylas", "/p/paylas.png"));
+    EXPECT_EQ(items[0].title, "Menu ismi 1");
+    EXPECT_EQ(items[1].title, "Paylaş");
+    EXPECT_EQ(items[2].title, "Menu ismi 3");
+    EXPECT_EQ(items[1].iconName, "paylas");
+    EXPECT_EQ(items[1].iconSourcePath, "/p/paylas.png");
 
     // A cancel that comes after the OK (the host closing an accepted dialog) keeps the design.
     Opening saved;
     saved.list("2");
     EXPECT_TRUE(saved.designer.confirm());
     saved.designer.cancel();
-    EXPECT_TRUE(saved.records.count == 2 && saved.designer.confirmed());
+    EXPECT_EQ(saved.records.count, 2);
+    EXPECT_TRUE(saved.designer.confirmed());
 }
 
 TEST(MenuCode, WritesTheJavaPartInstructionsAndTheResource) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "expected_files.h"
-#include "fake_services.h"
+#include "message_checks.h"
 
 namespace nakkas {
 namespace {
@@ -52,9 +52,12 @@ TEST(RecordCommands, PressesAccumulateAndReadTheirBoxesEachTime) {
     b.rc.setIncluded(G::Show, true);
     b.rc.reset(G::Show);
     const auto& s = b.rc.group(G::Show);  // still checked though disabled; the selection stays
-    EXPECT_EQ(
-        std::tie(s.result, s.variable, s.editText, s.includeEnabled, s.included, s.chosenColumn),
-        std::make_tuple("", "", false, false, true, "b"));
+    EXPECT_EQ(s.result, "");
+    EXPECT_EQ(s.variable, "");
+    EXPECT_FALSE(s.editText);
+    EXPECT_FALSE(s.includeEnabled);
+    EXPECT_TRUE(s.included);
+    EXPECT_EQ(s.chosenColumn, "b");
     b.press(G::Show, "d", "td");
     EXPECT_TRUE(b.shows(G::Show, "show_after_reset.txt"));
 
@@ -68,10 +71,9 @@ TEST(RecordCommands, PressesAccumulateAndReadTheirBoxesEachTime) {
 TEST(RecordCommands, RefusedPressesLeaveTheGroupEmpty) {
     Builders b;
     const auto refused = [&](G g, const char* text) {
-        const auto m = b.services.lastMessage();
-        EXPECT_EQ(std::tie(m.text, m.caption, m.icon),
-                  std::make_tuple(text, "Hata", MessageIcon::Error));
-        EXPECT_TRUE(b.rc.group(g).result.empty() && !b.rc.group(g).includeEnabled);
+        test::expectMessage(b.services.lastMessage(), text, "Hata", MessageIcon::Error);
+        EXPECT_EQ(b.rc.group(g).result, "");
+        EXPECT_FALSE(b.rc.group(g).includeEnabled);
     };
     EXPECT_FALSE(b.rc.pressDelete("Kisiler", "").ok());
     refused(G::Delete, "Sil örneklemesi için birincil anahtara sahip bir tablo olması gerekiyor");

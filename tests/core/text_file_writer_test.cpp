@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "expected_files.h"
-#include "fake_services.h"
+#include "message_checks.h"
 
 namespace nakkas {
 namespace {
@@ -33,16 +31,16 @@ TEST(TextFileWriter, AFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
         s.messages.clear();
         EXPECT_FALSE(writeTextFile(s, path, "package a;\n"));
         ASSERT_EQ(s.messages.size(), 1u);
-        EXPECT_EQ(s.lastMessage().text,
-                  "Dosya oluşturulamadı, klasör korumalı veya yerinde yok\nNOT:Eclipse ye ait "
-                  "projects dizinine kayıt yapmaya çalıştığınızda da bu hatayı alırsınız. Bu "
-                  "hatayı almamak için ZEP klasörü olarak belirleyeceğiniz yer bilgisayarınızda "
-                  "herhangibir korumasız klasör olmalıdır.");
-        const auto m = s.lastMessage();
-        EXPECT_EQ(std::tie(m.caption, m.icon, m.buttons),
-                  std::make_tuple("Hata", MessageIcon::None, MessageButtons::Ok));
+        test::expectMessage(
+            s.lastMessage(),
+            "Dosya oluşturulamadı, klasör korumalı veya yerinde yok\nNOT:Eclipse ye ait projects "
+            "dizinine kayıt yapmaya çalıştığınızda da bu hatayı alırsınız. Bu hatayı almamak için "
+            "ZEP klasörü olarak belirleyeceğiniz yer bilgisayarınızda herhangibir korumasız "
+            "klasör olmalıdır.",
+            "Hata", MessageIcon::None);
     }
-    EXPECT_TRUE(s.fs.files.empty() && s.fs.log.empty());
+    EXPECT_TRUE(s.fs.files.empty());
+    EXPECT_TRUE(s.fs.log.empty());
 }
 
 }  // namespace
