@@ -189,10 +189,13 @@ TEST(FormView, ResetShowsTheBannerWhateverTheSettingAndRestarts) {
 TEST(FormView, AFailedRestartKeepsTheWindowAndSaysSo) {
     Shell failing;
     failing.services.canRestart = false;
-    failing.view->reset();
+    const std::string message =
+        "Program yeniden başlatılamadı. Değişiklikler bir sonraki açılışta geçerli olacak; "
+        "programı kendiniz kapatıp yeniden açabilirsiniz.";
+    EXPECT_EQ(failing.view->restart(), Outcome::refused(message));
     EXPECT_TRUE(failing.host.calls.empty());
-    EXPECT_EQ(failing.services.messages.size(), 2u);
-    EXPECT_EQ(failing.services.lastMessage().icon, MessageIcon::Error);
+    ASSERT_EQ(failing.services.messages.size(), 1u);
+    test::expectMessage(failing.services.messages[0], message, "Hata", MessageIcon::Error);
 }
 
 // The tools start from the definer form's own fields, not from the record.

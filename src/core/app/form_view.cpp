@@ -187,16 +187,15 @@ void FormView::copyAll() {
     m_services.setClipboardText(m_panel.text());
 }
 
-void FormView::restart() {
+Outcome FormView::restart() {
     if (m_services.startNewInstance()) {
         m_host.closeMainWindow();
-        return;
+        return Outcome::done();
     }
     // Closing anyway would throw away the code panel and the slots for nothing.
-    m_services.messageBox(
-        "Program yeniden başlatılamadı. Değişiklikler bir sonraki açılışta geçerli olacak; "
-        "programı kendiniz kapatıp yeniden açabilirsiniz.",
-        "Hata", MessageIcon::Error, MessageButtons::Ok);
+    return showRefusal(m_services,
+                       "Program yeniden başlatılamadı. Değişiklikler bir sonraki açılışta "
+                       "geçerli olacak; programı kendiniz kapatıp yeniden açabilirsiniz.");
 }
 
 }  // namespace nakkas

@@ -7,6 +7,7 @@
 #include "app/program_settings.h"
 #include "definer/code_panel.h"
 #include "definer/definer_form.h"
+#include "tools/outcome.h"
 #include "tools/tool_state.h"
 
 namespace nakkas {
@@ -93,8 +94,9 @@ public:
     // text with its result; a cancelled one changes nothing.
     void finishTool(bool confirmed, const std::string& resultText);
 
-    // Starts a new instance and closes this one; keeps running when the new one cannot start.
-    void restart();
+    // Starts a new instance and closes this one; refused, and running on, when the new one
+    // cannot start.
+    Outcome restart();
 
 private:
     // Where a help page lives, for the help commands and the tools' help links.
