@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "qt_utf8.h"
@@ -29,6 +30,19 @@ QString userSettingsFile() {
            QStringLiteral("/Pelvan/Nakkas 2012.ini");
 }
 
+// Qt reads any bytes as an INI file and reports no error, so a file of binary junk would pass
+// for an empty store. Text never holds a NUL or the other control characters; junk almost always
+// does.
+bool looksLikeText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return true;  // QSettings reports what it cannot open
+    const QByteArray bytes = file.readAll();
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b < 0x20 && b != '\t' && b != '\n' && b != '\r') || b == 0x7F;
+    });
+}
+
 }  // namespace
 
 HostServices::HostServices() : m_path(userSettingsFile()) {}
@@ -44,8 +58,9 @@ QSettings* HostServices::store() const {
     if (info.exists() && !info.isFile()) {
         m_readable = false;
     } else {
+        m_junk = info.exists() && !looksLikeText(m_path);
         m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
-        m_readable = m_settings->status() == QSettings::NoError;
+        m_readable = !m_junk && m_settings->status() == QSettings::NoError;
     }
     if (!m_readable) settingsUnreadable(us(m_path));
     return m_settings.get();
@@ -81,9 +96,20 @@ std::optional<std::string> HostServices::readString(const std::string& section,
     return us(v.toString());
 }
 
+QSettings* HostServices::storeForWriting() {
+    QSettings* settings = store();
+    // What Qt made of junk must not be saved back beside the new values.
+    if (settings && m_junk) {
+        settings->clear();
+        m_junk = false;
+        m_readable = true;
+    }
+    return settings;
+}
+
 void HostServices::writeString(const std::string& section, const std::string& name,
                                const std::string& value) {
-    if (QSettings* settings = store()) settings->setValue(key(section, name), qs(value));
+    if (QSettings* settings = storeForWriting()) settings->setValue(key(section, name), qs(value));
 }
 
 int HostServices::readInt(const std::string& name, int fallback) {
@@ -95,7 +121,7 @@ int HostServices::readInt(const std::string& name, int fallback) {
 }
 
 void HostServices::writeInt(const std::string& name, int value) {
-    if (QSettings* settings = store()) settings->setValue(qs(name), value);
+    if (QSettings* settings = storeForWriting()) settings->setValue(qs(name), value);
 }
 
 bool HostServices::commitSettings() {

@@ -67,11 +67,13 @@ private:
     // The open store; null when the path holds something other than a regular file (a FIFO would
     // block the reader, a device would never end).
     QSettings* store() const;
+    QSettings* storeForWriting();
 
     QString m_path;
     mutable std::unique_ptr<QSettings> m_settings;
     mutable bool m_opened = false;
     mutable bool m_readable = true;
+    mutable bool m_junk = false;  // the file held bytes no text file holds
 };
 
 }  // namespace nakkas

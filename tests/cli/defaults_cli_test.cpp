@@ -33,8 +33,8 @@ TEST(DefaultsCli, StoredValuesFallbacksAndEscaping) {
         bool noticed = false;  // one line saying the file could not be read
     } cases[] = {
         {std::nullopt, factoryWith()},
-        // Bytes with no line that looks like a setting hold no values.
-        {std::string("\x00\x01\xff\xfe\x89PNG\r\n\x1a\n\x00\x00", 13), factoryWith()},
+        // Binary junk is no settings file, though Qt reads it without complaint.
+        {std::string("\x00\x01\xff\xfe\x89PNG\r\n\x1a\n\x00\x00", 13), factoryWith(), true},
         {"[Varsayilanlar\nPaketAdi=bozuk\n", factoryWith(), true},
         {"[Varsayilanlar]\nPaketAdi=com.ornek.app\nActivityAdi=\n",
          factoryWith({{"ActivityAdi", ""}, {"PaketAdi", "com.ornek.app"}})},

@@ -55,6 +55,23 @@ TEST_F(HostServices, CorruptSettingsReadAsMissingAndSavedValuesRoundTrip) {
     EXPECT_EQ(nakkas::HostServices(file()).readString("Varsayilanlar", "PaketAdi"), "com.a, b");
 }
 
+// Junk that Qt parses without complaint still reads as factory values, and a save keeps none of it.
+TEST_F(HostServices, BinaryJunkReadsAsFactoryAndASaveDropsIt) {
+    const char junk[] = "[Varsayilanlar]\nSimgeAdi=\x01\x02\x89PNG\nTabloAdi=x\0y\n";
+    writeBytes("ayarlar.ini", QByteArray(junk, sizeof(junk) - 1));
+    {
+        nakkas::HostServices services(file());
+        EXPECT_FALSE(services.settingsReadable());
+        EXPECT_EQ(services.readString("Varsayilanlar", "TabloAdi"), std::nullopt);
+        services.writeString("Varsayilanlar", "PaketAdi", "com.ornek");
+        ASSERT_TRUE(services.commitSettings());
+    }
+    nakkas::HostServices again(file());
+    EXPECT_TRUE(again.settingsReadable());
+    EXPECT_EQ(again.readString("Varsayilanlar", "PaketAdi"), "com.ornek");
+    EXPECT_EQ(again.readString("Varsayilanlar", "SimgeAdi"), std::nullopt);
+}
+
 // Below a plain file nothing can be created; a FIFO would block whoever opens it, so it reads as
 // factory values. Neither can be saved to, which the window reports with its write error. The store
 // runs on a thread of its own, so that a store that blocks fails the test instead of hanging it.
