@@ -4,8 +4,7 @@
 #include <memory>
 
 #include "app/defaults.h"
-
-class QTranslator;
+#include "app/turkish_qt.h"
 
 namespace nakkas {
 
@@ -24,8 +23,8 @@ public:
     static constexpr const char* kAppId = "Nakkas.AppID.NoVersion";
 
 private:
+    TurkishQt m_turkish;  // made before the application object reads the locale
     QApplication m_app;
-    std::unique_ptr<QTranslator> m_translator;
     std::unique_ptr<QtServices> m_services;
     Defaults m_defaults;
     std::unique_ptr<MainWindow> m_window;
