@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libpugixml-dev
   fonts-liberation xvfb xauth clang-format
-  desktop-file-utils appstream groff-base man-db dpkg-dev
+  desktop-file-utils appstream groff-base man-db dpkg-dev lintian
 )
 
 missing=()
