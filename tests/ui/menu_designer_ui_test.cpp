@@ -85,7 +85,7 @@ TEST(MenuDesignerUi, TabHostModePicksIconFiles) {
     MenuRecords records;
     resetMenuItems(records, "ic_launcher");
     MenuDesigner model(services, records, MenuDesignMode::TabActi);
-    MenuDesignerDialog dialog(model, services);
+    MenuDesignerDialog dialog(model);
     dialog.show();
     EXPECT_EQ(unnamedControls(dialog), QStringList());
     click(dialog, "listButton");  // the box starts at "1"
