@@ -252,6 +252,9 @@ QGroupBox* TabHostWizardDialog::buildFolderBox() {
     m_folderOption->setObjectName(QStringLiteral("folderOption"));
     m_folderOption->setAccessibleName(m_folderOption->text());
     m_folderOption->setChecked(true);
+    // The form's only option stays chosen: a lone radio button could otherwise be unchecked
+    // through its accessibility action, which the form has no meaning for.
+    (new QButtonGroup(this))->addButton(m_folderOption);
     m_folderButton = pushButton(QStringLiteral("&Klasör Belirle"), "folderButton",
                                 QStringLiteral("Projenin yazılacağı klasörü seçer"));
     m_outputFolder = displayField("outputFolder");
