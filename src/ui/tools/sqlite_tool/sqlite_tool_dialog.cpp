@@ -33,7 +33,6 @@ QListWidget* typeList(const char* objectName, const QString& accessibleName) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     for (auto word : kColumnTypes) list->addItem(qs(word));
     list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth());
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
@@ -229,8 +228,8 @@ void SqliteToolDialog::connectTablePane() {
     });
     connect(m_columnName, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_model.columnName = us(text); });
-    onPick(
-        m_newType, this, [this](std::size_t row) { m_model.chooseNewType(row); }, quiet);
+    const auto chooseNewType = [this](std::size_t row) { m_model.chooseNewType(row); };
+    onPick(m_newType, this, chooseNewType, quiet);
     connect(m_primaryKey, &QCheckBox::toggled, this, [this](bool on) {
         if (m_redrawing) return;
         m_model.setPrimaryKeyBox(on);
@@ -248,8 +247,8 @@ void SqliteToolDialog::connectTablePane() {
         m_model.chooseColumn(std::size_t(row));
         redraw();
     });
-    onPick(
-        m_editorType, this, [this](std::size_t row) { m_model.editor.type = row; }, quiet);
+    const auto chooseEditorType = [this](std::size_t row) { m_model.editor.type = row; };
+    onPick(m_editorType, this, chooseEditorType, quiet);
     flag(m_editorNotNull, m_model.editor.notNull);
     flag(m_editorUnique, m_model.editor.unique);
     connect(m_update, &QPushButton::clicked, this, [this] {
