@@ -330,11 +330,13 @@ void TabHostWizardDialog::connectEvents() {
         m_model.list();
         redraw();
     });
-    connect(m_tabs, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (m_redrawing || row < 0) return;
-        m_model.chooseTab(row);
+    // "Listele" disables the focused count box, which sends the focus on into the list and makes
+    // its first line current; only the user's own pick chooses a tab.
+    const auto chooseTab = [this](std::size_t row) {
+        m_model.chooseTab(int(row));
         redrawTabFields();
-    });
+    };
+    onPick(m_tabs, this, chooseTab, [this] { return m_redrawing; });
     text(m_tabActivity, &TabHostWizard::setActivityName);
     text(m_tabTitle, &TabHostWizard::setTitle);
     text(m_iconName, &TabHostWizard::setIconName);
