@@ -91,7 +91,8 @@ TEST_F(LayoutToCodeUi, TheClassColumnFitsItsNamesWithTheirCheckBoxes) {
 TEST_F(LayoutToCodeUi, TabLeavesTheTableForTheButtons) {
     openDialog([&](QDialog& d) {
         auto& table = child<QTableWidget>(d, "views");
-        ASSERT_EQ(QApplication::focusWidget(), &table);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_EQ(QApplication::focusWidget(), &table);
         QTest::keyClick(&table, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), &child<QPushButton>(d, "checkAllButton"));
         d.reject();
