@@ -1,6 +1,7 @@
 #include "form_widgets.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -75,6 +76,14 @@ QPushButton* cancelButton(const QString& text) {
         pushButton(text, "cancelButton", QStringLiteral("Hiçbir şey yazmadan kapatır"));
     b->setAutoDefault(false);
     return b;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons, QWidget* left) {
+    auto* row = new QHBoxLayout;
+    if (left) row->addWidget(left);
+    row->addStretch(1);
+    for (QWidget* b : buttons) row->addWidget(b);
+    return row;
 }
 
 QLabel* helpVideoLink(const char* objectName, const QString& toolTip, QObject* context,

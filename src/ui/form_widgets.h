@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -40,6 +42,9 @@ QToolButton* iconPickerButton(const QString& toolTip);
 QPushButton* writeCodeButton(const QString& text, const char* objectName);
 // The cancel button of a tool dialog that has written nothing by then.
 QPushButton* cancelButton(const QString& text);
+
+// A tool dialog's button row: what stands at the left (a help link), then the buttons at the right.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons, QWidget* left = nullptr);
 
 // "Konu Hakkında Video Yardım": a link that the keyboard reaches too; `open` runs on activation.
 QLabel* helpVideoLink(const char* objectName, const QString& toolTip, QObject* context,

@@ -151,11 +151,7 @@ QLayout* DialogDesignerDialog::buildButtonRow() {
     m_create = writeCodeButton(QStringLiteral("&Oluştur"), "createButton");
     m_create->setDefault(true);
     m_cancel = cancelButton(QStringLiteral("İptal &Et"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_create);
-    buttons->addWidget(m_cancel);
-    return buttons;
+    return buttonRow({m_create, m_cancel});
 }
 
 void DialogDesignerDialog::connectEvents() {

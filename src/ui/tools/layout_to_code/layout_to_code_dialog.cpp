@@ -128,11 +128,7 @@ QLayout* LayoutToCodeDialog::buildButtonRow() {
                           QStringLiteral("İşaretli görünümlerin kodunu kod paneline yazar"));
     m_create->setAutoDefault(false);
     m_cancel = cancelButton(QStringLiteral("İptal &Et"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_create);
-    buttons->addWidget(m_cancel);
-    return buttons;
+    return buttonRow({m_create, m_cancel});
 }
 
 void LayoutToCodeDialog::connectEvents() {

@@ -102,11 +102,7 @@ QLayout* MenuDesignerDialog::buildButtonRow() {
     m_ok = pushButton(qs(m_model.okCaption()), "okButton");
     m_ok->setDefault(true);
     m_cancel = cancelButton(QStringLiteral("İptal"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    return buttons;
+    return buttonRow({m_ok, m_cancel});
 }
 
 void MenuDesignerDialog::connectEvents() {

@@ -90,15 +90,10 @@ SettingSaverDialog::SettingSaverDialog(SettingSaver& model, QWidget* parent)
     auto* ok = writeCodeButton(QStringLiteral("&Tamam"), "okButton");
     auto* cancel = cancelButton(QStringLiteral("İptal"));
     ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, cancel}, help));
 
     QWidget* order[] = {variable, key, file, types, modes, write, read, ok, cancel, help};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);

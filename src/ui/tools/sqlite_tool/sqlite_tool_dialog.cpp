@@ -86,15 +86,10 @@ SqliteToolDialog::SqliteToolDialog(SqliteTool& model, QWidget* parent)
     m_save->setDefault(true);
     m_compile->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_compile);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({m_save, m_compile, cancel}));
 
     connect(m_save, &QPushButton::clicked, this, [this] {
         m_model.save();

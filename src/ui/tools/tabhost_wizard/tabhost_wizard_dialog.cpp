@@ -294,14 +294,10 @@ QLayout* TabHostWizardDialog::buildButtonRow() {
     m_create->setDefault(true);
     follow(m_create, Control::Create);
     m_cancel = cancelButton(QStringLiteral("İptal &Et"));
-    auto* row = new QHBoxLayout;
-    row->addWidget(helpVideoLink("videoLink",
-                                 QStringLiteral("Konuyla ilgili yardım videosunu tarayıcıda açar"),
-                                 this, [this] { m_model.openHelpVideo(); }));
-    row->addStretch(1);
-    row->addWidget(m_create);
-    row->addWidget(m_cancel);
-    return row;
+    auto* video = helpVideoLink("videoLink",
+                                QStringLiteral("Konuyla ilgili yardım videosunu tarayıcıda açar"),
+                                this, [this] { m_model.openHelpVideo(); });
+    return buttonRow({m_create, m_cancel}, video);
 }
 
 // Events go to the model; fields are read whatever changed them, and a redraw's own changes
