@@ -68,7 +68,7 @@ int run(const Args& args, Context& ctx) {
         if (!mark(model, args.all("only"), true, ctx)) return kRefused;
     }
     if (!mark(model, args.all("skip"), false, ctx)) return kRefused;
-    if (!model.confirm()) return kRefused;
+    if (!model.confirm().ok()) return kRefused;
     write(ctx.out, model.resultText());
     return kDone;
 }

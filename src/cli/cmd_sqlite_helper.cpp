@@ -13,9 +13,10 @@ constexpr OptionSpec kOptions[] = {{"column", true, true}, {"package"}, {"db"}, 
 
 int run(const Args& args, Context& ctx) {
     // A version that is not one of the list's entries leaves the list without a selection.
-    Defaults defaults = Defaults::load(ctx.services);
-    defaults.VTVersiyon = args.value("db-version", defaults.VTVersiyon);
-    SqliteTool tool(ctx.services, defaults);
+    const Defaults defaults = Defaults::load(ctx.services);
+    SqliteToolState state{args.value("db-version", defaults.VTVersiyon)};
+    SqliteTool tool(ctx.services, state,
+                    {defaults.TabloAdi, defaults.Veritabani, defaults.PaketAdi});
     tool.packageName = args.value("package", tool.packageName);
     tool.databaseName = args.value("db", tool.databaseName);
     tool.tableName = args.value("table", tool.tableName);

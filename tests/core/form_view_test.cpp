@@ -32,7 +32,7 @@ struct FakeHost : DialogHost {
     explicit FakeHost(const FakeServices& s) : services(s) {}
     const FakeServices& services;
     Calls calls;
-    TabHostHandover handover;
+    std::optional<TabHostStart> tabHostStart;
     int restartsAtClose = -1;
     std::function<void(SqliteTool&)> sqliteScript;
     std::function<bool(DialogDesigner&)> dialogDesigner;
@@ -55,8 +55,7 @@ struct FakeHost : DialogHost {
     }
     void runTabHostWizard(TabHostWizard& wizard) override {
         calls.push_back("tabhost");
-        const TabHostStart& s = wizard.start();
-        handover = {s.activityName, s.variableName, s.idName};
+        tabHostStart = wizard.start();
     }
     bool runDialogDesigner(DialogDesigner& d) override {
         return play("dialog " + std::string(dialogTypeName(d.type())), dialogDesigner, d);
@@ -200,7 +199,7 @@ TEST(FormView, TabHostDialogDesignerAndSettingSaverStartFromTheFormAndFillThePan
     view.definer().activityName = "AnaEkran";
     const auto tabHost = [&] {
         view.chooseEntry(entryOf("TabHost"));
-        const TabHostHandover& h = shell.host.handover;
+        const TabHostStart& h = *shell.host.tabHostStart;
         return h.activityName + " " + h.variableName + " " + h.idName;
     };
     EXPECT_EQ(tabHost(), "AnaEkran tabHost1 tabHost1");
@@ -250,7 +249,7 @@ TEST(FormView, SqliteHandsOverOnlyACompiledTextAndLayoutToCodeNothingUnconfirmed
         tool.cancel();
     };
     view.sqliteTool();
-    EXPECT_EQ(view.panel().text() + shell.defaults.VTVersiyon, "eski metin3");
+    EXPECT_EQ(view.panel().text() + view.tools().sqlite.version, "eski metin3");
     EXPECT_TRUE(shell.services.writeLog.empty());
 
     std::string compiled;
@@ -284,7 +283,7 @@ std::function<bool(MenuDesigner&)> designMenu(std::string count, int entry, std:
         d.list();
         d.choose(entry);
         d.editTitle(title);
-        return ok && d.confirm();
+        return ok && d.confirm().ok();
     };
 }
 

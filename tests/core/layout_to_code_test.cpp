@@ -54,7 +54,7 @@ TEST(LayoutToCode, SampleTextsAreTheHandWrittenOnes) {
         SCOPED_TRACE(expected);
         Tool t(options);
         ASSERT_TRUE(t.model.open(path(layout)).ok());
-        ASSERT_TRUE(t.model.confirm());
+        ASSERT_TRUE(t.model.confirm().ok());
         EXPECT_TRUE(sameText(t.model.resultText(), text(expected)));
     }
 }
@@ -72,7 +72,7 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     EXPECT_EQ(model.rows()[3].variableName, "mEditAd");
 
     model.checkNone();
-    EXPECT_FALSE(model.confirm());
+    EXPECT_EQ(model.confirm().kind, Outcome::Kind::Refused);
     EXPECT_EQ(t.last(), Msg("Kod üretmek için listeden en az bir görünüm seçin.", "Uyarı",
                             MessageIcon::Warning));
 
@@ -80,7 +80,7 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     model.setChecked(4, true);
     model.selectAccess(1);
     model.setWriteListeners(false);
-    ASSERT_TRUE(model.confirm());
+    ASSERT_TRUE(model.confirm().ok());
     EXPECT_TRUE(sameText(model.resultText(), text("ana_ekran_iki_satir.txt")));
     EXPECT_EQ(std::tie(options.style, options.accessIndex, options.writeListeners),
               std::make_tuple(NamingStyle::MPrefix, 1u, false));

@@ -51,7 +51,7 @@ TEST(MenuDesigner, CountMustBeExactlyOneDigitFromOneToSix) {
             const auto m = o.services.lastMessage();
             EXPECT_EQ(std::tuple(m.text, m.caption, m.icon, m.buttons),
                       std::tuple(message, "Hata", MessageIcon::Error, MessageButtons::Ok));
-            EXPECT_FALSE(d.confirm());  // OK is impossible before a listing
+            EXPECT_FALSE(d.confirm().ok());  // OK is impossible before a listing
         }
         d.countText = "2";
         d.list();
@@ -73,7 +73,17 @@ TEST(MenuDesigner, OnlyTheTabHostModeEditsIcons) {
                   std::tuple(true, icons, "ic_launcher"));
         d.editIconName("elle_yazilan");
         EXPECT_EQ(items[0].iconName, icons ? "elle_yazilan" : "ic_launcher");
-        d.chooseIcon({"/home/ali/resimler/kaydet.simge.png", "kaydet.simge.png"});
+        o.services.openFiles = {std::nullopt,
+                                OpenedFile{"/home/ali/resimler/kaydet.simge.png", ""}};
+        EXPECT_EQ(d.pickIcon().kind, icons ? Outcome::Kind::Cancelled : Outcome::Kind::Refused);
+        EXPECT_EQ(d.iconNameText(), icons ? "elle_yazilan" : "ic_launcher");
+        EXPECT_EQ(d.pickIcon().ok(), icons);
+        if (icons) {
+            EXPECT_EQ(o.services.dialogs.back().title, "Menu için Simge Dosyası Seçin");
+            EXPECT_EQ(o.services.dialogs.back().filter, "PNG Simge Dosyası (*.png)");
+        } else {
+            EXPECT_TRUE(o.services.dialogs.empty());
+        }
         EXPECT_EQ(
             std::tuple(items[0].iconName, items[0].iconSourcePath, items[1].iconName),
             icons ? std::tuple("kaydet.simge", "/home/ali/resimler/kaydet.simge.png", "ic_launcher")
@@ -90,7 +100,7 @@ TEST(MenuDesigner, EditsStayInTheirOwnRecordAndSurviveACancel) {
     o.designer.choose(1);
     EXPECT_EQ(o.designer.menuIdText() + o.designer.titleText(), "zep2_menuMenu ismi 2");
     o.designer.editTitle("Paylaş");
-    o.designer.chooseIcon({"/p/paylas.png", "paylas.png"});
+    o.designer.setIconFile("/p/paylas.png");
     o.designer.choose(0);
     o.designer.choose(3);  // beyond the listed entries
     EXPECT_TRUE(o.designer.current() == 0 && o.designer.titleText() == "Menu ismi 1");
@@ -105,9 +115,9 @@ TEST(MenuDesigner, EditsStayInTheirOwnRecordAndSurviveACancel) {
     // A cancel that comes after the OK (the host closing an accepted dialog) keeps the design.
     Opening saved;
     saved.list("2");
-    EXPECT_TRUE(saved.designer.confirm());
-    saved.designer.cancel();
-    EXPECT_TRUE(saved.records.count == 2 && saved.designer.confirmed());
+    EXPECT_TRUE(saved.designer.confirm().ok());
+    EXPECT_EQ(saved.designer.finish(false), Outcome::cancelled());
+    EXPECT_EQ(saved.records.count, 2);
 }
 
 TEST(MenuCode, WritesTheJavaPartInstructionsAndTheResource) {
@@ -125,9 +135,11 @@ TEST(MenuCode, WritesTheJavaPartInstructionsAndTheResource) {
                                test::readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
 
     records.count = 9;
-    EXPECT_EQ(menuItemXml(records).find("zep7"), std::string::npos);
+    EXPECT_EQ(menuCode(records).find("zep7"), std::string::npos);
     records.count = -1;
-    EXPECT_EQ(menuItemXml(records), "");
+    EXPECT_EQ(menuXml(records, MenuTarget::CodePanel),
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<menu "
+              "xmlns:android=\"http://schemas.android.com/apk/res/android\">\r\n</menu>\r\n\r\n");
 }
 
 }  // namespace

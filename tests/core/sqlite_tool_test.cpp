@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "app/defaults.h"
 #include "expected_files.h"
 #include "fake_services.h"
 
@@ -19,17 +18,17 @@ constexpr std::size_t kInteger = 0, kText = 1, kReal = 2, kNvarchar = 9;
 
 struct Tool {
     explicit Tool(std::string version = "2") {
-        defaults.VTVersiyon = std::move(version);
-        tool.emplace(services, defaults);
+        state.version = std::move(version);
+        tool.emplace(services, state, SqliteStart{"TabloAdim", "Veritabanim.db", "com.paket"});
         services.fs.folders.insert("/ev");
     }
     test::FakeServices services;
-    Defaults defaults = Defaults::factory();
+    SqliteToolState state;
     std::optional<SqliteTool> tool;
 
     Outcome add(const std::string& name, std::size_t type, bool key = false, bool notNull = false,
                 bool unique = false) {
-        if (key) tool->clickPrimaryKey(true);
+        if (key) tool->setPrimaryKeyBox(true);
         tool->chooseNewType(type);
         std::tie(tool->columnName, tool->notNullBox, tool->uniqueBox) =
             std::tie(name, notNull, unique);
@@ -51,7 +50,7 @@ TEST(SqliteTable, AddingAndEditingColumns) {
     EXPECT_FALSE(tool.saveEnabled());
 
     tool.columnName = "id";
-    tool.clickPrimaryKey(true);
+    EXPECT_TRUE(tool.setPrimaryKeyBox(true).ok());
     EXPECT_FALSE(tool.notNullEnabled());
     EXPECT_FALSE(tool.addColumn().ok());
     EXPECT_EQ(t.last(),
@@ -63,7 +62,7 @@ TEST(SqliteTable, AddingAndEditingColumns) {
     EXPECT_TRUE(tool.saveEnabled() && tool.notNullEnabled() && tool.uniqueEnabled() &&
                 tool.columnName.empty());
     tool.notNullBox = tool.uniqueBox = true;
-    tool.clickPrimaryKey(true);
+    EXPECT_EQ(tool.setPrimaryKeyBox(true).kind, Outcome::Kind::Refused);
     EXPECT_FALSE(tool.primaryKeyBox || tool.notNullBox || tool.uniqueBox);
     EXPECT_EQ(t.last(),
               Msg("Birincil anahtar zaten belirlenmiş, tekrar birincil anahtar oluşturamazsınız",
@@ -130,17 +129,15 @@ TEST(DatabaseHelper, ClassTexts) {
                          readData("sqlite_tool/key_second_no_version_class.bytes")));
     // An unlisted stored version selects nothing, and saving stores that nothing.
     EXPECT_EQ(other.tool->version(), std::nullopt);
-    EXPECT_EQ(other.tool->versionText() + other.defaults.VTVersiyon, "7");
+    EXPECT_EQ(other.tool->versionText() + other.state.version, "7");
     EXPECT_EQ(other.tool->save().kind, Outcome::Kind::Cancelled);
-    EXPECT_EQ(other.defaults.VTVersiyon, "");
+    EXPECT_EQ(other.state.version, "");
 }
 
 TEST(DatabaseHelper, SavePress) {
     Tool t;
     SqliteTool& tool = *t.tool;
-    t.defaults.TabloAdi = "yoksay";  // read at opening only
     EXPECT_EQ(tool.version(), 1u);
-    EXPECT_EQ(tool.tableName, Defaults::factory().TabloAdi);
     tool.save();
     EXPECT_EQ(t.last(), Msg("Listede hiç hücre yok...", "Hata", MessageIcon::Warning));
     EXPECT_TRUE(t.services.dialogs.empty());
@@ -161,7 +158,7 @@ TEST(DatabaseHelper, SavePress) {
     t.services.savePaths = {"/ev/DatabaseHelper.java", "/ev/DatabaseHelper.java"};
     EXPECT_TRUE(tool.save().ok());
     tool.chooseVersion(2);
-    EXPECT_EQ(t.defaults.VTVersiyon, "3");
+    EXPECT_EQ(t.state.version, "3");
     EXPECT_TRUE(tool.save().ok());
     EXPECT_TRUE(sameText(t.services.fs.files.at("/ev/DatabaseHelper.java"),
                          readData("sqlite_tool/ogrenciler_saved.bytes")));

@@ -11,6 +11,7 @@
 #include "expected_files.h"
 #include "fake_services.h"
 #include "project_tree.h"
+#include "tools/menu_designer/menu_designer.h"
 #include "tools/sqlite_tool/text_file_writer.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 
@@ -97,7 +98,7 @@ TEST(TabHostForm, ListingFixesTheCountAndResetsAllSixTabs) {
         EXPECT_TRUE(w.tabLines().empty());
     }
     w.chooseTab(0);
-    EXPECT_FALSE(w.tabFieldsEnabled());
+    EXPECT_FALSE(w.selectedRecord());
     d.s.messages.clear();
     w.tabCountText = "2";
     ASSERT_TRUE(w.list().ok());
@@ -110,9 +111,41 @@ TEST(TabHostForm, ListingFixesTheCountAndResetsAllSixTabs) {
                   "Tab" + k + "ActivityTab Başlığı " + k + "ic_launcherYOKLinearLayout|0");
     }
     w.tabCountText = "5";
-    EXPECT_FALSE(w.list().ok());
+    EXPECT_EQ(w.list(), Outcome::refused({}));
     EXPECT_EQ(w.project().tabCount, 2);
-    EXPECT_FALSE(w.tabFieldsEnabled() || w.menuDesignEnabled());
+}
+
+// Every control's enabled state, from opening through "Listele", a chosen tab and the menu box.
+TEST(TabHostForm, EnabledStates) {
+    using C = TabHostWizard::Control;
+    const C all[] = {C::TabCount,     C::TabFields, C::IconPicker,    C::Project,
+                     C::OnCreate,     C::Lifecycle, C::FolderOption,  C::FolderButton,
+                     C::OpenWhenDone, C::MenuFlag,  C::NewMenuDesign, C::Create};
+    const auto enabledOnes = [&](const TabHostWizard& w) {
+        std::vector<C> on;
+        for (const C c : all)
+            if (w.enabled(c)) on.push_back(c);
+        return on;
+    };
+    const std::vector<C> listed = {C::Project,      C::Lifecycle, C::FolderOption, C::FolderButton,
+                                   C::OpenWhenDone, C::MenuFlag,  C::Create};
+    Desk d;
+    TabHostWizard w = d.open();
+    EXPECT_EQ(enabledOnes(w), std::vector<C>{C::TabCount});
+    EXPECT_FALSE(w.startTabShown(0) || w.onCreateChecked());
+    w.tabCountText = "3";
+    ASSERT_TRUE(w.list().ok());
+    EXPECT_EQ(enabledOnes(w), listed);
+    EXPECT_TRUE(w.startTabShown(2) && w.onCreateChecked());
+    EXPECT_FALSE(w.startTabShown(3));
+    w.chooseTab(1);
+    std::vector<C> chosen = {C::TabFields, C::IconPicker};
+    chosen.insert(chosen.end(), listed.begin(), listed.end());
+    EXPECT_EQ(enabledOnes(w), chosen);
+    w.setMenuFlag(true);
+    EXPECT_TRUE(w.enabled(C::NewMenuDesign));
+    w.setMenuFlag(false);
+    EXPECT_FALSE(w.enabled(C::NewMenuDesign));
 }
 
 TEST(TabHostForm, EditsGoToTheChosenTabHelpAndTheMenuBox) {
@@ -122,12 +155,13 @@ TEST(TabHostForm, EditsGoToTheChosenTabHelpAndTheMenuBox) {
     EXPECT_EQ(w.tabIdText() + "|" + w.serialText(), "Tab2|1");
     w.setTitle("Ayarlar");
     w.chooseLayout(2);
+    EXPECT_EQ(w.layoutStyleIndex(), 2);
     w.setScroll(true);
     d.s.openFiles.push_back(OpenedFile{"/resim/ev.png", "ev.png"});
-    w.pickIcon();
-    EXPECT_EQ(d.s.dialogs.back().title + d.s.dialogs.back().filter,
-              "Tab Host için Simge Dosyası SeçinPNG Simge Dosyası (*.png)|*.png|");
-    w.pickIcon();
+    EXPECT_TRUE(w.pickIcon().ok());
+    EXPECT_EQ(d.s.dialogs.back().title, "Tab Host için Simge Dosyası Seçin");
+    EXPECT_EQ(d.s.dialogs.back().filter, "PNG Simge Dosyası (*.png)");
+    EXPECT_EQ(w.pickIcon(), Outcome::cancelled());
     const TabRecord& t = w.project().tabs[1];
     EXPECT_EQ(t.title + "|" + t.layoutStyle + "|" + t.iconName + "|" + t.iconSourcePath + "|" +
                   std::to_string(t.scroll) + "|" + w.project().tabs[0].title,
@@ -150,10 +184,19 @@ TEST(TabHostForm, EditsGoToTheChosenTabHelpAndTheMenuBox) {
         "sürüm)\r\nApi 14 - Ice Cream Sandwich 4.0 (Yeni android sürümü)\r\nApi 15 - Ice Cream "
         "Sandwich 4.0.3 (En yeni sürüm)"));
 
-    w.setMenuFlag(true);
-    EXPECT_TRUE(w.menuDesignEnabled());
+    // "Yeni Tasarım" gives the records their starting values and opens the design in its Tab
+    // Host mode; a design that does not end with OK leaves no items.
     d.menu.items[0].iconSourcePath = "/eski.png";
-    w.newMenuDesign();
+    d.menu.count = 2;
+    const auto cancelled = [](MenuDesigner& m) {
+        EXPECT_EQ(m.mode(), MenuDesignMode::TabActi);
+        m.countText = "3";
+        return m.list().ok();  // closed with OK but never confirmed
+    };
+    EXPECT_EQ(w.designMenu(cancelled), Outcome::refused({}));  // the menu box is unchecked
+    EXPECT_EQ(d.menu.count, 2);
+    w.setMenuFlag(true);
+    EXPECT_EQ(w.designMenu(cancelled), Outcome::cancelled());
     EXPECT_EQ(d.menu.items[0].iconSourcePath + std::to_string(d.menu.count), "0");
     w.setFullScreen(true);
     w.chooseOrientation(2);
@@ -210,8 +253,12 @@ TEST(TabHostProjectWriter, ThreeTabsWithEveryOptionAndALeftOverMenu) {
     w.project().applicationId = "Uyg";
     w.project().windowTitle = "Güzel Uygulama";
     w.project().openWhenDone = false;
-    w.newMenuDesign();
-    d.menu.count = 3;
+    w.setMenuFlag(true);
+    ASSERT_TRUE(w.designMenu([](MenuDesigner& m) {
+                     m.countText = "3";
+                     return m.list().ok() && m.confirm().ok();
+                 }).ok());
+    w.setMenuFlag(false);
     d.menu.items[1].title = "Çıkış";
     d.menu.items[2].iconName = "kapat";
     d.menu.items[2].iconSourcePath = "/resim/kapat.png";

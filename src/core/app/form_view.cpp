@@ -22,6 +22,7 @@ FormView::FormView(Services& services, DialogHost& host, Defaults& defaults, Pan
       m_defaults(defaults),
       m_definer(defaults.ActivityAdi),
       m_panel(panelText) {
+    m_tools.sqlite.version = defaults.VTVersiyon;
     m_panel.replace(defaults.startWithEmptyPanel() ? std::string() : std::string(bannerText()));
 }
 
@@ -67,9 +68,7 @@ void FormView::menuDesigner() {
     // Titles from an earlier run never carry over; icon paths belong to the Tab Host wizard.
     resetMenuItems(m_tools.menu, m_defaults.SimgeAdi);
     MenuDesigner designer(m_services, m_tools.menu, MenuDesignMode::Normal);
-    const bool confirmed = m_host.runMenuDesigner(designer) && designer.confirmed();
-    // However the dialog went away without OK, the count must read 0 afterwards.
-    if (!confirmed) designer.cancel();
+    const bool confirmed = designer.finish(m_host.runMenuDesigner(designer)).ok();
     finishTool(confirmed, confirmed ? menuCode(m_tools.menu) : std::string());
 }
 
@@ -93,7 +92,8 @@ void FormView::dialogDesigner(int type) {
 }
 
 void FormView::sqliteTool() {
-    SqliteTool tool(m_services, m_defaults);
+    SqliteTool tool(m_services, m_tools.sqlite,
+                    {m_defaults.TabloAdi, m_defaults.Veritabani, m_defaults.PaketAdi});
     m_host.runSqliteTool(tool);
     finishTool(tool.resultText() != kSqliteCancelMarker, tool.resultText());
 }
@@ -123,9 +123,8 @@ void FormView::generate() {
         return;
     }
     if (type == "tabHost") {
-        m_handover = {m_definer.activityName, m_definer.variableName, m_definer.idName};
         TabHostWizard wizard(m_services, m_tools.tabHost, m_tools.menu,
-                             {m_handover.activityName, m_handover.variableName, m_handover.idName,
+                             {m_definer.activityName, m_definer.variableName, m_definer.idName,
                               m_defaults.SimgeAdi, m_defaults.PaketAdi});
         m_host.runTabHostWizard(wizard);
         if (m_definer.advance) m_definer.advanceCounter(*entry);
@@ -134,9 +133,9 @@ void FormView::generate() {
     if (needsListItems(type)) {
         ListCreator creator(m_services);
         if (!m_host.runListCreator(creator)) return;
-        m_listItemText = creator.listItemText();
+        m_tools.listItemText = creator.listItemText();
     }
-    m_panel.replace(generateObjectText(type, m_definer.generatorInput(m_listItemText)));
+    m_panel.replace(generateObjectText(type, m_definer.generatorInput(m_tools.listItemText)));
     if (m_definer.advance) m_definer.advanceCounter(*entry);
 }
 

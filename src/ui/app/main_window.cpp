@@ -87,7 +87,7 @@ bool MainWindow::runLayoutToCode(LayoutToCode& model) {
 }
 
 void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
-    TabHostWizardDialog dialog(wizard, m_services, this);
+    TabHostWizardDialog dialog(wizard, this);
     dialog.exec();
 }
 
@@ -107,7 +107,7 @@ void MainWindow::runSqliteTool(SqliteTool& tool) {
 }
 
 bool MainWindow::runMenuDesigner(MenuDesigner& designer) {
-    MenuDesignerDialog dialog(designer, m_services, this);
+    MenuDesignerDialog dialog(designer, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -11,6 +11,7 @@
 
 #include "form_widgets.h"
 #include "qt_text.h"
+#include "tools/sqlite_tool/database_helper.h"
 
 namespace nakkas {
 
@@ -43,7 +44,7 @@ ProgramSettingsDialog::ProgramSettingsDialog(ProgramSettings& model, QWidget* pa
     m_tablo = field("tabloAdi");
     m_version = new QComboBox;
     m_version->setObjectName(QStringLiteral("vtVersiyon"));
-    for (auto v : ProgramSettings::kVersions) m_version->addItem(qs(v));
+    for (auto v : kDatabaseVersions) m_version->addItem(qs(v));
     m_clearPanel = new QCheckBox(QStringLiteral("Başlangıçta Kod &Panelini Temizle"));
     m_clearPanel->setObjectName(QStringLiteral("kodPaneli"));
     m_clearPanel->setAccessibleName(QStringLiteral("Başlangıçta Kod Panelini Temizle"));

@@ -7,9 +7,10 @@ namespace nakkas {
 
 namespace {
 
-std::string joined(const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& n : names) text += (text.empty() ? "" : ", ") + n;
+// The note on includes whose files were not found.
+std::string missingIncludesNote(const std::vector<std::string>& names) {
+    std::string text = "Bulunamayan include: ";
+    for (std::size_t i = 0; i < names.size(); ++i) text += (i ? ", " : "") + names[i];
     return text;
 }
 
@@ -53,7 +54,7 @@ Outcome LayoutToCode::open(const std::string& path, const FileLoader& load) {
     if (scan.views.empty()) {
         std::string message = m_fileName + " dosyasında id verilmiş hiçbir görünüm yok.";
         if (!scan.missingIncludes.empty())
-            message += " Bulunamayan include: " + joined(scan.missingIncludes);
+            message += " " + missingIncludesNote(scan.missingIncludes);
         m_services.messageBox(message, "Bilgi", MessageIcon::Information, MessageButtons::Ok);
         return Outcome::refused(std::move(message));
     }
@@ -72,7 +73,7 @@ std::vector<std::string> LayoutToCode::notes() const {
     if (m_duplicates > 0)
         out.push_back("Tekrarlanan " + std::to_string(m_duplicates) +
                       " id atlandı; her id ilk geçtiği yerde listelenir.");
-    if (!m_missing.empty()) out.push_back("Bulunamayan include: " + joined(m_missing));
+    if (!m_missing.empty()) out.push_back(missingIncludesNote(m_missing));
     return out;
 }
 
@@ -117,15 +118,15 @@ std::string LayoutToCode::text() const {
     return layoutText(m_rows, m_access, m_options.writeListeners);
 }
 
-bool LayoutToCode::confirm() {
+Outcome LayoutToCode::confirm() {
     // An empty result would wipe the code panel for nothing.
     if (checkedCount() == 0) {
-        m_services.messageBox("Kod üretmek için listeden en az bir görünüm seçin.", "Uyarı",
-                              MessageIcon::Warning, MessageButtons::Ok);
-        return false;
+        const std::string message = "Kod üretmek için listeden en az bir görünüm seçin.";
+        m_services.messageBox(message, "Uyarı", MessageIcon::Warning, MessageButtons::Ok);
+        return Outcome::refused(message);
     }
     m_result = text();
-    return true;
+    return Outcome::done();
 }
 
 }  // namespace nakkas

@@ -67,8 +67,8 @@ public:
 
     // The text "Oluştur" would write now.
     std::string text() const;
-    // "Oluştur": true when the dialog closes with a result.
-    bool confirm();
+    // "Oluştur": done when the dialog closes with a result; refused while nothing is checked.
+    Outcome confirm();
     const std::string& resultText() const { return m_result; }
 
 private:

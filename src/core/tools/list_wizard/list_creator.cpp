@@ -14,15 +14,16 @@ std::string ListCreator::countLabel() const {
     return "Toplam " + std::to_string(m_items.size()) + " eleman var";
 }
 
-void ListCreator::add() {
+Outcome ListCreator::add() {
     if (entry.empty()) {
         m_services.messageBox(kEmptyEntryMessage, kErrorCaption, MessageIcon::Warning,
                               MessageButtons::Ok);
-        return;
+        return Outcome::refused(kEmptyEntryMessage);
     }
     // Blanks, quotes and backslashes go into the Java text as typed; the user owns the syntax.
     m_items.push_back(std::move(entry));
     entry.clear();
+    return Outcome::done();
 }
 
 void ListCreator::remove() {
@@ -37,14 +38,14 @@ void ListCreator::clear() {
     selected.reset();
 }
 
-bool ListCreator::confirm() {
+Outcome ListCreator::confirm() {
     if (m_items.empty()) {
         m_services.messageBox(kEmptyListMessage, kErrorCaption, MessageIcon::Warning,
                               MessageButtons::Ok);
-        return false;
+        return Outcome::refused(kEmptyListMessage);
     }
     m_listItemText = joinListItems(m_items);
-    return true;
+    return Outcome::done();
 }
 
 std::string joinListItems(const std::vector<std::string>& items) {

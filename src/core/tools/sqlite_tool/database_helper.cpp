@@ -4,10 +4,24 @@
 
 namespace nakkas {
 
+namespace {
+
+template <std::size_t N>
+std::optional<std::size_t> indexIn(const std::array<std::string_view, N>& list,
+                                   std::string_view text) {
+    const auto it = std::find(list.begin(), list.end(), text);
+    if (it == list.end()) return std::nullopt;
+    return std::size_t(it - list.begin());
+}
+
+}  // namespace
+
 std::optional<std::size_t> columnTypeIndex(std::string_view word) {
-    const auto it = std::find(kColumnTypes.begin(), kColumnTypes.end(), word);
-    if (it == kColumnTypes.end()) return std::nullopt;
-    return std::size_t(it - kColumnTypes.begin());
+    return indexIn(kColumnTypes, word);
+}
+
+std::optional<std::size_t> databaseVersionIndex(std::string_view text) {
+    return indexIn(kDatabaseVersions, text);
 }
 
 std::string columnText(const std::vector<Column>& columns) {

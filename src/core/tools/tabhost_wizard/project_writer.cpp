@@ -43,7 +43,7 @@ public:
 
         const std::span<const TabRecord> tabs(p.tabs.data(), size_t(p.tabCount));
         for (const TabRecord& tab : tabs) copyIcon(tab.iconName, tab.iconSourcePath);
-        for (int j = 0; j < m.count && j < MenuRecords::kMaxItems; ++j)
+        for (int j = 0; j < m.usedCount(); ++j)
             copyIcon(m.items[size_t(j)].iconName, m.items[size_t(j)].iconSourcePath);
 
         for (int k = 1; k <= p.tabCount; ++k)

@@ -153,7 +153,7 @@ std::string mainActivity(const MainActivityInput& in) {
     text += tabSpecCode(in.tabs);
     text += addTabCode(int(in.tabs.size()), in.startTab);
     text += "\n}\n";
-    if (in.menu) text += tabHostMenuCode(*in.menu) + "\n";
+    if (in.menu) text += menuJava(*in.menu, MenuTarget::Project) + "\n";
     text += lifecycleMethods(in.lifecycle);
     return text + "}\n";
 }
@@ -193,24 +193,7 @@ std::string manifest(const ManifestInput& in) {
 }
 
 std::string menuResource(const MenuRecords& menu) {
-    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<menu xmlns:android=\"" + ns() + "\">\n" +
-           menuItemXml(menu) + "</menu>\n\n";
-}
-
-std::string tabHostMenuCode(const MenuRecords& menu) {
-    std::string text =
-        "// Menu Olusturma Kodlari buradan basliyor\npublic boolean onCreateOptionsMenu(Menu "
-        "menu)\n{\nMenuInflater MenuObjesi = getMenuInflater();\n"
-        "MenuObjesi.inflate(R.layout.zep_menu, menu);\nreturn true;\n}\n\n"
-        "public boolean onOptionsItemSelected(MenuItem item) {\nswitch (item.getItemId()) {\n";
-    for (int j = 0; j < menu.count && j < MenuRecords::kMaxItems; ++j) {
-        const MenuItemRecord& item = menu.items[size_t(j)];
-        text += "case R.id." + item.menuId + ":\n// " + item.title +
-                " isimli menuye basildiginda olacak olaylari buraya yazin\nreturn true;\n";
-    }
-    return text +
-           "default:\nreturn super.onOptionsItemSelected(item);\n}\n}\n"
-           "//Menu Olusturma kodu burada bitti";
+    return menuXml(menu, MenuTarget::Project);
 }
 
 }  // namespace nakkas

@@ -80,7 +80,7 @@ ListCreatorDialog::ListCreatorDialog(ListCreator& model, QWidget* parent)
         redraw();
     });
     connect(create, &QPushButton::clicked, this, [this] {
-        if (m_model.confirm()) accept();
+        if (m_model.confirm().ok()) accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     redraw();
