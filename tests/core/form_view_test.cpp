@@ -34,6 +34,7 @@ struct FakeHost : DialogHost {
     Calls calls;
     std::optional<TabHostStart> tabHostStart;
     int restartsAtClose = -1;
+    int settingsVersionIndex = -2;  // the version entry the settings dialog opened on
     std::function<void(SqliteTool&)> sqliteScript;
     std::function<bool(DialogDesigner&)> dialogDesigner;
     std::function<bool(SettingSaver&)> settingSaver;
@@ -63,8 +64,9 @@ struct FakeHost : DialogHost {
     bool runSettingSaver(SettingSaver& s) override { return play("prefs", settingSaver, s); }
     bool runMenuDesigner(MenuDesigner& d) override { return play("menu", menuScript, d); }
     bool runLayoutToCode(LayoutToCode& m) override { return play("layout", layoutAction, m); }
-    ProgramSettings::Outcome runProgramSettings(ProgramSettings&) override {
+    ProgramSettings::Outcome runProgramSettings(ProgramSettings& settings) override {
         calls.push_back("settings");
+        settingsVersionIndex = settings.versionIndex;
         return ProgramSettings::Outcome::Close;  // restarting is the settings dialog's UI test
     }
     void showAbout() override { calls.push_back("about"); }
@@ -251,6 +253,8 @@ TEST(FormView, SqliteHandsOverOnlyACompiledTextAndLayoutToCodeNothingUnconfirmed
     view.sqliteTool();
     EXPECT_EQ(view.panel().text() + view.tools().sqlite.version, "eski metin3");
     EXPECT_TRUE(shell.services.writeLog.empty());
+    view.programSettings();  // which offers the version the program now runs with
+    EXPECT_EQ(shell.host.settingsVersionIndex, 2);
 
     std::string compiled;
     shell.host.sqliteScript = [&](SqliteTool& tool) {
@@ -269,7 +273,7 @@ TEST(FormView, SqliteHandsOverOnlyACompiledTextAndLayoutToCodeNothingUnconfirmed
     shell.host.layoutAction = [](LayoutToCode& model) { return model.confirm(), false; };
     view.run({CommandKind::LayoutToCode});
     view.run({CommandKind::LayoutToCode});
-    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "sqlite", "layout"}));
+    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "settings", "sqlite", "layout"}));
     EXPECT_EQ(shell.services.messages.size(), 1u);
     EXPECT_EQ(view.panel().text(), compiled);
 }

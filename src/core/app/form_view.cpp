@@ -11,6 +11,7 @@
 #include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
+#include "tools/sqlite_tool/database_helper.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 
@@ -141,6 +142,10 @@ void FormView::generate() {
 
 void FormView::programSettings() {
     ProgramSettings settings(m_defaults, m_services);
+    // The version the SQLite tool last picked is the one the program runs with, so the dialog
+    // offers that one, as it offers every other running value.
+    const auto running = databaseVersionIndex(m_tools.sqlite.version);
+    settings.selectVersion(running ? int(*running) : -1);
     if (m_host.runProgramSettings(settings) == ProgramSettings::Outcome::Restart) restart();
 }
 
