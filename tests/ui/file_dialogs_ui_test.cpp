@@ -69,5 +69,23 @@ TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithTheJavaExtension) {
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("DatabaseHelper.java"))));
 }
 
+// A window title holds one line: the folder browser takes the prompt's first line as its title.
+TEST(FileDialogsUi, TheFolderBrowserIsTitledWithThePromptsFirstLine) {
+    QTemporaryDir dir;
+    RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
+    TabHostProject project;
+    MenuRecords menu;
+    TabHostWizard wizard(services, project, menu, {"AnaEkran", "t", "t", "ic_launcher", "com.a"});
+    ASSERT_TRUE(wizard.list().ok());
+    ModalHandler browser([&](QDialog& d) {
+        static_cast<QFileDialog&>(d).setDirectory(dir.path());
+        QMetaObject::invokeMethod(&d, "accept");
+    });
+    EXPECT_TRUE(wizard.pickFolder().ok());
+    ASSERT_TRUE(browser.handled());
+    EXPECT_EQ(browser.title(), QStringLiteral("Lütfen ZEP klasörünün oluşacağı yeri seçin."));
+    EXPECT_EQ(project.outputFolder, dir.path().toStdString());
+}
+
 }  // namespace
 }  // namespace nakkas::test

@@ -215,9 +215,8 @@ int TabHostWizard::minVersionIndex() const {
 
 Outcome TabHostWizard::pickFolder() {
     if (!enabled(Control::FolderButton)) return Outcome::refused({});
-    const auto folder = m_services.folderDialog(
-        "Lütfen ZEP klasörünün oluşacağı yeri seçin.\r\nÖnemli: Bu yer eclipse projects "
-        "dizini olmamalı");
+    const auto folder = m_services.folderDialog(std::string(kFolderPromptTitle) + "\r\n" +
+                                                std::string(kFolderWarning));
     if (!folder) return Outcome::cancelled();
     m_project.outputFolder = *folder;
     return Outcome::done();

@@ -35,6 +35,12 @@ public:
     static constexpr std::array<std::string_view, 3> kOrientations = {
         "Otomatik Dönder", "Dikey Biçimde Kilitle", "Yatay Biçimde Kilitle"};
     enum class Help { ApplicationId, WindowTitle, Package, Versions };
+    // The folder browser's prompt: what to choose, then the warning, which the form also shows
+    // beside its button since a folder dialog's title holds only the first line.
+    static constexpr std::string_view kFolderPromptTitle =
+        "Lütfen ZEP klasörünün oluşacağı yeri seçin.";
+    static constexpr std::string_view kFolderWarning =
+        "Önemli: Bu yer eclipse projects dizini olmamalı";
     static constexpr std::string_view kVideoAddress =
         "https://www.youtube.com/results?search_query=android+tabhost";
 

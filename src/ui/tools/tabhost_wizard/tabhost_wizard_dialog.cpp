@@ -270,7 +270,10 @@ QGroupBox* TabHostWizardDialog::buildFolderBox() {
     grid->addWidget(m_folderOption, 0, 0, 1, 2);
     grid->addWidget(m_folderButton, 1, 0);
     grid->addWidget(m_outputFolder, 1, 1);
-    grid->addWidget(m_openWhenDone, 2, 0, 1, 2);
+    auto* warning = new QLabel(qs(TabHostWizard::kFolderWarning));
+    warning->setWordWrap(true);
+    grid->addWidget(warning, 2, 0, 1, 2);
+    grid->addWidget(m_openWhenDone, 3, 0, 1, 2);
     return box;
 }
 
