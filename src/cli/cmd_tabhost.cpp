@@ -4,7 +4,7 @@
 #include "app/defaults.h"
 #include "cli.h"
 #include "platform/services.h"
-#include "tools/tabhost_wizard/tabhost_wizard.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas::cli {
 

@@ -4,7 +4,7 @@
 #include "tools/layout_to_code/layout_to_code.h"
 #include "tools/menu_designer/menu_records.h"
 #include "tools/setting_saver/setting_saver.h"
-#include "tools/tabhost_wizard/project_writer.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 
 namespace nakkas {
 

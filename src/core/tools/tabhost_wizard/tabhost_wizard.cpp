@@ -4,6 +4,7 @@
 #include <span>
 
 #include "platform/services.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
 

@@ -355,7 +355,7 @@ TabHostWizardDialog::TabHostWizardDialog(TabHostWizard& wizard, Services& servic
             accept();
             return;
         }
-        redraw();  // titles are folded by now; everything else is as the user left it
+        redraw();  // the form is as the user left it
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
