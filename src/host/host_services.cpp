@@ -227,7 +227,9 @@ bool HostServices::writeFile(const std::string& path, const std::string& bytes) 
     // complete, so that a full disk or a size limit leaves the old file as it was.
     QSaveFile file(p);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+    // commit() does not look at the flush it makes; a short write there (a full disk, a size
+    // limit) would put a cut file in place. Flushed here, it is seen.
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.flush()) {
         file.cancelWriting();
         return false;
     }
