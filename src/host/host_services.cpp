@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "desktop_trash.h"
+#include "platform/visible_text.h"
 #include "qt_utf8.h"
 
 namespace nakkas {
@@ -74,7 +75,9 @@ void HostServices::settingsUnreadable(const std::string& location) const {
 
 MessageAnswer HostServices::messageBox(const std::string& text, const std::string&, MessageIcon,
                                        MessageButtons buttons) {
-    std::fwrite(text.data(), 1, text.size(), stderr);
+    // Messages name what the user typed or a file held, which must not steer the terminal.
+    const std::string shown = visibleText(text, true);
+    std::fwrite(shown.data(), 1, shown.size(), stderr);
     std::fputc('\n', stderr);
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
 }
