@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/visible_text.h"
+#include "text/utf8.h"
 
 namespace nakkas::cli {
 
@@ -46,36 +47,6 @@ const std::vector<std::string>& Args::all(std::string_view name) const {
 
 void write(std::FILE* f, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), f);
-}
-
-bool isUtf8(std::string_view bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        size_t length = 0;
-        unsigned min = 0, code = 0;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        } else if ((b & 0xE0) == 0xC0) {
-            length = 2, min = 0x80, code = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            length = 3, min = 0x800, code = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            length = 4, min = 0x10000, code = b & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > bytes.size()) return false;
-        for (size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(bytes[i + k]);
-            if ((c & 0xC0) != 0x80) return false;
-            code = (code << 6) | (c & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += length;
-    }
-    return true;
 }
 
 bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> specs, Args& out,
