@@ -227,6 +227,19 @@ TEST(TabHostProjectWriter, ThreeTabsWithEveryOptionAndALeftOverMenu) {
               std::tuple("Güzel Uygulama", "Şehir İçi", "Çıkış"));
 }
 
+// A quote typed into a title must not add an element to the manifest, nor "&" make it invalid,
+// nor a quote or backslash end a Java string.
+TEST(TabHostProjectWriter, TypedTextCannotBreakTheXmlOrTheJava) {
+    Desk d;
+    TabHostWizard w = d.listed(1);
+    w.project().tabs[0] = {"Tab1Activity", "Başlık \"1\" & <2> \\ yol", "simge\"x"};
+    w.project().applicationId = "Tom & Jerry";
+    w.project().windowTitle =
+        "x\"/><uses-permission android:name=\"android.permission.INTERNET\"/><x y=\"";
+    ASSERT_TRUE(w.create().ok());
+    EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/escaped"));
+}
+
 TEST(TabHostProjectWriter, EmptyMenuAndNamesWrittenAsTypedWhileTitlesAreFolded) {
     Desk d;
     TabHostWizard w = d.listed(1);
