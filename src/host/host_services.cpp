@@ -226,6 +226,20 @@ bool HostServices::writeFile(const std::string& path, const std::string& bytes) 
     // A FIFO would block the writer and a device would take the bytes elsewhere; a link that
     // leads nowhere would be replaced by a file.
     if (info.exists() ? !info.isFile() : info.isSymLink()) return false;
+    if (!info.exists()) {
+        // Nothing old can be lost: the file is written where it goes, and removed again when
+        // the write fails. This spares a project tree the disk syncs of a replacing save.
+        QFile file(p);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            bool written = file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+            written = file.flush() && written;
+            file.close();
+            if (written && file.error() == QFileDevice::NoError) return true;
+            file.remove();
+            return false;
+        }
+        if (!QFileInfo::exists(p)) return false;  // else made meanwhile: replaced as below
+    }
     // The new text goes to a file of its own beside the target and replaces it only when it is
     // complete, so that a full disk or a size limit leaves the old file as it was.
     QSaveFile file(p);

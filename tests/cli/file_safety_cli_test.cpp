@@ -59,12 +59,14 @@ TEST(FileSafetyCli, ASizeLimitFailsTheSaveAndKeepsTheOldFile) {
     Disk d;
     const fs::path helper = d.proje / "DatabaseHelper.java";
     std::ofstream(helper) << "eski";
-    const std::vector<std::string> save{"sqlite-helper", "--column", "ad:TEXT", "--output",
-                                        helper.string()};
+    std::vector<std::string> save{"sqlite-helper", "--column", "ad:TEXT", "--output",
+                                  helper.string()};
     // One block of the shell's file-size limit is smaller than the helper class.
     EXPECT_EQ(d.shell("ulimit -f 1; " + d.cli(save) + " 2>" + CliHome::quoted(d.dir() / "err")), 1);
     EXPECT_EQ(CliHome::slurp(d.dir() / "err"), kWriterError);
     EXPECT_EQ(CliHome::slurp(helper), "eski");
+    save.back() = (d.proje / "Yeni.java").string();  // a new file: what was begun is removed
+    EXPECT_EQ(d.shell("ulimit -f 1; " + d.cli(save) + " 2>/dev/null"), 1);
     const auto bigger = tabhost(d.proje, {"--lifecycle", "onStart", "--lifecycle", "onStop"});
     EXPECT_EQ(d.shell("ulimit -f 1; " + d.cli(bigger) + " 2>/dev/null"), 1);
     EXPECT_EQ(d.names(d.proje), std::vector<std::string>{"DatabaseHelper.java"});
