@@ -380,33 +380,6 @@ TEST(TabHostProjectWriter, AnythingThatFailsLeavesTheOldTreeAsItWas) {
     }
 }
 
-// Another run puts its tree in place first: this one leaves it alone and removes its own.
-TEST(TabHostProjectWriter, ARunThatFindsItsPlaceTakenFailsCleanly) {
-    struct Racing : RecordingServices {
-        bool renameFolder(const std::string& from, const std::string& to) override {
-            fs.createFolder(to);
-            fs.writeFile(to + "/AndroidManifest.xml", "diğeri");
-            return FakeServices::renameFolder(from, to);
-        }
-    };
-    Desk d;
-    Racing racing;
-    racing.fs = d.s.fs;
-    racing.folders.push_back("/proje");
-    TabHostWizard w(racing, d.project, d.menu, d.start);
-    w.tabCountText = "1";
-    ASSERT_TRUE(w.list().ok());
-    w.pickFolder();
-    const std::string message =
-        "/proje/Zep\r\nAdlı klasör yerine konamadı; bu sırada aynı yere başka bir işlem yazmış "
-        "olabilir. Hiçbir dosya yazılmadı.";
-    EXPECT_EQ(w.create(), Outcome::refused(message));
-    EXPECT_EQ(said(racing.lastMessage()), Said(message, "Hata", MessageIcon::Error));
-    EXPECT_EQ(racing.fs.filesUnder(Desk::kRoot),
-              (std::map<std::string, std::string>{{"AndroidManifest.xml", "diğeri"}}));
-    EXPECT_FALSE(racing.fs.exists("/proje/.Zep-1"));
-}
-
 // Icons shared by two tabs are copied once; the copy never replaces a file.
 TEST(TabHostProjectWriter, SharedIconsAreCopiedOnce) {
     Desk d;

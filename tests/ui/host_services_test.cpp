@@ -88,14 +88,18 @@ TEST_F(HostServices, FilesAreNeverOverwrittenAndTrashRemovesTheFolder) {
     QFile b(path("b.txt"));
     EXPECT_TRUE(b.open(QIODevice::ReadOnly) && b.readAll() == "eski");
 
-    // Keep the trash inside the temporary folder.
-    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    // Keep the trash inside the temporary folder: the home trash is used for a folder on the
+    // home's volume. The trash reads both names once per process; no other test moves to it.
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
     qputenv("XDG_DATA_HOME", path("data").toUtf8());
+    qputenv("HOME", dir.path().toUtf8());
     ASSERT_TRUE(QDir().mkpath(path("Zep/res/layout")));
     EXPECT_TRUE(services.moveFolderToTrash(file("Zep")));
     EXPECT_FALSE(QFileInfo::exists(path("Zep")));
+    EXPECT_TRUE(QFileInfo(path("data/Trash/files/Zep/res/layout")).isDir());
     EXPECT_FALSE(services.moveFolderToTrash(file("Zep")));
-    oldHome.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldHome);
+    oldData.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData);
+    qputenv("HOME", oldHome);
 }
 
 // Runs the call on a thread of its own: nullopt when it has not returned within five seconds, so
