@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/visible_text.h"
+#include "text/utf8.h"
+
 namespace nakkas::cli {
 
 namespace {
@@ -44,36 +47,6 @@ const std::vector<std::string>& Args::all(std::string_view name) const {
 
 void write(std::FILE* f, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), f);
-}
-
-bool isUtf8(std::string_view bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        size_t length = 0;
-        unsigned min = 0, code = 0;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        } else if ((b & 0xE0) == 0xC0) {
-            length = 2, min = 0x80, code = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            length = 3, min = 0x800, code = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            length = 4, min = 0x10000, code = b & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > bytes.size()) return false;
-        for (size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(bytes[i + k]);
-            if ((c & 0xC0) != 0x80) return false;
-            code = (code << 6) | (c & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += length;
-    }
-    return true;
 }
 
 bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> specs, Args& out,
@@ -131,7 +104,7 @@ bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> sp
 }
 
 int usageError(Context& ctx, std::string_view command, std::string_view message) {
-    write(ctx.err, "nakkas-cli " + std::string(command) + ": " + std::string(message) + "\n");
+    write(ctx.err, "nakkas-cli " + std::string(command) + ": " + visibleText(message) + "\n");
     write(ctx.err, "(kullanım için: nakkas-cli " + std::string(command) + " --help)\n");
     return kUsage;
 }
@@ -156,7 +129,7 @@ int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE
     const std::string& first = argv[0];
     if (first == "--help" || first == "-h" || first == "--version") {
         if (argv.size() > 1) {
-            write(err, "nakkas-cli " + first + ": fazladan argüman: " + argv[1] +
+            write(err, "nakkas-cli " + first + ": fazladan argüman: " + visibleText(argv[1]) +
                            "\n(kullanım için: nakkas-cli --help)\n");
             return kUsage;
         }
@@ -167,7 +140,7 @@ int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE
     const auto found = std::find_if(list.begin(), list.end(),
                                     [&](const CommandSpec* c) { return c->name == first; });
     if (found == list.end()) {
-        write(err, "nakkas-cli: bilinmeyen komut: " + first + "\n");
+        write(err, "nakkas-cli: bilinmeyen komut: " + visibleText(first) + "\n");
         write(err, helpText());
         return kUsage;
     }
@@ -180,7 +153,7 @@ int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE
     std::string error;
     const std::span<const std::string> rest(argv.data() + 1, argv.size() - 1);
     if (!parseArgs(rest, specs, args, error)) {
-        write(err, "nakkas-cli " + std::string(cmd->name) + ": " + error + "\n");
+        write(err, "nakkas-cli " + std::string(cmd->name) + ": " + visibleText(error) + "\n");
         write(err, cmd->usage);
         return kUsage;
     }

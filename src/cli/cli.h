@@ -58,10 +58,6 @@ struct Context {
 // Writes to the stream; a failed write is noticed once, when the program ends (see runCli).
 void write(std::FILE* f, std::string_view text);
 
-// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past
-// U+10FFFF).
-bool isUtf8(std::string_view bytes);
-
 // One row of the command table. Each cmd_*.cpp defines its own row and registers it with one
 // line in command_list.cpp; "--help" is built from the table.
 struct CommandSpec {

@@ -67,7 +67,7 @@ int run(const Args& args, Context& ctx) {
             return usageError(ctx, kName, "tabloda böyle bir hücre yok: " + column);
         rc.chooseColumn(press->group, column);
         rc.setEditText(press->group, press->editText);
-        rc.group(press->group).variable = value.substr(eq + 1);
+        rc.setVariable(press->group, value.substr(eq + 1));
         if (!tool.pressCommand(press->group).ok()) return kRefused;
         rc.setIncluded(press->group, true);
     }

@@ -23,8 +23,8 @@ int run(const Args& args, Context& ctx) {
     if (const int code = addColumns(args, ctx, "sqlite-helper", tool); code != kDone) return code;
     if (!tool.buildHelper().ok()) return kRefused;
 
-    if (const auto refusal = tool.tableRefusal()) {
-        write(ctx.err, SqliteTool::refusalWarning(*refusal) + "\n");
+    if (const auto warning = tool.tableWarning()) {
+        write(ctx.err, *warning + "\n");
         if (args.flag("check")) return kRefused;
     }
     if (!args.has("output")) {

@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas::cli {
 

@@ -42,6 +42,11 @@ TEST(SqliteCli, RefusalsAndUsageErrors) {
         {{"sqlite-helper", "--column", "order:TEXT"}, 0, "SQLite bu tabloyu kabul etmiyor: near"},
         {{"sqlite-helper", "--column", "ad:TEXT", "--check"}, 0, ""},
         {{"sqlite-helper", "--column", "order:TEXT", "--check", "--output", file}, 1, "near \""},
+        // Statements that compile but make another table than the one designed.
+        {{"sqlite-helper", "--column", "a:TEXT", "--table", "t(a INTEGER) --", "--check"},
+         1,
+         "SQLite bu tabloyu tasarımdan farklı okuyor: tablonun adı SQLite için \"t\""},
+        {{"sqlite-helper", "--column", "   :TEXT", "--check"}, 1, "1. hücrenin adı SQLite için"},
         {{"sqlite-helper"}, 1, "Listede hiç"},
         {{"sqlite-helper", "--column", ":TEXT"}, 1, "Hücre adı boş"},
         {{"sqlite-helper", "--column", "a:pk", "--column", "b:pk"}, 1, "Birincil anahtar zaten"},

@@ -15,13 +15,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A project folder of its own, with the trash kept inside the settings home.
+// A project folder of its own, with the trash kept inside the settings home: the home trash
+// takes what lies on the home's volume.
 struct Workspace : CliHome {
     fs::path proje = dir() / "proje";
+    std::string home = getenv("HOME") ? getenv("HOME") : "";
     Workspace() {
         fs::create_directory(proje), setenv("XDG_DATA_HOME", (dir() / "data").c_str(), 1);
+        setenv("HOME", dir().c_str(), 1);
     }
-    ~Workspace() { unsetenv("XDG_DATA_HOME"); }
+    ~Workspace() { unsetenv("XDG_DATA_HOME"), setenv("HOME", home.c_str(), 1); }
     // '@' stands for the project folder, '~' for a space within a word.
     CliResult tabhost(std::string line) const {
         for (auto at = line.find('@'); at != std::string::npos; at = line.find('@'))

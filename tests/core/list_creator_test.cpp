@@ -21,9 +21,9 @@ void expectWarning(const FakeServices::Message& m, std::string_view text) {
     EXPECT_EQ(m.buttons, MessageButtons::Ok);
 }
 
-TEST(ListCreator, JoinsQuotedItemsWithCommaBlankAsTyped) {
+TEST(ListCreator, JoinsQuotedItemsWithCommaBlankAsTypedQuotesEscaped) {
     EXPECT_EQ(joinListItems({" ", "say \"hi\"", "C:\\yol", " "}),
-              "\" \", \"say \"hi\"\", \"C:\\yol\", \" \"");
+              "\" \", \"say \\\"hi\\\"\", \"C:\\\\yol\", \" \"");
 }
 
 TEST(ListCreator, AddRemoveAndConfirmRefuseWhatIsEmpty) {

@@ -127,7 +127,7 @@ TEST(MenuCode, WritesTheJavaPartInstructionsAndTheResource) {
     EXPECT_TRUE(
         test::sameText(menuCode(records), test::readDataCrLf("menu_designer/one_item.txt")));
 
-    // Titles go in as typed; records past the count are never read.
+    // Titles go in as typed, quotes escaped in the XML; records past the count are never read.
     records.count = 2;
     std::tie(records.items[0].title, records.items[1].title, records.items[2].title) =
         std::tuple("", "Sil \"hepsi\"", "kullanılmaz");

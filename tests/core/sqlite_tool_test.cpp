@@ -121,6 +121,14 @@ TEST(DatabaseHelper, ClassTexts) {
     t.add("tel", kText, false, false, true);
     EXPECT_TRUE(sameText(t.tool->classText(), readData("sqlite_tool/kisiler_class.bytes")));
 
+    // Quotes and backslashes in names must not end the Java strings they stand in.
+    Tool quoted;
+    quoted.name("com.zep.rehber", "C:\\vt.db", "\"my table\"");
+    quoted.add("id", kInteger, true);
+    quoted.add("\"ad soyad\"", kText, false, true);
+    EXPECT_TRUE(
+        sameText(quoted.tool->classText(), readData("sqlite_tool/quoted_names_class.bytes")));
+
     Tool other("7");  // no version entry
     other.name("", "Okul.db", "Dersler");
     other.add("ad", kText, false, true, true);
@@ -167,11 +175,17 @@ TEST(DatabaseHelper, SavePress) {
     EXPECT_TRUE(t.services.writeLog.empty());  // the version is kept in memory only
 }
 
-// SQLite judges the table before anything is saved; Yes to its question saves anyway.
+// SQLite judges the table before anything is saved, and the table it makes must be the one
+// designed; Yes to its question saves anyway.
 TEST(DatabaseHelper, SqliteChecksTheTable) {
+    const std::string differs = "SQLite bu tabloyu tasarımdan farklı okuyor: ";
     const std::vector<std::array<std::string, 3>> cases = {
-        {"Kisiler", "ad", ""},   // empty: accepted
-        {"Kisiler", "a b", ""},  // SQLite reads column a of type "b TEXT"
+        {"Kisiler", "ad", ""},  // empty: accepted
+        {"\"Kişi Listesi\"", "[ad soyad]", ""},
+        {"Kisiler", "a b", differs + "1. hücrenin adı SQLite için \"a\", tasarımda \"a b\""},
+        {"Kisiler", "   ", differs + "1. hücrenin adı SQLite için \"TEXT\", tasarımda \"   \""},
+        {"t(a INTEGER) --", "ad",
+         differs + "tablonun adı SQLite için \"t\", tasarımda \"t(a INTEGER) --\""},
         {"Kisi Listesi", "ad", "near \"Listesi\": syntax error"},
         {"Kisiler", "order", "near \"order\": syntax error"},
         {"Kisiler", "a-b", "near \"-\": syntax error"},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <span>
 #include <string>
 #include <tuple>
@@ -13,7 +14,7 @@
 #include "project_tree.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/sqlite_tool/text_file_writer.h"
-#include "tools/tabhost_wizard/tabhost_wizard.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
 namespace {
@@ -268,8 +269,22 @@ TEST(TabHostProjectWriter, ThreeTabsWithEveryOptionAndALeftOverMenu) {
     EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/three_tabs_menu"));
     EXPECT_TRUE(d.s.opened.empty());
     EXPECT_EQ(d.captions(), Strings{"Tamam"});
-    // Titles stay folded in memory, names do not.
-    EXPECT_EQ(d.project.windowTitle + "|" + d.menu.items[1].title, "Guzel Uygulama|Cikis");
+    // Titles are folded only in what is written; the form keeps what the user typed.
+    EXPECT_EQ(std::tie(d.project.windowTitle, d.project.tabs[2].title, d.menu.items[1].title),
+              std::tuple("Güzel Uygulama", "Şehir İçi", "Çıkış"));
+}
+
+// A quote typed into a title must not add an element to the manifest, nor "&" make it invalid,
+// nor a quote or backslash end a Java string.
+TEST(TabHostProjectWriter, TypedTextCannotBreakTheXmlOrTheJava) {
+    Desk d;
+    TabHostWizard w = d.listed(1);
+    w.project().tabs[0] = {"Tab1Activity", "Başlık \"1\" & <2> \\ yol", "simge\"x"};
+    w.project().applicationId = "Tom & Jerry";
+    w.project().windowTitle =
+        "x\"/><uses-permission android:name=\"android.permission.INTERNET\"/><x y=\"";
+    ASSERT_TRUE(w.create().ok());
+    EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/escaped"));
 }
 
 TEST(TabHostProjectWriter, EmptyMenuAndNamesWrittenAsTypedWhileTitlesAreFolded) {
@@ -315,7 +330,7 @@ TEST(TabHostProjectWriter, RefusalsWriteNothingAndKeepTheWizardAsItWas) {
         if (yes) d.s.answers.push_back(MessageAnswer::Yes);
         TabHostWizard w = d.listed(2);
         w.chooseTab(1);
-        w.setTitle("Ayarlar");
+        w.setTitle("Şişli Ayarları");
         w.setOutputFolder(folder);
         w.project().packageName = package;
         EXPECT_EQ(w.create(), outcome);
@@ -324,26 +339,38 @@ TEST(TabHostProjectWriter, RefusalsWriteNothingAndKeepTheWizardAsItWas) {
             EXPECT_EQ(said(d.s.lastMessage()),
                       Said(outcome.message, captions.back(), MessageIcon::Error));
         }
-        EXPECT_TRUE(d.s.fs.log.empty() && d.s.opened.empty() && w.listed());
-        EXPECT_EQ(w.tabIdText() + "|" + w.project().tabs[1].title, "Tab2|Ayarlar");
+        EXPECT_EQ(d.s.fs.folders, (std::set<std::string>{"/", "/proje", Desk::kRoot}));
+        EXPECT_TRUE(d.s.fs.files.empty() && d.s.opened.empty() && w.listed());
+        EXPECT_EQ(w.tabIdText() + "|" + w.project().tabs[1].title, "Tab2|Şişli Ayarları");
     }
 }
 
+// What the user sees when part of the tree cannot be made: the writer's message once, with
+// everything that failed; no success message, nothing opened, the old tree as it was.
+std::string notWritten(const Strings& failed, bool replacing) {
+    std::string text(kTextFileWriterError);
+    text += "\n\nOluşturulamayanlar:";
+    for (const std::string& f : failed) text += "\n/proje/" + f;
+    return text + (replacing ? "\n\nEski dosyalarınız yerinde duruyor, hiçbir dosya yazılmadı."
+                             : "\n\nHiçbir dosya yazılmadı.");
+}
+
+// A name that would leave its folder fails like a file that cannot be created; an icon name
+// that would is skipped like a failed copy. Nothing is ever tried outside the fresh folder.
 TEST(TabHostProjectWriter, NothingIsWrittenOutsideTheProjectFolder) {
-    // a: tab activity, i: icon name, f: icon file, p: package, m: main activity; the number is
-    // how many refused files are reported like ones that cannot be created.
-    const std::tuple<char, const char*, int> cases[] = {
-        {'a', "../../../disari", 1},
-        {'a', "..", 1},
-        {'a', "", 1},
-        {'i', "../../../../disari", 0},
-        {'f', "/resim/...png", 0},
-        {'p', "../../../disari", 3},
-        {'p', "..", 3},
-        {'p', "", 3},
-        {'m', "a/../../b", 1},
+    // a: tab activity, i: icon name, f: icon file, p: package, m: main activity
+    const std::tuple<char, const char*, Strings> cases[] = {
+        {'a', "../../../disari", {"Zep/src/com.firma.uyg/../../../disari.java"}},
+        {'a', "..", {"Zep/src/com.firma.uyg/...java"}},
+        {'a', "", {"Zep/src/com.firma.uyg/.java"}},
+        {'i', "../../../../disari", {}},
+        {'f', "/resim/...png", {}},
+        {'p', "../../../disari", {"Zep/src/../../../disari"}},
+        {'p', "..", {"Zep/src/.."}},
+        {'p', "", {"Zep/src/"}},
+        {'m', "a/../../b", {"Zep/src/com.firma.uyg/a/../../b.java"}},
     };
-    for (const auto& [field, value, writerMessages] : cases) {
+    for (const auto& [field, value, failed] : cases) {
         SCOPED_TRACE(field + std::string(" ") + value);
         Desk d;
         d.s.fs.files["/resim/...png"] = d.s.fs.files["/resim/disari.png"] = "resim";
@@ -355,35 +382,63 @@ TEST(TabHostProjectWriter, NothingIsWrittenOutsideTheProjectFolder) {
         if (field == 'f') w.setIconFile(value);
         if (field == 'p') w.project().packageName = value;
         if (field == 'm') w.project().mainActivity = value;
-        ASSERT_TRUE(w.create().ok());
+        EXPECT_EQ(w.create().ok(), failed.empty());
         for (const std::string& path : d.s.attempts) {
             const std::string normal = std::filesystem::path(path).lexically_normal().string();
-            EXPECT_TRUE(normal.starts_with("/proje/Zep/") || normal == "/proje/Zep") << path;
+            EXPECT_TRUE(normal.starts_with("/proje/.Zep-1/")) << path;
         }
-        EXPECT_EQ(std::ranges::count(d.s.messages, kTextFileWriterError,
-                                     &test::MessageScript::Message::text),
-                  writerMessages);
-        EXPECT_EQ(d.s.lastMessage().text, "Dosyalar Oluşturuldu...");
-        EXPECT_TRUE(d.s.fs.files.count("/proje/Zep/res/layout/tab2_layout.xml"));
+        if (failed.empty()) {
+            EXPECT_EQ(d.tree().size(), 9u);
+            continue;
+        }
+        const Said expected(notWritten(failed, false), "Hata", MessageIcon::None);
+        EXPECT_EQ(said(d.s.lastMessage()), expected);
+        EXPECT_EQ(d.s.fs.folders, (std::set<std::string>{"/", "/proje"}));
     }
 }
 
-TEST(TabHostProjectWriter, SharedIconsAreCopiedOnceAndFailedWritesAreReported) {
+// A file that cannot be written, a folder that cannot be made, or an output folder that is
+// gone: the run stops with one message, the old tree stays and the fresh one is removed.
+TEST(TabHostProjectWriter, AnythingThatFailsLeavesTheOldTreeAsItWas) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"/proje/.Zep-1/res/layout/activity_main.xml", "Zep/res/layout/activity_main.xml", true},
+        {"/proje/.Zep-1/src/com.firma.uyg", "Zep/src/com.firma.uyg", true},
+        {"/proje/.Zep-1/res", "Zep/res", false},
+        {"/proje/.Zep-1", "Zep", false},
+    };
+    for (const auto& [failing, failed, replacing] : cases) {
+        SCOPED_TRACE(failing);
+        Desk d;
+        if (replacing) {
+            d.s.fs.folders.insert(Desk::kRoot);
+            d.s.fs.files["/proje/Zep/eski.txt"] = "eski";
+            d.s.answers.push_back(MessageAnswer::Yes);
+        }
+        d.s.fs.cannotCreate.insert(failing);
+        TabHostWizard w = d.listed(2);
+        const Outcome outcome = w.create();
+        const std::string expected = notWritten({failed}, replacing);
+        EXPECT_EQ(outcome, Outcome::refused(expected));
+        EXPECT_EQ(said(d.s.lastMessage()), Said(expected, "Hata", MessageIcon::None));
+        EXPECT_EQ(d.captions(), (replacing ? Strings{kExists, "Hata"} : Strings{"Hata"}));
+        EXPECT_TRUE(d.s.opened.empty() && d.s.fs.trashed.empty());
+        EXPECT_EQ(d.tree().size(), replacing ? 1u : 0u);
+        EXPECT_FALSE(d.s.fs.exists("/proje/.Zep-1"));
+    }
+}
+
+// Icons shared by two tabs are copied once; the copy never replaces a file.
+TEST(TabHostProjectWriter, SharedIconsAreCopiedOnce) {
     Desk d;
     d.s.fs.files["/resim/ev.png"] = "yeni";
-    d.s.fs.cannotCreate.insert("/proje/Zep/res/layout/activity_main.xml");
-    d.s.fs.cannotCreate.insert("/proje/Zep/src/com.firma.uyg");
     TabHostWizard w = d.listed(2);
     for (int k : {0, 1}) {
         w.chooseTab(k);
         w.setIconFile("/resim/ev.png");
     }
     ASSERT_TRUE(w.create().ok());
-    EXPECT_EQ(d.s.fs.files["/proje/Zep/res/drawable-hdpi/ev.png"], "yeni");
+    EXPECT_EQ(d.tree().at("res/drawable-hdpi/ev.png"), "yeni");
     EXPECT_EQ(std::ranges::count_if(d.s.fs.log, [](auto& l) { return l.starts_with("copy"); }), 1);
-    // The layout, two tab activities and the main one in the missing package folder.
-    EXPECT_EQ(d.captions(), (Strings{"Hata", "Hata", "Hata", "Hata", "Tamam"}));
-    EXPECT_TRUE(d.s.fs.files.count("/proje/Zep/AndroidManifest.xml"));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "tools/menu_designer/menu_records.h"
 #include "tools/setting_saver/setting_saver.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
-#include "tools/tabhost_wizard/project_writer.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
 
 namespace nakkas {
 

@@ -1,5 +1,7 @@
 #include "list_creator.h"
 
+#include "text/escape.h"
+
 #include "platform/services.h"
 
 namespace nakkas {
@@ -20,7 +22,7 @@ Outcome ListCreator::add() {
                               MessageButtons::Ok);
         return Outcome::refused(kEmptyEntryMessage);
     }
-    // Blanks, quotes and backslashes go into the Java text as typed; the user owns the syntax.
+    // Blanks go into the Java text as typed; quotes and backslashes are escaped when joined.
     m_items.push_back(std::move(entry));
     entry.clear();
     return Outcome::done();
@@ -53,7 +55,7 @@ std::string joinListItems(const std::vector<std::string>& items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0) text += ", ";
         text += '"';
-        text += items[i];
+        text += javaString(items[i]);
         text += '"';
     }
     return text;

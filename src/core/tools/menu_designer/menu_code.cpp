@@ -1,5 +1,7 @@
 #include "tools/menu_designer/menu_code.h"
 
+#include "text/escape.h"
+
 namespace nakkas {
 
 namespace {
@@ -44,11 +46,11 @@ std::string menuItemXml(const MenuRecords& records) {
     for (int i = 0; i < records.usedCount(); ++i) {
         const MenuItemRecord& item = records.items[std::size_t(i)];
         xml += "<item android:id=\"@+id/";
-        xml += item.menuId;
+        xml += xmlAttribute(item.menuId);
         xml += "\"\r\nandroid:icon=\"@drawable/";
-        xml += item.iconName;
+        xml += xmlAttribute(item.iconName);
         xml += "\"\r\nandroid:title=\"";
-        xml += item.title;
+        xml += xmlAttribute(item.title);
         xml += "\" />\r\n";
     }
     return xml;

@@ -1,5 +1,7 @@
 #include "tools/sqlite_tool/database_helper.h"
 
+#include "text/escape.h"
+
 #include <algorithm>
 
 namespace nakkas {
@@ -55,7 +57,9 @@ std::string createTableStatement(std::string_view tableName, std::string_view co
 }
 
 std::string databaseHelperText(const HelperInput& in) {
-    const std::string columns = columnText(in.columns);
+    // The names stand in Java string literals; the statement SQLite sees is unchanged.
+    const std::string columns = javaString(columnText(in.columns));
+    const std::string table = javaString(in.tableName);
     std::string t;
     t.reserve(1200 + columns.size() + 2 * in.tableName.size());
     t += "package ";
@@ -66,10 +70,10 @@ std::string databaseHelperText(const HelperInput& in) {
     t += "import android.database.sqlite.SQLiteOpenHelper;\r\n";
     t += "public class DatabaseHelper extends SQLiteOpenHelper\n{\n";
     t += "   public static final String VT_ADI=\"";
-    t += in.databaseName;
+    t += javaString(in.databaseName);
     t += "\";\n";
     t += "   public static final String VT_TABLO=\"";
-    t += in.tableName;
+    t += table;
     t += "\";\r\n";
     t += "public DatabaseHelper(Context cntx)\n{\n";
     t += "   super(cntx, VT_ADI, null, ";
@@ -83,7 +87,7 @@ std::string databaseHelperText(const HelperInput& in) {
     t += " )\");\n}\r\n";
     t += "public void onUpgrade(SQLiteDatabase vt, int EskiSurum, int YeniSurum)\n{\n"
          "   /*vt.execSQL(\"DROP TABLE IF EXISTS ";
-    t += in.tableName;
+    t += table;
     t += "\");\n   onCreate(vt);*/\n}\n}\n";
     return t;
 }

@@ -121,15 +121,22 @@ HelperInput SqliteTool::helperInput() const {
     return {m_columns, packageName, databaseName, tableName, versionText()};
 }
 
-std::optional<std::string> SqliteTool::tableRefusal() const {
-    return sqliteRefusal(createTableStatement(tableName, columnText(m_columns)));
-}
-
-std::string SqliteTool::refusalWarning(const std::string& sqliteMessage) {
-    return "SQLite bu tabloyu kabul etmiyor: " + sqliteMessage +
-           "\nBu sınıf telefonda veritabanı ilk oluşturulurken (onCreate) hata verecek. Tablo "
-           "ve hücre adlarında boşluk, tire gibi işaretler ya da SQL komut sözcükleri "
-           "(order, group, select...) olmamalı.";
+std::optional<std::string> SqliteTool::tableWarning() const {
+    const TableCheck check = checkTable(tableName, m_columns);
+    switch (check.verdict) {
+        case TableCheck::Verdict::Accepted:
+            return std::nullopt;
+        case TableCheck::Verdict::Refused:
+            return "SQLite bu tabloyu kabul etmiyor: " + check.message +
+                   "\nBu sınıf telefonda veritabanı ilk oluşturulurken (onCreate) hata verecek. "
+                   "Tablo ve hücre adlarında boşluk, tire gibi işaretler ya da SQL komut "
+                   "sözcükleri (order, group, select...) olmamalı.";
+        case TableCheck::Verdict::Differs:
+            return "SQLite bu tabloyu tasarımdan farklı okuyor: " + check.message +
+                   "\nTelefonda oluşacak tablo tasarladığınız tablo olmayacak. Tablo ve hücre "
+                   "adlarında boşluk, parantez, tire gibi işaretler olmamalı.";
+    }
+    return std::nullopt;
 }
 
 Outcome SqliteTool::buildHelper() {
@@ -142,10 +149,10 @@ Outcome SqliteTool::buildHelper() {
 
 Outcome SqliteTool::save() {
     if (const Outcome built = buildHelper(); !built.ok()) return built;
-    if (const auto refusal = tableRefusal()) {
-        const MessageAnswer answer = m_services.messageBox(
-            refusalWarning(*refusal) + "\n\nYine de kaydetmek istiyor musunuz?", "Uyarı",
-            MessageIcon::Warning, MessageButtons::YesNo);
+    if (const auto warning = tableWarning()) {
+        const MessageAnswer answer =
+            m_services.messageBox(*warning + "\n\nYine de kaydetmek istiyor musunuz?", "Uyarı",
+                                  MessageIcon::Warning, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) return Outcome::cancelled();
     }
     const auto path =

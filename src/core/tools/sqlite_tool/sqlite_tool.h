@@ -98,10 +98,9 @@ public:
     // What the save press builds, from the fields as they stand.
     HelperInput helperInput() const;
     std::string classText() const { return databaseHelperText(helperInput()); }
-    // SQLite's refusal of the statement onCreate will run, if it refuses it.
-    std::optional<std::string> tableRefusal() const;
-    // The warning for such a refusal, without the question the dialog adds to it.
-    static std::string refusalWarning(const std::string& sqliteMessage);
+    // The warning when SQLite refuses the statement onCreate will run, or makes another table
+    // of it than the one designed; without the question the dialog adds to it.
+    std::optional<std::string> tableWarning() const;
 
     // The record command builders, fed with the table and key names when pressed.
     RecordCommands commands;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/services.h"
+#include "text/utf8.h"
 
 namespace nakkas {
 
@@ -13,50 +14,6 @@ const std::string_view kTextFileWriterError =
     "olmalıdır.";
 
 namespace {
-
-// Decodes one UTF-8 sequence at text[i]; returns the code point and advances i, or returns
-// -1 for a broken sequence (advancing past its first byte).
-long decodeNext(std::string_view text, size_t& i) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    int length = 0;
-    long cp = 0;
-    if (b0 < 0x80) {
-        ++i;
-        return b0;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        length = 2;
-        cp = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        length = 3;
-        cp = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        length = 4;
-        cp = b0 & 0x07;
-    } else {
-        ++i;
-        return -1;
-    }
-    if (i + size_t(length) > text.size()) {
-        ++i;
-        return -1;
-    }
-    for (int k = 1; k < length; ++k) {
-        const auto b = static_cast<unsigned char>(text[i + size_t(k)]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return -1;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    // Overlong forms and surrogates are not characters.
-    static constexpr long kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return -1;
-    }
-    i += size_t(length);
-    return cp;
-}
 
 char windowsTurkishByte(long cp) {
     switch (cp) {
@@ -83,7 +40,7 @@ std::string textFileBytes(std::string_view utf8Text) {
     std::string bytes;
     bytes.reserve(utf8Text.size() + utf8Text.size() / 16);
     for (size_t i = 0; i < utf8Text.size();) {
-        const long cp = decodeNext(utf8Text, i);
+        const long cp = decodeUtf8(utf8Text, i);
         if (cp == '\n') {
             bytes += "\r\n";
         } else if (cp >= 0 && cp <= 0xFF) {

@@ -7,6 +7,7 @@
 #include "tools/count_text.h"
 #include "tools/icon_file.h"
 #include "tools/menu_designer/menu_designer.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
 

@@ -9,12 +9,44 @@
 
 #include "tools/menu_designer/menu_records.h"
 #include "tools/outcome.h"
-#include "tools/tabhost_wizard/project_writer.h"
+#include "tools/tabhost_wizard/tabhost_texts.h"
 
 namespace nakkas {
 
 class MenuDesigner;
 class Services;
+
+inline constexpr std::string_view kNoChoice = "YOK";
+inline constexpr std::string_view kExamplePackage = "com.example.uygulamaadiniz";
+inline constexpr int kMaxTabs = 6;
+
+// Everything "Oluştur" reads from the wizard. It outlives one opening of the dialog, and keeps
+// what the user typed: titles are folded only in the copy that is written.
+struct TabHostProject {
+    std::string outputFolder{kNoChoice};
+    std::string packageName;
+    std::string targetVersion = "10";
+    std::string minVersion = "8";
+    std::string applicationId = "TabUygulamam";
+    std::string windowTitle = "Merhaba ZEP";
+    std::string mainActivity;
+    std::string
+        appIcon;  // the stored default icon name; tab and menu icons equal to it are not copied
+    int tabCount = 1;
+    std::array<TabRecord, kMaxTabs> tabs;
+    int startTab = 0;
+    bool fullScreen = false;
+    int orientation = 0;
+    bool menuFlag = false;
+    LifecycleChoices lifecycle{};
+    bool openWhenDone = true;
+};
+
+// What to do when the project folder exists already.
+enum class ReplacePolicy {
+    Ask,      // ask the user (the command line's services answer No)
+    Replace,  // move it to the trash without asking
+};
 
 // What the wizard is opened with: the definer form's three names (the hand-over) and two stored
 // defaults.
