@@ -55,6 +55,7 @@ Application::Application(int& argc, char** argv) : m_app(argc, argv) {
 
     m_services = std::make_unique<QtServices>();
     m_defaults = Defaults::load(*m_services);
+    m_fonts.wait();
     m_window = std::make_unique<MainWindow>(*m_services, m_defaults);
     m_services->setParentWidget(m_window.get());
     m_window->formView().model().setHelpFolder(us(helpFolder()));

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/defaults.h"
+#include "app/font_warm_up.h"
 
 class QTranslator;
 
@@ -24,6 +25,7 @@ public:
     static constexpr const char* kAppId = "Nakkas.AppID.NoVersion";
 
 private:
+    FontWarmUp m_fonts;  // first: it runs while the application object is built
     QApplication m_app;
     std::unique_ptr<QTranslator> m_translator;
     std::unique_ptr<QtServices> m_services;
