@@ -42,10 +42,11 @@ Application::Application(int& argc, char** argv) : m_app(argc, argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Pelvan"));
     // Wayland matches the window to the installed desktop entry, and its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(NAKKAS_APP_ID));
-    m_turkish.finish();
 
     m_services = std::make_unique<QtServices>();
     m_defaults = Defaults::load(*m_services);
+    m_fonts.wait();
+    m_turkish.finish();
     m_window = std::make_unique<MainWindow>(*m_services, m_defaults);
     m_services->setParentWidget(m_window.get());
     m_window->formView().model().setHelpFolder(us(helpFolder()));

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/defaults.h"
+#include "app/font_warm_up.h"
 #include "app/turkish_qt.h"
 
 namespace nakkas {
@@ -23,7 +24,10 @@ public:
     static constexpr const char* kAppId = "Nakkas.AppID.NoVersion";
 
 private:
+    // The locale's variable is set before the font thread starts and given back after it ends:
+    // the environment must not change under a thread that reads it.
     TurkishQt m_turkish;  // made before the application object reads the locale
+    FontWarmUp m_fonts;   // runs while the application object is built
     QApplication m_app;
     std::unique_ptr<QtServices> m_services;
     Defaults m_defaults;

@@ -34,6 +34,10 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
     setMinimumSize(kMinWidth, kMinHeight);
     setMaximumSize(kMaxWidth, kMaxHeight);
     resize(kMinWidth, kMinHeight);
+    // Before any child exists: a style set later would polish every widget a second time, and
+    // the colours the ribbon and the form take from the palette must be the look's.
+    m_look = knownLook(services.readInt(std::string(kLookKey), kDefaultLook));
+    applyLook(m_look);
 
     m_ribbon = new RibbonWidget(this);
     setMenuWidget(m_ribbon);
@@ -50,9 +54,6 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
     // A screen reader reads the pane's text; its name in the customisation list describes it.
     status->setAccessibleDescription(QStringLiteral("Burası Önesiz"));
     statusBar()->addWidget(status, 1);
-
-    m_look = knownLook(services.readInt(std::string(kLookKey), kDefaultLook));
-    applyLook(m_look);
 }
 
 MainWindow::~MainWindow() = default;
