@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "quiet_services.h"
 #include "tools/layout_to_code/layout_to_code.h"
 
 namespace {
@@ -67,5 +68,29 @@ void LayoutToText(benchmark::State& state) {
     state.counters["views"] = double(views);
 }
 BENCHMARK(LayoutToText)->Unit(benchmark::kMillisecond);
+
+// A layout of 100,000 views read from memory, 5,000 of them unchecked by id as "layout --skip"
+// does, and the text of the rest.
+void Skip5000Of100000Views(benchmark::State& state) {
+    std::string xml =
+        "<LinearLayout xmlns:android=\"http://schemas.android.com/apk/res/android\">\n";
+    for (int v = 0; v < 100000; ++v)
+        xml += "<Button android:id=\"@+id/dugme_" + std::to_string(v) + "\"/>\n";
+    xml += "</LinearLayout>\n";
+    const nakkas::FileLoader memory = [&xml](const std::string&, const std::string&, std::size_t) {
+        return nakkas::LayoutFile{nakkas::LayoutFile::State::Read, xml};
+    };
+    for (auto _ : state) {
+        nakkas::bench::QuietServices services;
+        nakkas::LayoutOptions options;
+        nakkas::LayoutToCode model(services, options);
+        if (!model.open("/bellek/ana.xml", memory).ok()) state.SkipWithError("not read");
+        for (int v = 0; v < 100000; v += 20)
+            for (const std::size_t row : model.rowsWithId("dugme_" + std::to_string(v)))
+                model.setChecked(row, false);
+        benchmark::DoNotOptimize(model.text().data());
+    }
+}
+BENCHMARK(Skip5000Of100000Views)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,51 +1,13 @@
 #include <benchmark/benchmark.h>
 
 #include "app/defaults.h"
-#include "platform/services.h"
+#include "quiet_services.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
 
 namespace {
 
 using namespace nakkas;
-
-// A desktop that answers at once: Yes to questions, a fixed path to the save dialog, and a
-// disk that keeps the last file in memory.
-class QuietServices : public Services {
-public:
-    std::string lastFile;
-    MessageAnswer messageBox(const std::string&, const std::string&, MessageIcon,
-                             MessageButtons b) override {
-        return b == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-    }
-    std::optional<std::string> readString(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void writeString(const std::string&, const std::string&, const std::string&) override {}
-    int readInt(const std::string&, int fallback) override { return fallback; }
-    void writeInt(const std::string&, int) override {}
-    bool commitSettings() override { return true; }
-    std::string settingsLocation() const override { return {}; }
-    void openDesktop(const std::string&) override {}
-    void setClipboardText(const std::string&) override {}
-    std::string clipboardText() override { return {}; }
-    std::optional<std::string> saveFileDialog(const std::string&, const std::string&,
-                                              const std::string&, const std::string&) override {
-        return "/tmp/DatabaseHelper.java";
-    }
-    std::optional<OpenedFile> openFileDialog(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> folderDialog(const std::string&) override { return std::nullopt; }
-    bool pathExists(const std::string&) override { return false; }
-    bool createFolder(const std::string&) override { return true; }
-    bool copyFileNoOverwrite(const std::string&, const std::string&) override { return true; }
-    bool moveFolderToTrash(const std::string&) override { return true; }
-    bool writeFile(const std::string&, const std::string& bytes) override {
-        lastFile = bytes;
-        return true;
-    }
-    bool startNewInstance() override { return false; }
-};
+using bench::QuietServices;
 
 // A full table: a key and 98 other columns with long names and every flag.
 void fillTable(SqliteTool& tool) {
@@ -89,7 +51,7 @@ void CompileAllGroups(benchmark::State& state) {
             rc.reset(g);
             for (const Column& c : tool.columns()) {
                 rc.chooseColumn(g, c.name);
-                rc.group(g).variable = "editText_" + c.name;
+                rc.setVariable(g, "editText_" + c.name);
                 tool.pressCommand(g);
             }
             rc.setIncluded(g, true);
@@ -103,5 +65,30 @@ void CompileAllGroups(benchmark::State& state) {
     state.SetLabel(std::to_string(tool.resultText().size()) + " bytes");
 }
 BENCHMARK(CompileAllGroups)->Unit(benchmark::kMicrosecond);
+
+// 20,000 presses of the insert group's "Ekle ve Oluştur >>", then the compile step: each press
+// adds its own lines, so the run grows with the presses, not with their square.
+void Press20000Times(benchmark::State& state) {
+    QuietServices services;
+    Defaults defaults = Defaults::factory();
+    SqliteTool tool(services, defaults);
+    fillTable(tool);
+    using G = RecordCommands::Group;
+    for (auto _ : state) {
+        RecordCommands& rc = tool.commands;
+        rc.reset(G::Insert);
+        for (int i = 0; i < 20000; ++i) {
+            const Column& c = tool.columns()[std::size_t(i) % tool.columns().size()];
+            rc.chooseColumn(G::Insert, c.name);
+            rc.setVariable(G::Insert, "editText_" + std::to_string(i));
+            tool.pressCommand(G::Insert);
+        }
+        rc.setIncluded(G::Insert, true);
+        tool.compile();
+        benchmark::DoNotOptimize(tool.resultText().data());
+    }
+    state.SetLabel(std::to_string(tool.resultText().size()) + " bytes");
+}
+BENCHMARK(Press20000Times)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "host_services.h"
-#include "tools/tabhost_wizard/tabhost_wizard.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 extern char** environ;
 

@@ -7,9 +7,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsqlite3-dev libpugixml-dev
+  libsqlite3-dev libpugixml-dev libglib2.0-0 libfontconfig-dev
   fonts-liberation xvfb xauth clang-format
-  desktop-file-utils appstream groff-base man-db dpkg-dev
+  desktop-file-utils appstream groff-base man-db dpkg-dev lintian
 )
 
 missing=()

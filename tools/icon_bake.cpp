@@ -85,7 +85,9 @@ int main(int argc, char** argv) {
                 const auto* line = reinterpret_cast<const char*>(image.constScanLine(y));
                 if (raw.write(line, qint64(size) * 4) != qint64(size) * 4) return 1;
             }
-            list << "    <file alias=\"icons/" << file << "\">" << out.filePath(file)
+            // One folder per size: the resource compiler stores a folder's files side by side,
+            // so the few sizes a screen paints share a few pages of the program.
+            list << "    <file alias=\"icons/" << size << '/' << name << "\">" << out.filePath(file)
                  << "</file>\n";
         }
     }

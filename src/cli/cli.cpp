@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/visible_text.h"
 #include "text/utf8.h"
 
 namespace nakkas::cli {
@@ -103,7 +104,7 @@ bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> sp
 }
 
 int usageError(Context& ctx, std::string_view command, std::string_view message) {
-    write(ctx.err, "nakkas-cli " + std::string(command) + ": " + std::string(message) + "\n");
+    write(ctx.err, "nakkas-cli " + std::string(command) + ": " + visibleText(message) + "\n");
     write(ctx.err, "(kullanım için: nakkas-cli " + std::string(command) + " --help)\n");
     return kUsage;
 }
@@ -128,7 +129,7 @@ int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE
     const std::string& first = argv[0];
     if (first == "--help" || first == "-h" || first == "--version") {
         if (argv.size() > 1) {
-            write(err, "nakkas-cli " + first + ": fazladan argüman: " + argv[1] +
+            write(err, "nakkas-cli " + first + ": fazladan argüman: " + visibleText(argv[1]) +
                            "\n(kullanım için: nakkas-cli --help)\n");
             return kUsage;
         }
@@ -139,7 +140,7 @@ int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE
     const auto found = std::find_if(list.begin(), list.end(),
                                     [&](const CommandSpec* c) { return c->name == first; });
     if (found == list.end()) {
-        write(err, "nakkas-cli: bilinmeyen komut: " + first + "\n");
+        write(err, "nakkas-cli: bilinmeyen komut: " + visibleText(first) + "\n");
         write(err, helpText());
         return kUsage;
     }
@@ -152,7 +153,7 @@ int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE
     std::string error;
     const std::span<const std::string> rest(argv.data() + 1, argv.size() - 1);
     if (!parseArgs(rest, specs, args, error)) {
-        write(err, "nakkas-cli " + std::string(cmd->name) + ": " + error + "\n");
+        write(err, "nakkas-cli " + std::string(cmd->name) + ": " + visibleText(error) + "\n");
         write(err, cmd->usage);
         return kUsage;
     }

@@ -23,15 +23,9 @@ int usageError(Context& ctx, std::string_view message) {
 // since a typo would otherwise pass unnoticed.
 bool mark(LayoutToCode& model, const std::vector<std::string>& ids, bool checked, Context& ctx) {
     for (const std::string& id : ids) {
-        bool found = false;
-        for (std::size_t i = 0; i < model.rows().size(); ++i) {
-            const LayoutView& view = model.rows()[i].view;
-            if (view.id == id || displayId(view) == id) {
-                model.setChecked(i, checked);
-                found = true;
-            }
-        }
-        if (!found) {
+        const std::vector<std::size_t>& rows = model.rowsWithId(id);
+        for (const std::size_t row : rows) model.setChecked(row, checked);
+        if (rows.empty()) {
             ctx.services.messageBox("Layout'ta böyle bir id yok: " + id, "Hata", MessageIcon::Error,
                                     MessageButtons::Ok);
             return false;
@@ -65,7 +59,7 @@ int run(const Args& args, Context& ctx) {
         if (!mark(model, args.all("only"), true, ctx)) return kRefused;
     }
     if (!mark(model, args.all("skip"), false, ctx)) return kRefused;
-    if (!model.confirm()) return kRefused;
+    if (!model.confirm().ok()) return kRefused;
     write(ctx.out, model.resultText());
     return kDone;
 }

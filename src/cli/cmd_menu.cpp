@@ -23,7 +23,7 @@ int run(const Args& args, Context& ctx) {
         designer.choose(int(i));
         designer.editTitle(titles[i]);
     }
-    if (!designer.confirm()) return kRefused;
+    if (!designer.confirm().ok()) return kRefused;
     write(ctx.out, menuCode(records));
     return kDone;
 }

@@ -49,12 +49,10 @@ int run(const Args& args, Context& ctx) {
     ListCreator creator(ctx.services);
     if (listBased) {
         for (const std::string& item : args.all("item")) {
-            const std::size_t before = creator.items().size();
             creator.entry = item;
-            creator.add();
-            if (creator.items().size() == before) return kRefused;
+            if (!creator.add().ok()) return kRefused;
         }
-        if (!creator.confirm()) return kRefused;
+        if (!creator.confirm().ok()) return kRefused;
     }
 
     form.variableName = args.value("var", form.variableName);

@@ -39,8 +39,10 @@ constexpr Press kPresses[] = {{"insert", Group::Insert, false},
 
 int run(const Args& args, Context& ctx) {
     constexpr std::string_view kName = "sqlite-commands";
-    Defaults defaults = Defaults::load(ctx.services);
-    SqliteTool tool(ctx.services, defaults);
+    const Defaults defaults = Defaults::load(ctx.services);
+    SqliteToolState state{defaults.VTVersiyon};
+    SqliteTool tool(ctx.services, state,
+                    {defaults.TabloAdi, defaults.Veritabani, defaults.PaketAdi});
     tool.tableName = args.value("table", tool.tableName);
     if (const int code = addColumns(args, ctx, kName, tool); code != kDone) return code;
 
@@ -65,7 +67,7 @@ int run(const Args& args, Context& ctx) {
             return usageError(ctx, kName, "tabloda böyle bir hücre yok: " + column);
         rc.chooseColumn(press->group, column);
         rc.setEditText(press->group, press->editText);
-        rc.group(press->group).variable = value.substr(eq + 1);
+        rc.setVariable(press->group, value.substr(eq + 1));
         if (!tool.pressCommand(press->group).ok()) return kRefused;
         rc.setIncluded(press->group, true);
     }

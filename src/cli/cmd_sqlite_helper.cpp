@@ -13,17 +13,18 @@ constexpr OptionSpec kOptions[] = {{"column", true, true}, {"package"}, {"db"}, 
 
 int run(const Args& args, Context& ctx) {
     // A version that is not one of the list's entries leaves the list without a selection.
-    Defaults defaults = Defaults::load(ctx.services);
-    defaults.VTVersiyon = args.value("db-version", defaults.VTVersiyon);
-    SqliteTool tool(ctx.services, defaults);
+    const Defaults defaults = Defaults::load(ctx.services);
+    SqliteToolState state{args.value("db-version", defaults.VTVersiyon)};
+    SqliteTool tool(ctx.services, state,
+                    {defaults.TabloAdi, defaults.Veritabani, defaults.PaketAdi});
     tool.packageName = args.value("package", tool.packageName);
     tool.databaseName = args.value("db", tool.databaseName);
     tool.tableName = args.value("table", tool.tableName);
     if (const int code = addColumns(args, ctx, "sqlite-helper", tool); code != kDone) return code;
     if (!tool.buildHelper().ok()) return kRefused;
 
-    if (const auto refusal = tool.tableRefusal()) {
-        write(ctx.err, SqliteTool::refusalWarning(*refusal) + "\n");
+    if (const auto warning = tool.tableWarning()) {
+        write(ctx.err, *warning + "\n");
         if (args.flag("check")) return kRefused;
     }
     if (!args.has("output")) {

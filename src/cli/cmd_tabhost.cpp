@@ -4,6 +4,8 @@
 #include "app/defaults.h"
 #include "cli.h"
 #include "platform/services.h"
+#include "tools/menu_designer/menu_designer.h"
+#include "tools/tabhost_wizard/project_writer.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 
 namespace nakkas::cli {
@@ -101,7 +103,7 @@ int run(const Args& args, Context& ctx) {
     w.tabCountText = args.value("tabs", "1");
     if (!w.list().ok()) return kRefused;
     w.setOutputFolder(args.value("out"));
-    if (args.has("package")) w.project().packageName = args.value("package");
+    if (args.has("package")) w.setPackageName(args.value("package"));
 
     for (const std::string& spec : args.all("tab"))
         if (std::string error = applyTabField(ctx, w, spec); !error.empty())
@@ -131,30 +133,48 @@ int run(const Args& args, Context& ctx) {
         if (i < 0) return usageError(ctx, std::string("--") + option + " 8 ile 15 arasında olmalı");
         (w.*choose)(i);
     }
-    if (args.has("app-id")) w.project().applicationId = args.value("app-id");
-    if (args.has("window-title")) w.project().windowTitle = args.value("window-title");
-    w.project().openWhenDone = args.flag("open");
+    if (args.has("app-id")) w.setApplicationId(args.value("app-id"));
+    if (args.has("window-title")) w.setWindowTitle(args.value("window-title"));
+    w.setOpenWhenDone(args.flag("open"));
 
-    w.setMenuFlag(args.flag("menu"));
+    // The menu is designed as a user would: the box checked, "Yeni Tasarım", one entry per
+    // title, the icons, OK. Without titles the design is cancelled, which leaves no items. The
+    // box then shows what was asked; a saved design goes into the project either way.
     const auto& titles = args.all("menu-title");
-    if (titles.size() > size_t(MenuRecords::kMaxItems))
-        return usageError(ctx, "en fazla 6 --menu-title verilebilir");
-    w.newMenuDesign();
-    for (size_t j = 0; j < titles.size(); ++j) menu.items[j].title = titles[j];
-    menu.count = int(titles.size());
-    for (const std::string& spec : args.all("menu-icon")) {
-        const auto eq = spec.find('=');
-        const auto j = smallNumber(spec.substr(0, eq == std::string::npos ? 0 : eq), 1, menu.count);
-        if (!j) return usageError(ctx, "--menu-icon J=PNG biçiminde, J bir menü maddesi: " + spec);
-        const std::string file = spec.substr(eq + 1);
-        if (!ctx.services.pathExists(file)) return usageError(ctx, missingIcon(file));
-        MenuItemRecord& item = menu.items[size_t(*j - 1)];
-        item.iconSourcePath = file;
-        const auto slash = file.find_last_of('/');
-        item.iconName = slash == std::string::npos ? file : file.substr(slash + 1);
-        if (const auto dot = item.iconName.find_last_of('.'); dot != std::string::npos && dot > 0)
-            item.iconName.resize(dot);
-    }
+    std::string usage;
+    bool refused = false;
+    w.setMenuFlag(true);
+    w.designMenu([&](MenuDesigner& d) {
+        if (!titles.empty()) {
+            d.countText = std::to_string(titles.size());
+            refused = !d.list().ok();
+            if (refused) return false;
+        }
+        for (size_t j = 0; j < titles.size(); ++j) {
+            d.choose(int(j));
+            d.editTitle(titles[j]);
+        }
+        for (const std::string& spec : args.all("menu-icon")) {
+            const auto eq = spec.find('=');
+            const auto j = smallNumber(spec.substr(0, eq == std::string::npos ? 0 : eq), 1,
+                                       int(titles.size()));
+            const std::string file = spec.substr(eq + 1);
+            if (!j) {
+                usage = "--menu-icon J=PNG biçiminde, J bir menü maddesi: " + spec;
+            } else if (!ctx.services.pathExists(file)) {
+                usage = missingIcon(file);
+            } else {
+                d.choose(*j - 1);
+                d.setIconFile(file);
+                continue;
+            }
+            return false;
+        }
+        return d.confirm().ok();
+    });
+    w.setMenuFlag(args.flag("menu"));
+    if (!usage.empty()) return usageError(ctx, usage);
+    if (refused) return kRefused;
 
     const Outcome outcome =
         w.create(args.flag("replace") ? ReplacePolicy::Replace : ReplacePolicy::Ask);

@@ -60,10 +60,7 @@ int addColumns(const Args& args, Context& ctx, std::string_view command, SqliteT
         specs.push_back(std::move(spec));
     }
     for (const ColumnSpec& spec : specs) {
-        if (spec.key) {
-            tool.clickPrimaryKey(true);
-            if (!tool.primaryKeyBox) return kRefused;  // a second key, already reported
-        }
+        if (spec.key && !tool.setPrimaryKeyBox(true).ok()) return kRefused;
         tool.chooseNewType(spec.type);
         tool.columnName = spec.name;
         tool.notNullBox = spec.notNull;

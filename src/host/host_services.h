@@ -51,6 +51,10 @@ public:
     bool copyFileNoOverwrite(const std::string& source, const std::string& target) override;
     bool moveFolderToTrash(const std::string& path) override;
     bool writeFile(const std::string& path, const std::string& bytes) override;
+    std::optional<std::string> createFreshFolder(const std::string& parent,
+                                                 const std::string& prefix) override;
+    bool renameFolder(const std::string& from, const std::string& to) override;
+    bool removeTree(const std::string& path) override;
     bool startNewInstance() override;
 
     // True when the store was read without trouble; a corrupt or unreadable file reads as empty.
@@ -67,11 +71,13 @@ private:
     // The open store; null when the path holds something other than a regular file (a FIFO would
     // block the reader, a device would never end).
     QSettings* store() const;
+    QSettings* storeForWriting();
 
     QString m_path;
     mutable std::unique_ptr<QSettings> m_settings;
     mutable bool m_opened = false;
     mutable bool m_readable = true;
+    mutable bool m_junk = false;  // the file held bytes no text file holds
 };
 
 }  // namespace nakkas

@@ -33,9 +33,9 @@ constexpr auto kSizes = [] {
 }();
 
 // One rendered size of an icon from the resources: raw premultiplied ARGB32 pixels, row after
-// row. Cached, so that each size is copied once per run.
+// row, compressed in the resources. Cached, so that each size is inflated once per run.
 bool loadRendered(const QString& name, int size, QPixmap* pm) {
-    const QString key = QStringLiteral(":/icons/%1-%2.argb").arg(name).arg(size);
+    const QString key = QStringLiteral(":/icons/%1/%2").arg(size).arg(name);
     if (QPixmapCache::find(key, pm)) return true;
     const QResource resource(key);
     if (!resource.isValid()) return false;

@@ -81,7 +81,10 @@ std::optional<OpenedFile> QtServices::openFileDialog(const std::string& title,
 }
 
 std::optional<std::string> QtServices::folderDialog(const std::string& prompt) {
-    const QString path = QFileDialog::getExistingDirectory(m_parent, qs(prompt));
+    // A window title holds one line: the first line of the prompt says what to choose, and the
+    // form that asks shows the rest beside its button.
+    const QString title = qs(prompt.substr(0, prompt.find_first_of("\r\n")));
+    const QString path = QFileDialog::getExistingDirectory(m_parent, title);
     if (path.isEmpty()) return std::nullopt;
     return us(path);
 }

@@ -99,5 +99,22 @@ TEST(CommonRulesCli, ArgumentsThatAreNotUtf8AreRefusedUnechoed) {
     EXPECT_EQ(r.out, "final Button ağaç_𝄞 = (Button) findViewById(R.id.button1);\r\n");
 }
 
+// A crafted argument must not retitle or clear the terminal its usage error is shown on.
+TEST(CommonRulesCli, ControlCharactersAreEchoedVisibly) {
+    const std::pair<Args, std::string> cases[] = {
+        {{"ko\x1b]0;ad\x07mut"}, "nakkas-cli: bilinmeyen komut: ko\\e]0;ad\\amut\n"},
+        {{"banner", "--x\x1b[2J"}, "nakkas-cli banner: bilinmeyen seçenek: --x\\e[2J\n"},
+        {{"--version", "\t\x7f\xc2\x9b"},
+         "nakkas-cli --version: fazladan argüman: \\x09\\x7F\\xC2\\x9B\n"},
+        {{"layout", "a.xml", "--style", "\r\x01"},
+         "nakkas-cli layout: bilinmeyen ad biçimi: \\x0D\\x01\n"},
+    };
+    for (const auto& [args, line] : cases) {
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), line);
+    }
+}
+
 }  // namespace
 }  // namespace nakkas::test

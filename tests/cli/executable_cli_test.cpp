@@ -35,6 +35,15 @@ TEST(ExecutableCli, ExitStatusAndStreams) {
     EXPECT_TRUE(r.err.starts_with("nakkas-cli object: bir nesne etiketi gerekli")) << r.err;
 }
 
+// A message box's text keeps its line breaks on standard error; what came from the user in it
+// is shown visibly, so that it cannot retitle or clear the terminal.
+TEST(ExecutableCli, ControlCharactersInMessagesAreShownVisibly) {
+    CliHome home;
+    const CliResult r = home.run({"layout", "/yok/\x1b[31m.xml"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Layout dosyası okunamadı: /yok/\\e[31m.xml\n");
+}
+
 TEST(ExecutableCli, OutputThatCannotBeWrittenIsAFailure) {
     CliHome home;
     const CliResult r = home.runTo("/dev/full", {"snippet", "--list"});
@@ -75,8 +84,8 @@ TEST(ExecutableCli, TheSettingsFileAloneGivesTheStoredValues) {
         bool noticed = false;  // one line saying the file could not be read
     } cases[] = {
         {std::nullopt, "[Varsayilanlar]\nSimgeAdi=sahte\nTabloAdi=sahte\n", factoryWith()},
-        // Bytes with no line that looks like a setting hold no values.
-        {std::string("\x00\x01\xff\xfe\x89PNG\r\n\x1a\n\x00\x00", 13), "/", factoryWith()},
+        // Binary junk is no settings file, though Qt reads it without complaint.
+        {std::string("\x00\x01\xff\xfe\x89PNG\r\n\x1a\n\x00\x00", 13), "/", factoryWith(), true},
         {"[Varsayilanlar\nPaketAdi=bozuk\n", "", factoryWith(), true},
         {"[Varsayilanlar]\nPaketAdi=com.ornek.app\nActivityAdi=\n", "[Varsayilanlar\nSimgeAdi=b\n",
          factoryWith({{"ActivityAdi", ""}, {"PaketAdi", "com.ornek.app"}})},

@@ -65,6 +65,22 @@ TEST(SqliteCli, ATableSqliteRefusesIsWarnedOfOrRefusedWithCheck) {
     EXPECT_TRUE(services.fs.files.empty());
 }
 
+// Statements that compile but make another table than the one designed.
+TEST(SqliteCli, ATableSqliteReadsOtherwiseIsRefusedWithCheck) {
+    const std::pair<Args, std::string> cases[] = {
+        {{"sqlite-helper", "--column", "a:TEXT", "--table", "t(a INTEGER) --", "--check"},
+         "SQLite bu tabloyu tasarımdan farklı okuyor: tablonun adı SQLite için \"t\""},
+        {{"sqlite-helper", "--column", "   :TEXT", "--check"}, "1. hücrenin adı SQLite için"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(message);
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
+}
+
 TEST(SqliteCli, RefusalsExitOneWithTheToolsMessage) {
     const std::pair<Args, const char*> cases[] = {
         {{"sqlite-helper"}, "Listede hiç"},

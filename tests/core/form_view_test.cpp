@@ -32,8 +32,9 @@ struct FakeHost : DialogHost {
     explicit FakeHost(const FakeServices& s) : services(s) {}
     const FakeServices& services;
     Calls calls;
-    TabHostHandover handover;
+    std::optional<TabHostStart> tabHostStart;
     int restartsAtClose = -1;
+    int settingsVersionIndex = -2;  // the version entry the settings dialog opened on
     std::function<void(SqliteTool&)> sqliteScript;
     std::function<bool(DialogDesigner&)> dialogDesigner;
     std::function<bool(SettingSaver&)> settingSaver;
@@ -55,8 +56,7 @@ struct FakeHost : DialogHost {
     }
     void runTabHostWizard(TabHostWizard& wizard) override {
         calls.push_back("tabhost");
-        const TabHostStart& s = wizard.start();
-        handover = {s.activityName, s.variableName, s.idName};
+        tabHostStart = wizard.start();
     }
     bool runDialogDesigner(DialogDesigner& d) override {
         return play("dialog " + std::string(dialogTypeName(d.type())), dialogDesigner, d);
@@ -64,8 +64,9 @@ struct FakeHost : DialogHost {
     bool runSettingSaver(SettingSaver& s) override { return play("prefs", settingSaver, s); }
     bool runMenuDesigner(MenuDesigner& d) override { return play("menu", menuScript, d); }
     bool runLayoutToCode(LayoutToCode& m) override { return play("layout", layoutAction, m); }
-    void runProgramSettings(ProgramSettings&) override {
+    void runProgramSettings(ProgramSettings& settings) override {
         calls.push_back("settings");  // restarting is the settings dialog's UI test
+        settingsVersionIndex = settings.versionIndex;
     }
     void showAbout() override { calls.push_back("about"); }
     void closeMainWindow() override {
@@ -204,9 +205,9 @@ TEST(FormView, TheTabHostWizardStartsFromTheFormsNames) {
     shell.defaults.ActivityAdi = "Yoksayilir";
     FormView& view = *shell.view;
     view.definer().activityName = "AnaEkran";
-    const TabHostHandover& handed = shell.host.handover;
     const auto expectHandedOver = [&](const char* variable, const char* id) {
         view.chooseEntry(entryOf("TabHost"));
+        const TabHostStart& handed = *shell.host.tabHostStart;
         EXPECT_EQ(handed.activityName, "AnaEkran");
         EXPECT_EQ(handed.variableName, variable);
         EXPECT_EQ(handed.idName, id);
@@ -271,8 +272,10 @@ TEST(FormView, SqliteHandsOverOnlyACompiledText) {
     };
     view.sqliteTool();
     EXPECT_EQ(view.panel().text(), "eski metin");
-    EXPECT_EQ(shell.defaults.VTVersiyon, "3");
+    EXPECT_EQ(view.tools().sqlite.version, "3");
     EXPECT_TRUE(shell.services.writeLog.empty());
+    view.programSettings();  // which offers the version the program now runs with
+    EXPECT_EQ(shell.host.settingsVersionIndex, 2);
 
     std::string compiled;
     shell.host.sqliteScript = [&](SqliteTool& tool) {
@@ -283,7 +286,7 @@ TEST(FormView, SqliteHandsOverOnlyACompiledText) {
     };
     view.sqliteTool();
     EXPECT_EQ(view.panel().text(), compiled);
-    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "sqlite"}));
+    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "settings", "sqlite"}));
 }
 
 // Confirmed, then closed without it; then a file that cannot be read never opens the dialog.
@@ -311,7 +314,7 @@ std::function<bool(MenuDesigner&)> designMenu(std::string count, int entry, std:
         d.list();
         d.choose(entry);
         d.editTitle(title);
-        return ok && d.confirm();
+        return ok && d.confirm().ok();
     };
 }
 

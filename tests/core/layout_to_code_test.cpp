@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <tuple>
@@ -26,9 +30,12 @@ const auto text = [](const std::string& n) { return test::readDataCrLf("layout_t
 
 // A folder of layouts held in memory, for faults that need no file of their own.
 FileLoader memoryFolder(Files files) {
-    return [files = std::move(files)](const std::string& path) -> std::optional<std::string> {
+    return [files = std::move(files)](const std::string& path, const std::string&,
+                                      std::size_t maxBytes) {
         const auto it = files.find(path);
-        return it == files.end() ? std::nullopt : std::optional(it->second);
+        if (it == files.end()) return LayoutFile{LayoutFile::State::Missing, {}};
+        if (it->second.size() > maxBytes) return LayoutFile{LayoutFile::State::TooLarge, {}};
+        return LayoutFile{LayoutFile::State::Read, it->second};
     };
 }
 
@@ -54,7 +61,7 @@ TEST(LayoutToCode, SampleTextsAreTheHandWrittenOnes) {
         SCOPED_TRACE(expected);
         Tool t(options);
         ASSERT_TRUE(t.model.open(path(layout)).ok());
-        ASSERT_TRUE(t.model.confirm());
+        ASSERT_TRUE(t.model.confirm().ok());
         EXPECT_TRUE(sameText(t.model.resultText(), text(expected)));
     }
 }
@@ -72,7 +79,7 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     EXPECT_EQ(model.rows()[3].variableName, "mEditAd");
 
     model.checkNone();
-    EXPECT_FALSE(model.confirm());
+    EXPECT_EQ(model.confirm().kind, Outcome::Kind::Refused);
     EXPECT_EQ(t.last(), Msg("Kod üretmek için listeden en az bir görünüm seçin.", "Uyarı",
                             MessageIcon::Warning));
 
@@ -80,7 +87,7 @@ TEST(LayoutToCode, EditedNamesSurviveStyleChangesAndOnlyCheckedRowsAreWritten) {
     model.setChecked(4, true);
     model.selectAccess(1);
     model.setWriteListeners(false);
-    ASSERT_TRUE(model.confirm());
+    ASSERT_TRUE(model.confirm().ok());
     EXPECT_TRUE(sameText(model.resultText(), text("ana_ekran_iki_satir.txt")));
     EXPECT_EQ(options.style, NamingStyle::MPrefix);
     EXPECT_EQ(options.accessIndex, 1u);
@@ -150,6 +157,17 @@ TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
          "Include'lar en fazla 16 kat iç içe olabilir; k17.xml daha derinde kalıyor"},
         {nested("f", 8, 3),
          "Layout çok fazla include içeriyor (en fazla 2000 dosya okunur); okuma durduruldu"},
+        // What the parser lets through: a bare "&", references to no character XML allows,
+        // bytes that are not UTF-8, control characters.
+        {x("<a b=\"x & y\"/>"), bad + "1, sütun 9 (tek başına & işareti (&amp; yazılmalı))"},
+        {x("<a>\n<Button android:id=\"@+id/x&#0;y\"/>\n</a>"),
+         bad + "2, sütun 27 (geçersiz karakter başvurusu: &#0;)"},
+        {x("<a>\n<Button android:id=\"@+id/x&#x110000;\"/>\n</a>"),
+         bad + "2, sütun 27 (geçersiz karakter başvurusu: &#x110000;)"},
+        {x("<a>\n  <b android:id=\"@+id/\xff\"/>\n</a>"),
+         bad + "2, sütun 23 (geçerli UTF-8 olmayan bayt)"},
+        {x("<a t=\"ş\x1b\"/>"), bad + "1, sütun 8 (XML'de yeri olmayan bir karakter)"},
+        {x("<a>&nbsp;</a>"), bad + "1, sütun 4 (bilinmeyen başvuru: &nbsp;)"},
     };
     for (const auto& [files, error] : cases) {
         SCOPED_TRACE(error);
@@ -158,11 +176,44 @@ TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
         EXPECT_TRUE(scan.views.empty());
     }
     EXPECT_EQ(readLayout("/p/k0.xml", memoryFolder(nested("k", 16, 1))).views.size(), 1u);
+    // References and characters that XML allows, and the places where "&" is plain text.
+    const LayoutScan fine = readLayout(
+        "/p/x.xml", memoryFolder({{"/p/x.xml",
+                                   "\xEF\xBB\xBF<?xml version=\"1.0\"?><!DOCTYPE a [<!-- & -->]>"
+                                   "<a t=\"&amp;&lt;&#x1F600;&#233;&quot;\" u='&apos;&gt;'>"
+                                   "<!-- & --><![CDATA[ & ]]><?pi & ?>ağaç\t𝄞</a>"}}));
+    EXPECT_EQ(fine.error, "");
+}
+
+// A layout file, or all its includes together, past the limits is refused before it is read.
+TEST(LayoutReader, SizeLimits) {
+    const LayoutLimits limits{std::size_t(1) << 20, std::size_t(2) << 20};
+    const std::string big(std::size_t(1) << 20, ' ');
+    const auto file = [&](const char* id) {
+        return "<Button android:id=\"@+id/" + std::string(id) + "\"/>" + big;
+    };
+    const std::string three =
+        "<a><include layout=\"@layout/b\"/><include layout=\"@layout/c\"/>"
+        "<include layout=\"@layout/d\"/></a>";
+    const std::pair<Files, std::string> cases[] = {
+        {{{"/p/a.xml", file("a")}}, "Layout dosyası çok büyük (en fazla 1 MB okunur): /p/a.xml"},
+        {{{"/p/a.xml", "<a><include layout=\"@layout/b\"/></a>"}, {"/p/b.xml", file("b")}},
+         "b.xml çok büyük (bir layout dosyası en fazla 1 MB olabilir); okuma durduruldu"},
+        {{{"/p/a.xml", three},
+          {"/p/b.xml", "<merge/>" + big.substr(200000)},
+          {"/p/c.xml", "<merge/>" + big.substr(200000)},
+          {"/p/d.xml", "<merge/>" + big.substr(200000)}},
+         "Include edilen layout'lar toplam 2 MB sınırını aşıyor; okuma durduruldu"},
+    };
+    for (const auto& [files, error] : cases) {
+        SCOPED_TRACE(error);
+        EXPECT_EQ(readLayout("/p/a.xml", memoryFolder(files), limits).error, error);
+    }
 }
 
 // Includes that cannot be read are noted once each, by the name written; a name that would
 // leave the folder is not looked up. The same layout twice is no cycle.
-TEST(LayoutReader, MissingIncludesAreNoted) {
+TEST(LayoutReader, IncludesThatAreNotReadAreNoted) {
     const LayoutScan missing = readLayout(
         "/p/ana.xml",
         memoryFolder({{"/p/ana.xml",
@@ -175,8 +226,8 @@ TEST(LayoutReader, MissingIncludesAreNoted) {
                       {"/p/../gizli.xml", "<Button android:id=\"@+id/gizli\"/>"},
                       {"/p/satir.xml", "<TextView android:id=\"@+id/satir\"/>"}}));
     EXPECT_EQ(missing.error, "");
-    EXPECT_EQ(missing.missingIncludes,
-              (Strings{"yok", "../gizli", "@android:layout/simple_list_item_1"}));
+    EXPECT_EQ(missing.missingIncludes, (Strings{"yok", "@android:layout/simple_list_item_1"}));
+    EXPECT_EQ(missing.outsideIncludes, Strings{"../gizli"});
     Strings listed;
     for (const LayoutView& v : missing.views)
         listed.push_back(v.className + " " + displayId(v) + " " + v.file);
@@ -184,15 +235,73 @@ TEST(LayoutReader, MissingIncludesAreNoted) {
                                "TextView ikinci satir.xml"}));
 }
 
+// On disk every include is resolved, links and all: what leads out of the layout's folder is
+// never opened, and a folder, a FIFO or /proc/self/mem is noted or refused, never read whole.
+TEST(LayoutToCode, IncludesOnDiskStayInTheFolder) {
+    namespace fs = std::filesystem;
+    char pattern[] = "/tmp/nakkas-layout-XXXXXX";
+    const fs::path root = mkdtemp(pattern);
+    const fs::path layout = root / "layout";
+    fs::create_directories(layout / "alt");
+    fs::create_directories(root / "gizli");
+    fs::create_directories(layout / "klasor.xml");
+    const auto write = [](const fs::path& p, const std::string& bytes) {
+        std::ofstream(p, std::ios::binary) << bytes;
+    };
+    std::string ana = "<LinearLayout><Button android:id=\"@+id/ana\"/>";
+    for (const char* name :
+         {"ic", "disari", "sifre", "bellek", "klasor", "fifo", "yok", "kopuk", "yukari"})
+        ana += "<include layout=\"@layout/" + std::string(name) + "\"/>";
+    write(layout / "ana.xml", ana + "</LinearLayout>");
+    write(layout / "alt" / "ic.xml", "<TextView android:id=\"@+id/ic\"/>");
+    write(root / "gizli" / "x.xml", "<Button android:id=\"@+id/gizli\"/>");
+    fs::create_symlink("alt/ic.xml", layout / "ic.xml");
+    fs::create_symlink("../gizli/x.xml", layout / "disari.xml");
+    fs::create_symlink("/etc/passwd", layout / "sifre.xml");
+    fs::create_symlink("/proc/self/mem", layout / "bellek.xml");
+    fs::create_symlink("yok_hic.xml", layout / "kopuk.xml");
+    fs::create_symlink("..", layout / "yukari.xml");
+    ASSERT_EQ(mkfifo((layout / "fifo.xml").c_str(), 0600), 0);
+    // A layout past the size limit, without its bytes on the disk.
+    fs::resize_file((write(layout / "dev.xml", ""), layout / "dev.xml"), (16u << 20) + 1);
+
+    Tool t;
+    ASSERT_TRUE(t.model.open((layout / "ana.xml").string()).ok());
+    Strings ids;
+    for (const LayoutRow& r : t.model.rows()) ids.push_back(r.view.id);
+    EXPECT_EQ(ids, (Strings{"ana", "ic"}));
+    EXPECT_EQ(t.model.notes(),
+              (Strings{"Bulunamayan include: yok, kopuk", "Okunamayan include: klasor, fifo",
+                       "Layout klasörünün dışına çıktığı için okunmayan include: disari, sifre, "
+                       "bellek, yukari"}));
+
+    const std::pair<std::string, std::string> refused[] = {
+        {"/proc/self/mem", "Layout dosyası okunamadı: /proc/self/mem"},
+        {(layout / "fifo.xml").string(),
+         "Layout dosyası okunamadı: " + (layout / "fifo.xml").string()},
+        {(layout / "dev.xml").string(),
+         "Layout dosyası çok büyük (en fazla 16 MB okunur): " + (layout / "dev.xml").string()},
+    };
+    for (const auto& [file, message] : refused) {
+        Tool r;
+        EXPECT_EQ(r.model.open(file), Outcome::refused(message));
+    }
+    fs::remove_all(root);
+}
+
 TEST(LayoutToCode, FaultsAreShownAndNothingOpens) {
     const std::string none = " dosyasında id verilmiş hiçbir görünüm yok.";
-    const FileLoader folder =
-        memoryFolder({{"/p/bos.xml", "<a><TextView/></a>"},
-                      {"/p/eksik.xml", "<a><include layout=\"@layout/liste\"/></a>"}});
+    const FileLoader folder = memoryFolder({{"/p/bos.xml", "<a><TextView/></a>"},
+                                            {"/p/eksik.xml",
+                                             "<a><include layout=\"@layout/liste\"/><include "
+                                             "layout=\"@layout/../liste\"/></a>"}});
     const std::pair<const char*, Msg> cases[] = {
         {"/p/bos.xml", {"bos.xml" + none, "Bilgi", MessageIcon::Information}},
         {"/p/eksik.xml",
-         {"eksik.xml" + none + " Bulunamayan include: liste", "Bilgi", MessageIcon::Information}},
+         {"eksik.xml" + none +
+              " Bulunamayan include: liste Layout klasörünün dışına çıktığı "
+              "için okunmayan include: ../liste",
+          "Bilgi", MessageIcon::Information}},
         {"/p/yok.xml", {"Layout dosyası okunamadı: /p/yok.xml", "Hata", MessageIcon::Error}},
     };
     for (const auto& [file, message] : cases) {

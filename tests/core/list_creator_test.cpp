@@ -9,9 +9,9 @@ namespace {
 
 using test::FakeServices;
 
-void add(ListCreator& creator, std::string text) {
+Outcome add(ListCreator& creator, std::string text) {
     creator.entry = std::move(text);
-    creator.add();
+    return creator.add();
 }
 
 void expectWarning(const FakeServices::Message& m, std::string_view text) {
@@ -21,15 +21,16 @@ void expectWarning(const FakeServices::Message& m, std::string_view text) {
     EXPECT_EQ(m.buttons, MessageButtons::Ok);
 }
 
-TEST(ListCreator, JoinsQuotedItemsWithCommaBlankAsTyped) {
+TEST(ListCreator, JoinsQuotedItemsWithCommaBlankAsTypedQuotesEscaped) {
     EXPECT_EQ(joinListItems({" ", "say \"hi\"", "C:\\yol", " "}),
-              "\" \", \"say \"hi\"\", \"C:\\yol\", \" \"");
+              "\" \", \"say \\\"hi\\\"\", \"C:\\\\yol\", \" \"");
 }
 
 TEST(ListCreator, AddRemoveAndConfirmRefuseWhatIsEmpty) {
     FakeServices services;
     ListCreator creator(services);
-    for (const char* s : {" elma ", "", "b", " elma "}) add(creator, s);
+    for (const char* s : {" elma ", "", "b", " elma "})
+        EXPECT_EQ(add(creator, s).ok(), *s != '\0') << s;
     EXPECT_EQ(creator.entry, "");
     ASSERT_EQ(services.messages.size(), 1u);
     expectWarning(services.messages[0], "Yazı kutusu boş, listeye eklenecek elemanı yazın");
@@ -42,12 +43,12 @@ TEST(ListCreator, AddRemoveAndConfirmRefuseWhatIsEmpty) {
     EXPECT_EQ(creator.items(), (std::vector<std::string>{" elma ", " elma "}));
     EXPECT_FALSE(creator.selected);
     EXPECT_EQ(creator.countLabel(), "Toplam 2 eleman var");
-    EXPECT_TRUE(creator.confirm());
+    EXPECT_TRUE(creator.confirm().ok());
     EXPECT_EQ(creator.listItemText(), "\" elma \", \" elma \"");
 
     creator.clear();
     EXPECT_EQ(creator.countLabel(), "Toplam 0 eleman var");
-    EXPECT_FALSE(creator.confirm());
+    EXPECT_EQ(creator.confirm(), Outcome::refused("Listede hiç eleman yok...."));
     ASSERT_EQ(services.messages.size(), 2u);
     expectWarning(services.messages[1], "Listede hiç eleman yok....");
 }

@@ -50,7 +50,7 @@ TEST(MenuDesigner, CountMustBeExactlyOneDigitFromOneToSix) {
             EXPECT_EQ(d.entries().back(), "Menu Madde" + std::to_string(n));
         } else {
             test::expectMessage(o.services.lastMessage(), message, "Hata", MessageIcon::Error);
-            EXPECT_FALSE(d.confirm());  // OK is impossible before a listing
+            EXPECT_FALSE(d.confirm().ok());  // OK is impossible before a listing
         }
         d.countText = "2";
         d.list();
@@ -73,7 +73,17 @@ TEST(MenuDesigner, OnlyTheTabHostModeEditsIcons) {
         EXPECT_EQ(d.iconNameText(), "ic_launcher");
         d.editIconName("elle_yazilan");
         EXPECT_EQ(items[0].iconName, icons ? "elle_yazilan" : "ic_launcher");
-        d.chooseIcon({"/home/ali/resimler/kaydet.simge.png", "kaydet.simge.png"});
+        o.services.openFiles = {std::nullopt,
+                                OpenedFile{"/home/ali/resimler/kaydet.simge.png", ""}};
+        EXPECT_EQ(d.pickIcon().kind, icons ? Outcome::Kind::Cancelled : Outcome::Kind::Refused);
+        EXPECT_EQ(d.iconNameText(), icons ? "elle_yazilan" : "ic_launcher");
+        EXPECT_EQ(d.pickIcon().ok(), icons);
+        if (icons) {
+            EXPECT_EQ(o.services.dialogs.back().title, "Menu için Simge Dosyası Seçin");
+            EXPECT_EQ(o.services.dialogs.back().filter, "PNG Simge Dosyası (*.png)");
+        } else {
+            EXPECT_TRUE(o.services.dialogs.empty());
+        }
         EXPECT_EQ(items[0].iconName, icons ? "kaydet.simge" : "ic_launcher");
         EXPECT_EQ(items[0].iconSourcePath,
                   icons ? "/home/ali/resimler/kaydet.simge.png" : "/eski/simge.png");
@@ -91,7 +101,7 @@ TEST(MenuDesigner, EditsStayInTheirOwnRecordAndSurviveACancel) {
     EXPECT_EQ(o.designer.menuIdText(), "zep2_menu");
     EXPECT_EQ(o.designer.titleText(), "Menu ismi 2");
     o.designer.editTitle("Paylaş");
-    o.designer.chooseIcon({"/p/paylas.png", "paylas.png"});
+    o.designer.setIconFile("/p/paylas.png");
     o.designer.choose(0);
     o.designer.choose(3);  // beyond the listed entries
     EXPECT_EQ(o.designer.current(), 0);
@@ -109,8 +119,8 @@ TEST(MenuDesigner, EditsStayInTheirOwnRecordAndSurviveACancel) {
     // A cancel that comes after the OK (the host closing an accepted dialog) keeps the design.
     Opening saved;
     saved.list("2");
-    EXPECT_TRUE(saved.designer.confirm());
-    saved.designer.cancel();
+    EXPECT_TRUE(saved.designer.confirm().ok());
+    EXPECT_EQ(saved.designer.finish(false), Outcome::cancelled());
     EXPECT_EQ(saved.records.count, 2);
     EXPECT_TRUE(saved.designer.confirmed());
 }
@@ -122,7 +132,7 @@ TEST(MenuCode, WritesTheJavaPartInstructionsAndTheResource) {
     EXPECT_TRUE(
         test::sameText(menuCode(records), test::readDataCrLf("menu_designer/one_item.txt")));
 
-    // Titles go in as typed; records past the count are never read.
+    // Titles go in as typed, quotes escaped in the XML; records past the count are never read.
     records.count = 2;
     std::tie(records.items[0].title, records.items[1].title, records.items[2].title) =
         std::tuple("", "Sil \"hepsi\"", "kullanılmaz");
@@ -130,9 +140,11 @@ TEST(MenuCode, WritesTheJavaPartInstructionsAndTheResource) {
                                test::readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
 
     records.count = 9;
-    EXPECT_EQ(menuItemXml(records).find("zep7"), std::string::npos);
+    EXPECT_EQ(menuCode(records).find("zep7"), std::string::npos);
     records.count = -1;
-    EXPECT_EQ(menuItemXml(records), "");
+    EXPECT_EQ(menuXml(records, MenuTarget::CodePanel),
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<menu "
+              "xmlns:android=\"http://schemas.android.com/apk/res/android\">\r\n</menu>\r\n\r\n");
 }
 
 }  // namespace

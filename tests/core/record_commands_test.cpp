@@ -104,5 +104,21 @@ TEST(RecordCommands, CompileJoinsTheIncludedGroupsInFixedOrder) {
     EXPECT_TRUE(b.compiles("compile_all.txt"));
 }
 
+// Quotes in table, key and column names must not end the Java strings they stand in.
+TEST(RecordCommands, NamesInStringsAreEscaped) {
+    Builders b;
+    for (const auto& [g, variable] : {std::pair{G::Insert, "adKutusu"}, {G::Update, "yeniAd"}}) {
+        b.rc.chooseColumn(g, "a\"b");
+        b.rc.setVariable(g, variable);
+        ASSERT_TRUE(b.rc.press(g, "\"my table\"", "\"k\"").ok());
+        b.rc.setIncluded(g, true);
+    }
+    ASSERT_TRUE(b.rc.pressDelete("\"my table\"", "\"k\"").ok());
+    b.rc.setIncluded(G::Delete, true);
+    b.rc.countRecords = true;
+    EXPECT_TRUE(sameText(b.rc.compile("\"my table\""),
+                         test::readDataCrLf("sqlite_tool/quoted_names_commands.txt")));
+}
+
 }  // namespace
 }  // namespace nakkas

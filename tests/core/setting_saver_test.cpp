@@ -46,7 +46,7 @@ TEST(SettingSaver, BuildsTheCodeWithTheChosenBlocks) {
         Saver s;
         s.model.writeBlock = c.write;
         s.model.readBlock = c.read;
-        if (c.type == Metin)  // the typed names go in as they are
+        if (c.type == Metin)  // the typed names go in as typed, quotes escaped
             std::tie(s.model.variableName, s.model.key, s.model.fileName) =
                 std::tuple("ad", "kul\"lanici", "Ayarlar");
         EXPECT_TRUE(s.confirm(c.type, c.mode).ok());

@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "app/defaults.h"
 #include "expected_files.h"
 #include "fake_services.h"
 
@@ -19,17 +18,17 @@ constexpr std::size_t kInteger = 0, kText = 1, kReal = 2, kNvarchar = 9;
 
 struct Tool {
     explicit Tool(std::string version = "2") {
-        defaults.VTVersiyon = std::move(version);
-        tool.emplace(services, defaults);
+        state.version = std::move(version);
+        tool.emplace(services, state, SqliteStart{"TabloAdim", "Veritabanim.db", "com.paket"});
         services.fs.folders.insert("/ev");
     }
     test::FakeServices services;
-    Defaults defaults = Defaults::factory();
+    SqliteToolState state;
     std::optional<SqliteTool> tool;
 
     Outcome add(const std::string& name, std::size_t type, bool key = false, bool notNull = false,
                 bool unique = false) {
-        if (key) tool->clickPrimaryKey(true);
+        if (key) tool->setPrimaryKeyBox(true);
         tool->chooseNewType(type);
         std::tie(tool->columnName, tool->notNullBox, tool->uniqueBox) =
             std::tie(name, notNull, unique);
@@ -51,7 +50,7 @@ TEST(SqliteTable, AddingAndEditingColumns) {
     EXPECT_FALSE(tool.saveEnabled());
 
     tool.columnName = "id";
-    tool.clickPrimaryKey(true);
+    EXPECT_TRUE(tool.setPrimaryKeyBox(true).ok());
     EXPECT_FALSE(tool.notNullEnabled());
     EXPECT_FALSE(tool.addColumn().ok());
     EXPECT_EQ(t.last(),
@@ -66,7 +65,7 @@ TEST(SqliteTable, AddingAndEditingColumns) {
     EXPECT_TRUE(tool.uniqueEnabled());
     EXPECT_EQ(tool.columnName, "");
     tool.notNullBox = tool.uniqueBox = true;
-    tool.clickPrimaryKey(true);
+    EXPECT_EQ(tool.setPrimaryKeyBox(true).kind, Outcome::Kind::Refused);
     EXPECT_FALSE(tool.primaryKeyBox);
     EXPECT_FALSE(tool.notNullBox);
     EXPECT_FALSE(tool.uniqueBox);
@@ -131,6 +130,14 @@ TEST(DatabaseHelper, ClassTexts) {
     t.add("tel", kText, false, false, true);
     EXPECT_TRUE(sameText(t.tool->classText(), readData("sqlite_tool/kisiler_class.bytes")));
 
+    // Quotes and backslashes in names must not end the Java strings they stand in.
+    Tool quoted;
+    quoted.name("com.zep.rehber", "C:\\vt.db", "\"my table\"");
+    quoted.add("id", kInteger, true);
+    quoted.add("\"ad soyad\"", kText, false, true);
+    EXPECT_TRUE(
+        sameText(quoted.tool->classText(), readData("sqlite_tool/quoted_names_class.bytes")));
+
     Tool other("7");  // no version entry
     other.name("", "Okul.db", "Dersler");
     other.add("ad", kText, false, true, true);
@@ -139,17 +146,15 @@ TEST(DatabaseHelper, ClassTexts) {
                          readData("sqlite_tool/key_second_no_version_class.bytes")));
     // An unlisted stored version selects nothing, and saving stores that nothing.
     EXPECT_EQ(other.tool->version(), std::nullopt);
-    EXPECT_EQ(other.tool->versionText() + other.defaults.VTVersiyon, "7");
+    EXPECT_EQ(other.tool->versionText() + other.state.version, "7");
     EXPECT_EQ(other.tool->save().kind, Outcome::Kind::Cancelled);
-    EXPECT_EQ(other.defaults.VTVersiyon, "");
+    EXPECT_EQ(other.state.version, "");
 }
 
 TEST(DatabaseHelper, SavePress) {
     Tool t;
     SqliteTool& tool = *t.tool;
-    t.defaults.TabloAdi = "yoksay";  // read at opening only
     EXPECT_EQ(tool.version(), 1u);
-    EXPECT_EQ(tool.tableName, Defaults::factory().TabloAdi);
     tool.save();
     EXPECT_EQ(t.last(), Msg("Listede hiç hücre yok...", "Hata", MessageIcon::Warning));
     EXPECT_TRUE(t.services.dialogs.empty());
@@ -171,7 +176,7 @@ TEST(DatabaseHelper, SavePress) {
     t.services.savePaths = {"/ev/DatabaseHelper.java", "/ev/DatabaseHelper.java"};
     EXPECT_TRUE(tool.save().ok());
     tool.chooseVersion(2);
-    EXPECT_EQ(t.defaults.VTVersiyon, "3");
+    EXPECT_EQ(t.state.version, "3");
     EXPECT_TRUE(tool.save().ok());
     EXPECT_TRUE(sameText(t.services.fs.files.at("/ev/DatabaseHelper.java"),
                          readData("sqlite_tool/ogrenciler_saved.bytes")));
@@ -180,11 +185,17 @@ TEST(DatabaseHelper, SavePress) {
     EXPECT_TRUE(t.services.writeLog.empty());  // the version is kept in memory only
 }
 
-// SQLite judges the table before anything is saved; Yes to its question saves anyway.
+// SQLite judges the table before anything is saved, and the table it makes must be the one
+// designed; Yes to its question saves anyway.
 TEST(DatabaseHelper, SqliteChecksTheTable) {
+    const std::string differs = "SQLite bu tabloyu tasarımdan farklı okuyor: ";
     const std::vector<std::array<std::string, 3>> cases = {
-        {"Kisiler", "ad", ""},   // empty: accepted
-        {"Kisiler", "a b", ""},  // SQLite reads column a of type "b TEXT"
+        {"Kisiler", "ad", ""},  // empty: accepted
+        {"\"Kişi Listesi\"", "[ad soyad]", ""},
+        {"Kisiler", "a b", differs + "1. hücrenin adı SQLite için \"a\", tasarımda \"a b\""},
+        {"Kisiler", "   ", differs + "1. hücrenin adı SQLite için \"TEXT\", tasarımda \"   \""},
+        {"t(a INTEGER) --", "ad",
+         differs + "tablonun adı SQLite için \"t\", tasarımda \"t(a INTEGER) --\""},
         {"Kisi Listesi", "ad", "near \"Listesi\": syntax error"},
         {"Kisiler", "order", "near \"order\": syntax error"},
         {"Kisiler", "a-b", "near \"-\": syntax error"},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <span>
 #include <string>
 #include <tuple>
@@ -10,9 +11,11 @@
 
 #include "expected_files.h"
 #include "fake_services.h"
+#include "message_checks.h"
 #include "project_tree.h"
+#include "tools/menu_designer/menu_designer.h"
 #include "tools/sqlite_tool/text_file_writer.h"
-#include "tools/tabhost_wizard/tabhost_wizard.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
 namespace {
@@ -60,11 +63,6 @@ struct Desk {
     std::map<std::string, std::string> tree() const { return s.fs.filesUnder(kRoot); }
 };
 
-using Said = std::tuple<std::string, std::string, MessageIcon>;
-Said said(const test::MessageScript::Message& m) {
-    return {m.text, m.caption, m.icon};
-}
-
 const std::string kExists = "Klasör Zaten Var...";
 
 TEST(TabHostTexts, FoldingPortraitLinesAndFolders) {
@@ -79,25 +77,26 @@ TEST(TabHostTexts, FoldingPortraitLinesAndFolders) {
                   "setRequestedOrientation(Oryantasyon);\nTabHost tabHost = getTabHost();\n"),
         std::string::npos);
     const ProjectFolders f = projectFolders("/home/ali/Proje/", "com.firma.uyg");
-    EXPECT_EQ(f.root + "|" + f.package,
-              "/home/ali/Proje/Zep|/home/ali/Proje/Zep/src/com.firma.uyg");
+    EXPECT_EQ(f.root, "/home/ali/Proje/Zep");
+    EXPECT_EQ(f.package, "/home/ali/Proje/Zep/src/com.firma.uyg");
 }
 
 TEST(TabHostForm, ListingFixesTheCountAndResetsAllSixTabs) {
     Desk d;
     d.project.tabs[4].title = "eski";
     TabHostWizard w = d.open();
-    EXPECT_EQ(w.project().packageName + "|" + w.tabIdText(), "com.firma.uyg|YOK");
+    EXPECT_EQ(w.project().packageName, "com.firma.uyg");
+    EXPECT_EQ(w.tabIdText(), "YOK");
     for (const std::string bad : {" 3", "03", "0", "7", "", "2 ", "+2", "٢"}) {
         SCOPED_TRACE(bad);
         w.tabCountText = bad;
         EXPECT_FALSE(w.list().ok());
-        EXPECT_EQ(said(d.s.lastMessage()),
-                  Said("Girilecek sayı 1 ile 6 arasında olmalıdır", "Hata", MessageIcon::Error));
+        test::expectMessage(d.s.lastMessage(), "Girilecek sayı 1 ile 6 arasında olmalıdır", "Hata",
+                            MessageIcon::Error);
         EXPECT_TRUE(w.tabLines().empty());
     }
     w.chooseTab(0);
-    EXPECT_FALSE(w.tabFieldsEnabled());
+    EXPECT_FALSE(w.selectedRecord());
     d.s.messages.clear();
     w.tabCountText = "2";
     ASSERT_TRUE(w.list().ok());
@@ -105,44 +104,89 @@ TEST(TabHostForm, ListingFixesTheCountAndResetsAllSixTabs) {
     EXPECT_TRUE(d.s.messages.empty());
     for (const TabRecord& t : w.project().tabs) {
         const std::string k = t.activityName.substr(3, 1);
-        EXPECT_EQ(t.activityName + t.title + t.iconName + t.iconSourcePath + t.layoutStyle + "|" +
-                      std::to_string(t.scroll),
-                  "Tab" + k + "ActivityTab Başlığı " + k + "ic_launcherYOKLinearLayout|0");
+        SCOPED_TRACE(t.activityName);
+        EXPECT_EQ(t.activityName, "Tab" + k + "Activity");
+        EXPECT_EQ(t.title, "Tab Başlığı " + k);
+        EXPECT_EQ(t.iconName, "ic_launcher");
+        EXPECT_EQ(t.iconSourcePath, "YOK");
+        EXPECT_EQ(t.layoutStyle, "LinearLayout");
+        EXPECT_FALSE(t.scroll);
     }
     w.tabCountText = "5";
-    EXPECT_FALSE(w.list().ok());
+    EXPECT_EQ(w.list(), Outcome::refused({}));
     EXPECT_EQ(w.project().tabCount, 2);
-    EXPECT_FALSE(w.tabFieldsEnabled() || w.menuDesignEnabled());
+}
+
+// Every control's enabled state, from opening through "Listele", a chosen tab and the menu box.
+TEST(TabHostForm, EnabledStates) {
+    using C = TabHostWizard::Control;
+    const C all[] = {C::TabCount,     C::TabFields, C::IconPicker,    C::Project,
+                     C::OnCreate,     C::Lifecycle, C::FolderOption,  C::FolderButton,
+                     C::OpenWhenDone, C::MenuFlag,  C::NewMenuDesign, C::Create};
+    const auto enabledOnes = [&](const TabHostWizard& w) {
+        std::vector<C> on;
+        for (const C c : all)
+            if (w.enabled(c)) on.push_back(c);
+        return on;
+    };
+    const std::vector<C> listed = {C::Project,      C::Lifecycle, C::FolderOption, C::FolderButton,
+                                   C::OpenWhenDone, C::MenuFlag,  C::Create};
+    Desk d;
+    TabHostWizard w = d.open();
+    EXPECT_EQ(enabledOnes(w), std::vector<C>{C::TabCount});
+    EXPECT_FALSE(w.startTabShown(0));
+    EXPECT_FALSE(w.onCreateChecked());
+    w.tabCountText = "3";
+    ASSERT_TRUE(w.list().ok());
+    EXPECT_EQ(enabledOnes(w), listed);
+    EXPECT_TRUE(w.startTabShown(2));
+    EXPECT_TRUE(w.onCreateChecked());
+    EXPECT_FALSE(w.startTabShown(3));
+    w.chooseTab(1);
+    std::vector<C> chosen = {C::TabFields, C::IconPicker};
+    chosen.insert(chosen.end(), listed.begin(), listed.end());
+    EXPECT_EQ(enabledOnes(w), chosen);
+    w.setMenuFlag(true);
+    EXPECT_TRUE(w.enabled(C::NewMenuDesign));
+    w.setMenuFlag(false);
+    EXPECT_FALSE(w.enabled(C::NewMenuDesign));
 }
 
 TEST(TabHostForm, EditsGoToTheChosenTabHelpAndTheMenuBox) {
     Desk d;
     TabHostWizard w = d.listed(3);
     w.chooseTab(1);
-    EXPECT_EQ(w.tabIdText() + "|" + w.serialText(), "Tab2|1");
+    EXPECT_EQ(w.tabIdText(), "Tab2");
+    EXPECT_EQ(w.serialText(), "1");
     w.setTitle("Ayarlar");
     w.chooseLayout(2);
+    EXPECT_EQ(w.layoutStyleIndex(), 2);
     w.setScroll(true);
     d.s.openFiles.push_back(OpenedFile{"/resim/ev.png", "ev.png"});
-    w.pickIcon();
-    EXPECT_EQ(d.s.dialogs.back().title + d.s.dialogs.back().filter,
-              "Tab Host için Simge Dosyası SeçinPNG Simge Dosyası (*.png)|*.png|");
-    w.pickIcon();
+    EXPECT_TRUE(w.pickIcon().ok());
+    EXPECT_EQ(d.s.dialogs.back().title, "Tab Host için Simge Dosyası Seçin");
+    EXPECT_EQ(d.s.dialogs.back().filter, "PNG Simge Dosyası (*.png)");
+    EXPECT_EQ(w.pickIcon(), Outcome::cancelled());
     const TabRecord& t = w.project().tabs[1];
-    EXPECT_EQ(t.title + "|" + t.layoutStyle + "|" + t.iconName + "|" + t.iconSourcePath + "|" +
-                  std::to_string(t.scroll) + "|" + w.project().tabs[0].title,
-              "Ayarlar|TableLayout|ev|/resim/ev.png|1|Tab Başlığı 1");
+    EXPECT_EQ(t.title, "Ayarlar");
+    EXPECT_EQ(t.layoutStyle, "TableLayout");
+    EXPECT_EQ(t.iconName, "ev");
+    EXPECT_EQ(t.iconSourcePath, "/resim/ev.png");
+    EXPECT_TRUE(t.scroll);
+    EXPECT_EQ(w.project().tabs[0].title, "Tab Başlığı 1");
     w.chooseTab(3);
     EXPECT_EQ(w.tabIdText(), "Tab2");
     w.chooseStartTab(2);
     w.chooseStartTab(3);
     w.pickFolder();
-    EXPECT_EQ(std::to_string(w.project().startTab) + w.project().outputFolder, "2/proje");
+    EXPECT_EQ(w.project().startTab, 2);
+    EXPECT_EQ(w.project().outputFolder, "/proje");
 
     w.help(TabHostWizard::Help::WindowTitle);
-    EXPECT_EQ(said(d.s.lastMessage()), Said("Uygulamanın başlığı ve görünen adını temsil eder,  "
-                                            "türkçe karakterler kullanılmamalıdır",
-                                            "Yardım", MessageIcon::Information));
+    test::expectMessage(d.s.lastMessage(),
+                        "Uygulamanın başlığı ve görünen adını temsil eder,  "
+                        "türkçe karakterler kullanılmamalıdır",
+                        "Yardım", MessageIcon::Information);
     w.help(TabHostWizard::Help::Versions);
     EXPECT_EQ(d.s.lastMessage().caption, "Versiyon Yardımı");
     EXPECT_TRUE(d.s.lastMessage().text.starts_with("Detaylı Versiyon Yardımı:\r\n\r\nVersiyon:"));
@@ -150,17 +194,30 @@ TEST(TabHostForm, EditsGoToTheChosenTabHelpAndTheMenuBox) {
         "sürüm)\r\nApi 14 - Ice Cream Sandwich 4.0 (Yeni android sürümü)\r\nApi 15 - Ice Cream "
         "Sandwich 4.0.3 (En yeni sürüm)"));
 
-    w.setMenuFlag(true);
-    EXPECT_TRUE(w.menuDesignEnabled());
+    // "Yeni Tasarım" gives the records their starting values and opens the design in its Tab
+    // Host mode; a design that does not end with OK leaves no items.
     d.menu.items[0].iconSourcePath = "/eski.png";
-    w.newMenuDesign();
-    EXPECT_EQ(d.menu.items[0].iconSourcePath + std::to_string(d.menu.count), "0");
+    d.menu.count = 2;
+    const auto cancelled = [](MenuDesigner& m) {
+        EXPECT_EQ(m.mode(), MenuDesignMode::TabActi);
+        m.countText = "3";
+        return m.list().ok();  // closed with OK but never confirmed
+    };
+    EXPECT_EQ(w.designMenu(cancelled), Outcome::refused({}));  // the menu box is unchecked
+    EXPECT_EQ(d.menu.count, 2);
+    w.setMenuFlag(true);
+    EXPECT_EQ(w.designMenu(cancelled), Outcome::cancelled());
+    EXPECT_EQ(d.menu.items[0].iconSourcePath, "");
+    EXPECT_EQ(d.menu.count, 0);
     w.setFullScreen(true);
     w.chooseOrientation(2);
     // The next opening starts afresh, apart from the menu records.
     d.open();
-    EXPECT_FALSE(d.project.menuFlag || d.project.fullScreen || d.project.orientation);
-    EXPECT_EQ(d.project.outputFolder + "|" + d.menu.items[5].title, "YOK|Menu ismi 6");
+    EXPECT_FALSE(d.project.menuFlag);
+    EXPECT_FALSE(d.project.fullScreen);
+    EXPECT_EQ(d.project.orientation, 0);
+    EXPECT_EQ(d.project.outputFolder, "YOK");
+    EXPECT_EQ(d.menu.items[5].title, "Menu ismi 6");
 }
 
 TEST(TabHostProjectWriter, TwoTabsWithoutAMenuAndAgainWithYes) {
@@ -172,8 +229,8 @@ TEST(TabHostProjectWriter, TwoTabsWithoutAMenuAndAgainWithYes) {
     ASSERT_TRUE(w.create().ok());
     EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/two_tabs"));
     EXPECT_EQ(d.captions(), Strings{"Tamam"});
-    EXPECT_EQ(said(d.s.lastMessage()),
-              Said("Dosyalar Oluşturuldu...", "Tamam", MessageIcon::Information));
+    test::expectMessage(d.s.lastMessage(), "Dosyalar Oluşturuldu...", "Tamam",
+                        MessageIcon::Information);
     EXPECT_EQ(d.s.opened, Strings{Desk::kRoot});
 
     // A second run asks first; Yes replaces the tree with one that holds each thing once.
@@ -182,11 +239,10 @@ TEST(TabHostProjectWriter, TwoTabsWithoutAMenuAndAgainWithYes) {
     ASSERT_TRUE(w.create().ok());
     EXPECT_EQ(d.s.fs.trashed, Strings{Desk::kRoot});
     EXPECT_EQ(d.captions(), (Strings{kExists, "Silme işlemi", "Tamam"}));
-    EXPECT_EQ(said(d.s.messages[0]),
-              Said("/proje/Zep\r\nAdlı klasör zaten mevcut, Klasörü Geri Dönüşüm Kutusuna "
-                   "gönderip, Dosyaları yeniden oluşturmamı istermisiniz?",
-                   kExists, MessageIcon::Warning));
-    EXPECT_EQ(d.s.messages[0].buttons, MessageButtons::YesNo);
+    test::expectMessage(d.s.messages[0],
+                        "/proje/Zep\r\nAdlı klasör zaten mevcut, Klasörü Geri Dönüşüm Kutusuna "
+                        "gönderip, Dosyaları yeniden oluşturmamı istermisiniz?",
+                        kExists, MessageIcon::Warning, MessageButtons::YesNo);
     EXPECT_EQ(d.s.messages[1].text, "Klasör silindi..");
     EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/two_tabs"));
 }
@@ -210,8 +266,12 @@ TEST(TabHostProjectWriter, ThreeTabsWithEveryOptionAndALeftOverMenu) {
     w.project().applicationId = "Uyg";
     w.project().windowTitle = "Güzel Uygulama";
     w.project().openWhenDone = false;
-    w.newMenuDesign();
-    d.menu.count = 3;
+    w.setMenuFlag(true);
+    ASSERT_TRUE(w.designMenu([](MenuDesigner& m) {
+                     m.countText = "3";
+                     return m.list().ok() && m.confirm().ok();
+                 }).ok());
+    w.setMenuFlag(false);
     d.menu.items[1].title = "Çıkış";
     d.menu.items[2].iconName = "kapat";
     d.menu.items[2].iconSourcePath = "/resim/kapat.png";
@@ -221,8 +281,23 @@ TEST(TabHostProjectWriter, ThreeTabsWithEveryOptionAndALeftOverMenu) {
     EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/three_tabs_menu"));
     EXPECT_TRUE(d.s.opened.empty());
     EXPECT_EQ(d.captions(), Strings{"Tamam"});
-    // Titles stay folded in memory, names do not.
-    EXPECT_EQ(d.project.windowTitle + "|" + d.menu.items[1].title, "Guzel Uygulama|Cikis");
+    // Titles are folded only in what is written; the form keeps what the user typed.
+    EXPECT_EQ(d.project.windowTitle, "Güzel Uygulama");
+    EXPECT_EQ(d.project.tabs[2].title, "Şehir İçi");
+    EXPECT_EQ(d.menu.items[1].title, "Çıkış");
+}
+
+// A quote typed into a title must not add an element to the manifest, nor "&" make it invalid,
+// nor a quote or backslash end a Java string.
+TEST(TabHostProjectWriter, TypedTextCannotBreakTheXmlOrTheJava) {
+    Desk d;
+    TabHostWizard w = d.listed(1);
+    w.project().tabs[0] = {"Tab1Activity", "Başlık \"1\" & <2> \\ yol", "simge\"x"};
+    w.project().applicationId = "Tom & Jerry";
+    w.project().windowTitle =
+        "x\"/><uses-permission android:name=\"android.permission.INTERNET\"/><x y=\"";
+    ASSERT_TRUE(w.create().ok());
+    EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/escaped"));
 }
 
 TEST(TabHostProjectWriter, EmptyMenuAndNamesWrittenAsTypedWhileTitlesAreFolded) {
@@ -268,35 +343,50 @@ TEST(TabHostProjectWriter, RefusalsWriteNothingAndKeepTheWizardAsItWas) {
         if (yes) d.s.answers.push_back(MessageAnswer::Yes);
         TabHostWizard w = d.listed(2);
         w.chooseTab(1);
-        w.setTitle("Ayarlar");
+        w.setTitle("Şişli Ayarları");
         w.setOutputFolder(folder);
         w.project().packageName = package;
         EXPECT_EQ(w.create(), outcome);
         EXPECT_EQ(d.captions(), captions);
         if (outcome.kind == Outcome::Kind::Refused) {
-            EXPECT_EQ(said(d.s.lastMessage()),
-                      Said(outcome.message, captions.back(), MessageIcon::Error));
+            test::expectMessage(d.s.lastMessage(), outcome.message, captions.back(),
+                                MessageIcon::Error);
         }
-        EXPECT_TRUE(d.s.fs.log.empty() && d.s.opened.empty() && w.listed());
-        EXPECT_EQ(w.tabIdText() + "|" + w.project().tabs[1].title, "Tab2|Ayarlar");
+        EXPECT_EQ(d.s.fs.folders, (std::set<std::string>{"/", "/proje", Desk::kRoot}));
+        EXPECT_TRUE(d.s.fs.files.empty());
+        EXPECT_TRUE(d.s.opened.empty());
+        EXPECT_TRUE(w.listed());
+        EXPECT_EQ(w.tabIdText(), "Tab2");
+        EXPECT_EQ(w.project().tabs[1].title, "Şişli Ayarları");
     }
 }
 
+// What the user sees when part of the tree cannot be made: the writer's message once, with
+// everything that failed; no success message, nothing opened, the old tree as it was.
+std::string notWritten(const Strings& failed, bool replacing) {
+    std::string text(kTextFileWriterError);
+    text += "\n\nOluşturulamayanlar:";
+    for (const std::string& f : failed) text += "\n/proje/" + f;
+    return text + (replacing ? "\n\nEski dosyalarınız yerinde duruyor, hiçbir dosya yazılmadı."
+                             : "\n\nHiçbir dosya yazılmadı.");
+}
+
+// A name that would leave its folder fails like a file that cannot be created; an icon name
+// that would is skipped like a failed copy. Nothing is ever tried outside the fresh folder.
 TEST(TabHostProjectWriter, NothingIsWrittenOutsideTheProjectFolder) {
-    // a: tab activity, i: icon name, f: icon file, p: package, m: main activity; the number is
-    // how many refused files are reported like ones that cannot be created.
-    const std::tuple<char, const char*, int> cases[] = {
-        {'a', "../../../disari", 1},
-        {'a', "..", 1},
-        {'a', "", 1},
-        {'i', "../../../../disari", 0},
-        {'f', "/resim/...png", 0},
-        {'p', "../../../disari", 3},
-        {'p', "..", 3},
-        {'p', "", 3},
-        {'m', "a/../../b", 1},
+    // a: tab activity, i: icon name, f: icon file, p: package, m: main activity
+    const std::tuple<char, const char*, Strings> cases[] = {
+        {'a', "../../../disari", {"Zep/src/com.firma.uyg/../../../disari.java"}},
+        {'a', "..", {"Zep/src/com.firma.uyg/...java"}},
+        {'a', "", {"Zep/src/com.firma.uyg/.java"}},
+        {'i', "../../../../disari", {}},
+        {'f', "/resim/...png", {}},
+        {'p', "../../../disari", {"Zep/src/../../../disari"}},
+        {'p', "..", {"Zep/src/.."}},
+        {'p', "", {"Zep/src/"}},
+        {'m', "a/../../b", {"Zep/src/com.firma.uyg/a/../../b.java"}},
     };
-    for (const auto& [field, value, writerMessages] : cases) {
+    for (const auto& [field, value, failed] : cases) {
         SCOPED_TRACE(field + std::string(" ") + value);
         Desk d;
         d.s.fs.files["/resim/...png"] = d.s.fs.files["/resim/disari.png"] = "resim";
@@ -308,35 +398,64 @@ TEST(TabHostProjectWriter, NothingIsWrittenOutsideTheProjectFolder) {
         if (field == 'f') w.setIconFile(value);
         if (field == 'p') w.project().packageName = value;
         if (field == 'm') w.project().mainActivity = value;
-        ASSERT_TRUE(w.create().ok());
+        EXPECT_EQ(w.create().ok(), failed.empty());
         for (const std::string& path : d.s.attempts) {
             const std::string normal = std::filesystem::path(path).lexically_normal().string();
-            EXPECT_TRUE(normal.starts_with("/proje/Zep/") || normal == "/proje/Zep") << path;
+            EXPECT_TRUE(normal.starts_with("/proje/.Zep-1/")) << path;
         }
-        EXPECT_EQ(std::ranges::count(d.s.messages, kTextFileWriterError,
-                                     &test::MessageScript::Message::text),
-                  writerMessages);
-        EXPECT_EQ(d.s.lastMessage().text, "Dosyalar Oluşturuldu...");
-        EXPECT_TRUE(d.s.fs.files.count("/proje/Zep/res/layout/tab2_layout.xml"));
+        if (failed.empty()) {
+            EXPECT_EQ(d.tree().size(), 9u);
+            continue;
+        }
+        test::expectMessage(d.s.lastMessage(), notWritten(failed, false), "Hata",
+                            MessageIcon::None);
+        EXPECT_EQ(d.s.fs.folders, (std::set<std::string>{"/", "/proje"}));
     }
 }
 
-TEST(TabHostProjectWriter, SharedIconsAreCopiedOnceAndFailedWritesAreReported) {
+// A file that cannot be written, a folder that cannot be made, or an output folder that is
+// gone: the run stops with one message, the old tree stays and the fresh one is removed.
+TEST(TabHostProjectWriter, AnythingThatFailsLeavesTheOldTreeAsItWas) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"/proje/.Zep-1/res/layout/activity_main.xml", "Zep/res/layout/activity_main.xml", true},
+        {"/proje/.Zep-1/src/com.firma.uyg", "Zep/src/com.firma.uyg", true},
+        {"/proje/.Zep-1/res", "Zep/res", false},
+        {"/proje/.Zep-1", "Zep", false},
+    };
+    for (const auto& [failing, failed, replacing] : cases) {
+        SCOPED_TRACE(failing);
+        Desk d;
+        if (replacing) {
+            d.s.fs.folders.insert(Desk::kRoot);
+            d.s.fs.files["/proje/Zep/eski.txt"] = "eski";
+            d.s.answers.push_back(MessageAnswer::Yes);
+        }
+        d.s.fs.cannotCreate.insert(failing);
+        TabHostWizard w = d.listed(2);
+        const Outcome outcome = w.create();
+        const std::string expected = notWritten({failed}, replacing);
+        EXPECT_EQ(outcome, Outcome::refused(expected));
+        test::expectMessage(d.s.lastMessage(), expected, "Hata", MessageIcon::None);
+        EXPECT_EQ(d.captions(), (replacing ? Strings{kExists, "Hata"} : Strings{"Hata"}));
+        EXPECT_TRUE(d.s.opened.empty());
+        EXPECT_TRUE(d.s.fs.trashed.empty());
+        EXPECT_EQ(d.tree().size(), replacing ? 1u : 0u);
+        EXPECT_FALSE(d.s.fs.exists("/proje/.Zep-1"));
+    }
+}
+
+// Icons shared by two tabs are copied once; the copy never replaces a file.
+TEST(TabHostProjectWriter, SharedIconsAreCopiedOnce) {
     Desk d;
     d.s.fs.files["/resim/ev.png"] = "yeni";
-    d.s.fs.cannotCreate.insert("/proje/Zep/res/layout/activity_main.xml");
-    d.s.fs.cannotCreate.insert("/proje/Zep/src/com.firma.uyg");
     TabHostWizard w = d.listed(2);
     for (int k : {0, 1}) {
         w.chooseTab(k);
         w.setIconFile("/resim/ev.png");
     }
     ASSERT_TRUE(w.create().ok());
-    EXPECT_EQ(d.s.fs.files["/proje/Zep/res/drawable-hdpi/ev.png"], "yeni");
+    EXPECT_EQ(d.tree().at("res/drawable-hdpi/ev.png"), "yeni");
     EXPECT_EQ(std::ranges::count_if(d.s.fs.log, [](auto& l) { return l.starts_with("copy"); }), 1);
-    // The layout, two tab activities and the main one in the missing package folder.
-    EXPECT_EQ(d.captions(), (Strings{"Hata", "Hata", "Hata", "Hata", "Tamam"}));
-    EXPECT_TRUE(d.s.fs.files.count("/proje/Zep/AndroidManifest.xml"));
 }
 
 }  // namespace

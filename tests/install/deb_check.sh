@@ -13,7 +13,9 @@ fail() {
   failures=$((failures + 1))
 }
 
-command -v dpkg-shlibdeps >/dev/null || { echo "missing dpkg-shlibdeps (dpkg-dev)" >&2; exit 1; }
+for tool in dpkg-shlibdeps lintian; do
+  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/deps.sh installs it)" >&2; exit 1; }
+done
 cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || {
   cat "$work/cpack.log" >&2
   echo "FAIL: cpack" >&2
@@ -29,7 +31,8 @@ deb=${debs[0]}
     "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "usr/share/icons/hicolor/48x48/apps/$id.png" "usr/share/icons/hicolor/128x128/apps/$id.png" \
-    usr/share/man/man1/nakkas-cli.1
+    usr/share/man/man1/nakkas-cli.1.gz usr/share/man/man1/nakkas.1.gz \
+    usr/share/doc/nakkas/copyright usr/share/doc/nakkas/changelog.gz
   (cd "$source/resources/help" && find . -type f | sed 's|^\./|usr/share/nakkas/help/|')
 } | sort >"$work/expected"
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort >"$work/actual"
@@ -42,6 +45,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
   [[ ", $depends," == *", $lib "* || ", $depends," == *", $lib,"* ]] || fail "Depends lacks $lib: $depends"
 done
+
+# Debian's own checks: no error and no warning. (Root gets a notice that is neither.)
+lintian --no-tag-display-limit "$deb" >"$work/lintian.txt" 2>&1
+grep -E '^[EW]: ' "$work/lintian.txt" >&2 && fail "lintian reports errors or warnings"
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
 echo "deb check passed"

@@ -34,7 +34,8 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
     "share/icons/hicolor/scalable/apps/$id.svg" \
     "share/icons/hicolor/48x48/apps/$id.png" "share/icons/hicolor/128x128/apps/$id.png" \
-    share/man/man1/nakkas-cli.1
+    share/man/man1/nakkas-cli.1.gz share/man/man1/nakkas.1.gz \
+    share/doc/nakkas/copyright share/doc/nakkas/changelog.gz
   (cd "$source/resources/help" && find . -type f | sed 's|^\./|share/nakkas/help/|')
 } | sort >"$work/expected"
 (cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$work/actual"
@@ -77,20 +78,22 @@ image=$(grep -o '<image>[^<]*</image>' "$metainfo" | sed -E 's|<image>https://ra
 version=$("$prefix/bin/nakkas-cli" --version 2>&1) || fail "nakkas-cli --version exits with $?"
 [[ $version == "nakkas-cli "* ]] || fail "nakkas-cli --version printed: $version"
 
-# --- The manual page renders without a warning and shows every command of the help table.
-man_page=$prefix/share/man/man1/nakkas-cli.1
-out=$(groff -k -man -ww -z "$man_page" 2>&1) && [ -z "$out" ] || fail "groff: $out"
-out=$(MANWIDTH=200 man --warnings -E UTF-8 -l "$man_page" 2>&1 >"$work/man.txt") && [ -z "$out" ] ||
-  fail "man: $out"
-# whatis and apropos read the NAME line as it stands, so it must hold no escapes.
-summary=$(lexgrog "$man_page" 2>&1)
-[[ $summary == *'"nakkas-cli - '*için* && $summary != *'\'* && $summary != *'[u'* ]] ||
-  fail "whatis summary: $summary"
+# --- The manual pages render without a warning; nakkas-cli's shows every command of the help table.
+for page in nakkas nakkas-cli; do
+  man_page=$prefix/share/man/man1/$page.1.gz
+  out=$(gzip -dc "$man_page" | groff -k -man -ww -z 2>&1) && [ -z "$out" ] || fail "groff $page: $out"
+  out=$(MANWIDTH=200 man --warnings -E UTF-8 -l "$man_page" 2>&1 >"$work/$page.txt") &&
+    [ -z "$out" ] || fail "man $page: $out"
+  # whatis and apropos read the NAME line as it stands, so it must hold no escapes.
+  summary=$(lexgrog "$man_page" 2>&1)
+  [[ $summary == *"\"$page - "*için* && $summary != *'\'* && $summary != *'[u'* ]] ||
+    fail "whatis summary: $summary"
+done
 commands=$("$prefix/bin/nakkas-cli" --help | awk '/^Komutlar:$/ { on = 1; next } on && !NF { exit } on { print $1 }')
 [ -n "$commands" ] || fail "no commands in nakkas-cli --help"
 for c in $commands; do
   usage=$("$prefix/bin/nakkas-cli" "$c" --help | head -n 1)
-  grep -qF -- "$usage" "$work/man.txt" || fail "the manual page lacks the usage of $c: $usage"
+  grep -qF -- "$usage" "$work/nakkas-cli.txt" || fail "the manual page lacks the usage of $c: $usage"
 done
 
 # --- The window finds its help pages: installed, from the build folder, and says so when missing.

@@ -43,8 +43,11 @@ struct MemoryFileSystem {
     std::set<std::string> cannotCreate;        // folders or files whose creation fails
     std::set<std::string> cannotCopy;          // copy targets that fail
     std::set<std::string> trashFails;          // folders that cannot be moved to the trash
+    std::set<std::string> cannotRename;        // rename targets that fail
     std::vector<std::string> trashed;          // folders moved to the trash, in order
-    std::vector<std::string> log;              // "mkdir P", "write P", "copy S -> T", "trash P"
+    int freshFolders = 0;                      // fresh folders made so far; numbers their names
+    // "mkdir P", "write P", "copy S -> T", "trash P", "rename S -> T", "remove P"
+    std::vector<std::string> log;
 
     static std::string parentOf(const std::string& path) {
         const auto slash = path.find_last_of('/');
@@ -80,13 +83,47 @@ struct MemoryFileSystem {
     }
     bool moveToTrash(const std::string& path) {
         if (!folders.count(path) || trashFails.count(path)) return false;
-        const std::string prefix = path + "/";
-        std::erase_if(folders,
-                      [&](const std::string& f) { return f == path || f.starts_with(prefix); });
-        std::erase_if(files, [&](const auto& f) { return f.first.starts_with(prefix); });
+        erase(path);
         trashed.push_back(path);
         log.push_back("trash " + path);
         return true;
+    }
+    // Fresh folders are numbered: "<parent>/<prefix>1", "<parent>/<prefix>2"...
+    std::optional<std::string> createFreshFolder(const std::string& parent,
+                                                 const std::string& prefix) {
+        const std::string path =
+            (parent == "/" ? "" : parent) + "/" + prefix + std::to_string(++freshFolders);
+        if (!createFolder(path)) return std::nullopt;
+        return path;
+    }
+    bool rename(const std::string& from, const std::string& to) {
+        if (!folders.count(from) || exists(to) || cannotRename.count(to) ||
+            !folders.count(parentOf(to)))
+            return false;
+        std::set<std::string> movedFolders;
+        std::map<std::string, std::string> movedFiles;
+        const auto moved = [&](const std::string& p) { return to + p.substr(from.size()); };
+        for (const std::string& f : folders)
+            if (f == from || f.starts_with(from + "/")) movedFolders.insert(moved(f));
+        for (const auto& [p, bytes] : files)
+            if (p.starts_with(from + "/")) movedFiles[moved(p)] = bytes;
+        erase(from);
+        folders.merge(movedFolders);
+        files.merge(movedFiles);
+        log.push_back("rename " + from + " -> " + to);
+        return true;
+    }
+    bool removeTree(const std::string& path) {
+        if (!folders.count(path)) return false;
+        erase(path);
+        log.push_back("remove " + path);
+        return true;
+    }
+    void erase(const std::string& folder) {
+        const std::string prefix = folder + "/";
+        std::erase_if(folders,
+                      [&](const std::string& f) { return f == folder || f.starts_with(prefix); });
+        std::erase_if(files, [&](const auto& f) { return f.first.starts_with(prefix); });
     }
     // Every file under root, by its path relative to root.
     std::map<std::string, std::string> filesUnder(const std::string& root) const {
@@ -172,6 +209,14 @@ public:
     bool writeFile(const std::string& path, const std::string& bytes) override {
         return fs.writeFile(path, bytes);
     }
+    std::optional<std::string> createFreshFolder(const std::string& parent,
+                                                 const std::string& prefix) override {
+        return fs.createFreshFolder(parent, prefix);
+    }
+    bool renameFolder(const std::string& from, const std::string& to) override {
+        return fs.rename(from, to);
+    }
+    bool removeTree(const std::string& path) override { return fs.removeTree(path); }
     bool startNewInstance() override {
         if (canRestart) ++restarts;
         return canRestart;

@@ -10,6 +10,13 @@
 
 #include "app/ribbon.h"
 #include "app/ribbon_widget.h"
+#include "expected_files.h"
+#include "qt_text.h"
+#include "tools/layout_to_code/layout_to_code_dialog.h"
+#include "tools/setting_saver/setting_saver_dialog.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/sqlite_tool/sqlite_tool_dialog.h"
+#include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
@@ -96,6 +103,124 @@ TEST(AccessibilityUi, MenuButtonsOpenTheirMenuThroughTheirActions) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return closed; }, 3000));
             EXPECT_TRUE(opened) << name << " " << action.toStdString();
         }
+    }
+}
+
+// What the model holds for each checkable control, by the control's object name.
+using ModelFlags = std::map<QString, std::function<bool()>>;
+
+// Assistive technology changes a check box or a push-like radio button through its toggle action,
+// which emits no click. Each checkable control a user can reach is toggled that way twice; after
+// each toggle the model must hold what the control shows. Only a control whose state cannot
+// change (the one checked radio button) may go without a model flag.
+void toggleEachThroughAccessibility(QWidget& root, const ModelFlags& model) {
+    for (QAbstractButton* b : root.findChildren<QAbstractButton*>()) {
+        if (!b->isCheckable() || !b->isVisible() || !b->isEnabled()) continue;
+        const std::string name = b->objectName().toStdString();
+        QAccessibleActionInterface* actions = accessible(*b).actionInterface();
+        ASSERT_NE(actions, nullptr) << name;
+        const auto flag = model.find(b->objectName());
+        const bool before = b->isChecked();
+        for (int i = 0; i < 2; ++i) {
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+            if (flag == model.end()) {
+                EXPECT_EQ(b->isChecked(), before) << name << " has no model flag";
+                continue;
+            }
+            EXPECT_EQ(flag->second(), b->isChecked()) << name << " toggled " << i + 1 << " times";
+        }
+    }
+}
+
+TEST(AccessibilityUi, TheModelSeesEveryCheckableControlToggledWithoutAClick) {
+    FakeServices services;
+    {
+        FakeWindow w;
+        w.window.show();
+        const DefinerForm& f = w.model().definer();
+        toggleEachThroughAccessibility(w.window.formView(),
+                                       {{"sameAsId", [&] { return f.sameAsId; }},
+                                        {"advanceCounter", [&] { return f.advance; }},
+                                        {"writeListener", [&] { return f.writeListener; }},
+                                        {"writeDeclaration", [&] { return f.writeDeclaration; }}});
+    }
+    {
+        SqliteToolState state{"2"};
+        SqliteTool t(services, state, {"Kisiler", "Rehber.db", "com.zep"});
+        RecordCommands& rc = t.commands;
+        // A key column, chosen in the column list, and one press of every command group make
+        // every box usable.
+        t.setPrimaryKeyBox(true);
+        t.chooseNewType(0);
+        t.columnName = "id";
+        ASSERT_TRUE(t.addColumn().ok());
+        t.chooseColumn(0);
+        for (const auto g : {RecordCommands::Insert, RecordCommands::Update, RecordCommands::Show,
+                             RecordCommands::Delete}) {
+            rc.chooseColumn(g, "id");
+            rc.group(g).variable = "deger";
+            ASSERT_TRUE(t.pressCommand(g).ok());
+        }
+        SqliteToolDialog d(t);
+        d.show();
+        using G = RecordCommands::Group;
+        toggleEachThroughAccessibility(
+            d, {{"newPrimaryKey", [&] { return t.primaryKeyBox; }},
+                {"newNotNull", [&] { return t.notNullBox; }},
+                {"newUnique", [&] { return t.uniqueBox; }},
+                {"editorNotNull", [&] { return t.editor.notNull; }},
+                {"editorUnique", [&] { return t.editor.unique; }},
+                {"insertEditText", [&] { return rc.group(G::Insert).editText; }},
+                {"updateEditText", [&] { return rc.group(G::Update).editText; }},
+                {"showEditText", [&] { return rc.group(G::Show).editText; }},
+                {"insertInclude", [&] { return rc.group(G::Insert).included; }},
+                {"updateInclude", [&] { return rc.group(G::Update).included; }},
+                {"showInclude", [&] { return rc.group(G::Show).included; }},
+                {"deleteInclude", [&] { return rc.group(G::Delete).included; }},
+                {"insertNotify", [&] { return rc.insertNotify; }},
+                {"insertClear", [&] { return rc.insertClear; }},
+                {"updateNotify", [&] { return rc.updateNotify; }},
+                {"deleteNotify", [&] { return rc.deleteNotify; }},
+                {"countRecords", [&] { return rc.countRecords; }}});
+    }
+    {
+        TabHostProject project;
+        MenuRecords menu;
+        TabHostWizard t(services, project, menu,
+                        {"AnaEkran", "tabHost1", "tabHost1", "ic", "com.a"});
+        t.tabCountText = "3";
+        ASSERT_TRUE(t.list().ok());
+        t.chooseTab(1);
+        TabHostWizardDialog d(t);
+        d.show();
+        ModelFlags flags = {{"scroll", [&] { return t.selectedRecord()->scroll; }},
+                            {"fullScreen", [&] { return project.fullScreen; }},
+                            {"openWhenDone", [&] { return project.openWhenDone; }},
+                            {"menuFlag", [&] { return project.menuFlag; }}};
+        for (int k = 0; k < 3; ++k)
+            flags[QStringLiteral("startTab%1").arg(k + 1)] = [&, k] {
+                return project.startTab == k;
+            };
+        for (int i = 0; i < kLifecycleCount; ++i)
+            flags[qs(kLifecycleNames[size_t(i)])] = [&, i] { return project.lifecycle[size_t(i)]; };
+        toggleEachThroughAccessibility(d, flags);
+    }
+    {
+        SettingSaverState state;
+        SettingSaver saver(state, services, "/yardim");
+        SettingSaverDialog d(saver);
+        d.show();
+        toggleEachThroughAccessibility(d, {{"writeBlock", [&] { return saver.writeBlock; }},
+                                           {"readBlock", [&] { return saver.readBlock; }}});
+    }
+    {
+        LayoutOptions options;
+        LayoutToCode model(services, options);
+        ASSERT_TRUE(model.open(dataPath("layout_to_code/sample/ana_ekran.xml").string()).ok());
+        LayoutToCodeDialog d(model);
+        d.show();
+        toggleEachThroughAccessibility(
+            d, {{"writeListeners", [&] { return options.writeListeners; }}});
     }
 }
 

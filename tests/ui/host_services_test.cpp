@@ -3,14 +3,17 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <tuple>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "host_services.h"
@@ -55,6 +58,23 @@ TEST_F(HostServices, CorruptSettingsReadAsMissingAndSavedValuesRoundTrip) {
     EXPECT_EQ(nakkas::HostServices(file()).readString("Varsayilanlar", "PaketAdi"), "com.a, b");
 }
 
+// Junk that Qt parses without complaint still reads as factory values, and a save keeps none of it.
+TEST_F(HostServices, BinaryJunkReadsAsFactoryAndASaveDropsIt) {
+    const char junk[] = "[Varsayilanlar]\nSimgeAdi=\x01\x02\x89PNG\nTabloAdi=x\0y\n";
+    writeBytes("ayarlar.ini", QByteArray(junk, sizeof(junk) - 1));
+    {
+        nakkas::HostServices services(file());
+        EXPECT_FALSE(services.settingsReadable());
+        EXPECT_EQ(services.readString("Varsayilanlar", "TabloAdi"), std::nullopt);
+        services.writeString("Varsayilanlar", "PaketAdi", "com.ornek");
+        ASSERT_TRUE(services.commitSettings());
+    }
+    nakkas::HostServices again(file());
+    EXPECT_TRUE(again.settingsReadable());
+    EXPECT_EQ(again.readString("Varsayilanlar", "PaketAdi"), "com.ornek");
+    EXPECT_EQ(again.readString("Varsayilanlar", "SimgeAdi"), std::nullopt);
+}
+
 // Below a plain file nothing can be created; a FIFO would block whoever opens it, so it reads as
 // factory values. Neither can be saved to, which the window reports with its write error. The store
 // runs on a thread of its own, so that a store that blocks fails the test instead of hanging it.
@@ -86,14 +106,82 @@ TEST_F(HostServices, FilesAreNeverOverwrittenAndTrashRemovesTheFolder) {
     ASSERT_TRUE(b.open(QIODevice::ReadOnly));
     EXPECT_EQ(b.readAll(), "eski");
 
-    // Keep the trash inside the temporary folder.
-    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    // Keep the trash inside the temporary folder: the home trash is used for a folder on the
+    // home's volume. The trash reads both names once per process; no other test moves to it.
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
     qputenv("XDG_DATA_HOME", path("data").toUtf8());
+    qputenv("HOME", m_dir.path().toUtf8());
     ASSERT_TRUE(QDir().mkpath(path("Zep/res/layout")));
     EXPECT_TRUE(services.moveFolderToTrash(file("Zep")));
     EXPECT_FALSE(QFileInfo::exists(path("Zep")));
+    EXPECT_TRUE(QFileInfo(path("data/Trash/files/Zep/res/layout")).isDir());
     EXPECT_FALSE(services.moveFolderToTrash(file("Zep")));
-    oldHome.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldHome);
+    oldData.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData);
+    qputenv("HOME", oldHome);
+}
+
+// Runs the call on a thread of its own: nullopt when it has not returned within five seconds, so
+// that a call that blocks fails the test instead of hanging it.
+std::optional<bool> within5s(std::function<bool()> call) {
+    auto result = std::make_shared<std::promise<bool>>();
+    std::thread([result, call = std::move(call)] { result->set_value(call()); }).detach();
+    auto done = result->get_future();
+    if (done.wait_for(std::chrono::seconds(5)) != std::future_status::ready) return std::nullopt;
+    return done.get();
+}
+
+// Only a regular file is written or copied: a FIFO would block for ever, a folder or a link to
+// nowhere is no file. An empty path is refused before Qt can complain about it on its own.
+TEST_F(HostServices, OnlyRegularFilesAreWrittenOrCopied) {
+    nakkas::HostServices services(file());
+    ASSERT_TRUE(services.writeFile(file("eski.txt"), "eski"));
+    ASSERT_TRUE(services.writeFile(file("eski.txt"), "yeni"));
+    ASSERT_EQ(mkfifo(path("fifo").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(path("klasor")));
+    ASSERT_TRUE(QFile::link(path("yok"), path("bos_bag")));
+    for (const char* name : {"fifo", "klasor", "bos_bag"}) {
+        EXPECT_EQ(within5s([&] { return services.writeFile(file(name), "x"); }), false) << name;
+        EXPECT_EQ(within5s([&] { return services.copyFileNoOverwrite(file(name), file("k")); }),
+                  false)
+            << name;
+    }
+    EXPECT_TRUE(QFileInfo(path("bos_bag")).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(path("yok")) || QFileInfo::exists(path("k")));
+    EXPECT_TRUE(services.copyFileNoOverwrite(file("eski.txt"), file("kopya.txt")));
+    QFile copy(path("kopya.txt"));
+    EXPECT_TRUE(copy.open(QIODevice::ReadOnly) && copy.readAll() == "yeni");
+
+    static QStringList said;
+    const QtMessageHandler old = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& m) { said << m; });
+    EXPECT_FALSE(services.writeFile("", "x"));
+    EXPECT_FALSE(services.copyFileNoOverwrite(file("eski.txt"), ""));
+    EXPECT_FALSE(services.createFolder(""));
+    qInstallMessageHandler(old);
+    EXPECT_TRUE(said.isEmpty()) << said.join(u'\n').toStdString();
+}
+
+// A tree is built in a fresh folder and renamed into place; the rename never replaces what is
+// there, and removing a tree leaves alone what its links point to.
+TEST_F(HostServices, FreshFoldersRenameWithoutReplacingAndRemoveWithoutFollowingLinks) {
+    nakkas::HostServices services(file());
+    const auto a = services.createFreshFolder(file("."), ".Zep-");
+    const auto b = services.createFreshFolder(m_dir.path().toStdString(), ".Zep-");
+    ASSERT_TRUE(a && b);
+    EXPECT_NE(*a, *b);
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(*b)).fileName().startsWith(".Zep-"));
+    EXPECT_EQ(services.createFreshFolder(file("yok"), ".Zep-"), std::nullopt);
+
+    ASSERT_TRUE(services.renameFolder(*a, file("Zep")));
+    EXPECT_FALSE(services.renameFolder(*b, file("Zep")));  // empty, yet not replaced
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(*a)));
+
+    ASSERT_TRUE(services.writeFile(file("disarida.txt"), "kalsin"));
+    ASSERT_TRUE(QFile::link(path("disarida.txt"), QString::fromStdString(*b + "/bag")));
+    ASSERT_TRUE(QFile::link(m_dir.path(), QString::fromStdString(*b + "/ust")));
+    EXPECT_TRUE(services.removeTree(*b));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(*b)));
+    EXPECT_TRUE(QFileInfo::exists(path("disarida.txt")) && QFileInfo::exists(path("Zep")));
 }
 
 }  // namespace

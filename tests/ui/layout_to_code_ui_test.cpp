@@ -74,5 +74,28 @@ TEST_F(LayoutToCodeUi, CheckButtonsAndCancelLeaveThePanelUntouched) {
     EXPECT_EQ(m_main.panel(), before);
 }
 
+// The check boxes are set after the rows are filled; the column must make room for them too.
+TEST_F(LayoutToCodeUi, TheClassColumnFitsItsNamesWithTheirCheckBoxes) {
+    openDialog([&](QDialog& d) {
+        auto& table = child<QTableWidget>(d, "views");
+        for (int r = 0; r < table.rowCount(); ++r)
+            EXPECT_GE(table.columnWidth(0),
+                      table.sizeHintForIndex(table.model()->index(r, 0)).width())
+                << table.item(r, 0)->text().toStdString();
+        d.reject();
+    });
+}
+
+TEST_F(LayoutToCodeUi, TabLeavesTheTableForTheButtons) {
+    openDialog([&](QDialog& d) {
+        auto& table = child<QTableWidget>(d, "views");
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_EQ(QApplication::focusWidget(), &table);
+        QTest::keyClick(&table, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &child<QPushButton>(d, "checkAllButton"));
+        d.reject();
+    });
+}
+
 }  // namespace
 }  // namespace nakkas::test

@@ -2,6 +2,8 @@
 #include <QPlainTextEdit>
 
 #include "expected_files.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/sqlite_tool/sqlite_tool_dialog.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
@@ -67,6 +69,58 @@ TEST(SqliteToolUi, CompileSendsTheBoxesAsTheyStandToThePanel) {
         click(d, "compileButton");
     });
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("sqlite_tool/compile_hand_edit.txt")));
+}
+
+// The dialog over a model of its own, shown.
+struct ShownTool {
+    ShownTool() { d.show(); }
+    FakeServices services;
+    SqliteToolState state{"2"};
+    SqliteTool tool{services, state, {"Kisiler", "Rehber.db", "com.zep"}};
+    SqliteToolDialog d{tool};
+};
+
+// Tabbing into the type list makes its first entry current, which is not the user's choice; a
+// key that moves the selection is.
+TEST(SqliteToolUi, OnlyAKeyThatMovesTheSelectionChoosesATypeNotTabbingIn) {
+    ShownTool t;
+    auto& [services, state, tool, d] = t;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    auto& name = child<QLineEdit>(d, "columnName");
+    auto& types = child<QListWidget>(d, "newColumnType");
+    name.setFocus();
+    QTest::keyClicks(&name, QStringLiteral("ad"));
+    QTest::keyClick(&name, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &types);
+    click(d, "addButton");
+    EXPECT_EQ(services.lastMessage().text, "Hücre adı boş veya hücre tipi seçilmemiş !");
+    QTest::keyClick(&types, Qt::Key_Down);  // INTEGER
+    QTest::keyClick(&types, Qt::Key_Down);  // TEXT
+    click(d, "addButton");
+    ASSERT_EQ(tool.columns().size(), 1u);
+    EXPECT_EQ(tool.columns()[0].type, "TEXT");
+}
+
+TEST(SqliteToolUi, BothTypeListsShowEveryTypeWithoutScrolling) {
+    ShownTool t;
+    for (const char* name : {"newColumnType", "editorType"}) {
+        auto& list = child<QListWidget>(t.d, name);
+        ASSERT_EQ(list.count(), 12) << name;
+        const QRect last = list.visualItemRect(list.item(list.count() - 1));
+        EXPECT_TRUE(list.viewport()->rect().contains(last)) << name;
+    }
+}
+
+// Three groups have a field of that caption; a screen reader must tell them apart.
+TEST(SqliteToolUi, TheVariableFieldsAreNamedWithTheirGroup) {
+    ShownTool t;
+    QStringList names;
+    for (const char* name : {"insertVariable", "updateVariable", "showVariable"})
+        names << child<QLineEdit>(t.d, name).accessibleName();
+    EXPECT_EQ(names,
+              QStringList({QStringLiteral("Değişken yada Nesne Adı (Yeni Kayıt Ekle Komutu)"),
+                           QStringLiteral("Değişken yada Nesne Adı (Güncelle Komutu)"),
+                           QStringLiteral("Değişken yada Nesne Adı (Kayıt Göster Komutu)")}));
 }
 
 }  // namespace

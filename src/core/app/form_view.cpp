@@ -12,6 +12,7 @@
 #include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
+#include "tools/sqlite_tool/database_helper.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 
@@ -23,6 +24,7 @@ FormView::FormView(Services& services, DialogHost& host, Defaults& defaults, Pan
       m_defaults(defaults),
       m_definer(defaults.ActivityAdi),
       m_panel(panelText) {
+    m_tools.sqlite.version = defaults.VTVersiyon;
     m_panel.replace(defaults.startWithEmptyPanel() ? std::string() : std::string(bannerText()));
 }
 
@@ -68,9 +70,7 @@ void FormView::menuDesigner() {
     // Titles from an earlier run never carry over; icon paths belong to the Tab Host wizard.
     resetMenuItems(m_tools.menu, m_defaults.SimgeAdi);
     MenuDesigner designer(m_services, m_tools.menu, MenuDesignMode::Normal);
-    const bool confirmed = m_host.runMenuDesigner(designer) && designer.confirmed();
-    // However the dialog went away without OK, the count must read 0 afterwards.
-    if (!confirmed) designer.cancel();
+    const bool confirmed = designer.finish(m_host.runMenuDesigner(designer)).ok();
     finishTool(confirmed, confirmed ? menuCode(m_tools.menu) : std::string());
 }
 
@@ -94,7 +94,8 @@ void FormView::dialogDesigner(int type) {
 }
 
 void FormView::sqliteTool() {
-    SqliteTool tool(m_services, m_defaults);
+    SqliteTool tool(m_services, m_tools.sqlite,
+                    {m_defaults.TabloAdi, m_defaults.Veritabani, m_defaults.PaketAdi});
     m_host.runSqliteTool(tool);
     finishTool(tool.resultText() != kSqliteCancelMarker, tool.resultText());
 }
@@ -124,9 +125,8 @@ void FormView::generate() {
         return;
     }
     if (type == "tabHost") {
-        m_handover = {m_definer.activityName, m_definer.variableName, m_definer.idName};
         TabHostWizard wizard(m_services, m_tools.tabHost, m_tools.menu,
-                             {m_handover.activityName, m_handover.variableName, m_handover.idName,
+                             {m_definer.activityName, m_definer.variableName, m_definer.idName,
                               m_defaults.SimgeAdi, m_defaults.PaketAdi});
         m_host.runTabHostWizard(wizard);
         if (m_definer.advance) m_definer.advanceCounter(*entry);
@@ -135,14 +135,18 @@ void FormView::generate() {
     if (needsListItems(type)) {
         ListCreator creator(m_services);
         if (!m_host.runListCreator(creator)) return;
-        m_listItemText = creator.listItemText();
+        m_tools.listItemText = creator.listItemText();
     }
-    m_panel.replace(generateObjectText(type, m_definer.generatorInput(m_listItemText)));
+    m_panel.replace(generateObjectText(type, m_definer.generatorInput(m_tools.listItemText)));
     if (m_definer.advance) m_definer.advanceCounter(*entry);
 }
 
 void FormView::programSettings() {
     ProgramSettings settings(m_defaults, m_services);
+    // The version the SQLite tool last picked is the one the program runs with, so the dialog
+    // offers that one, as it offers every other running value.
+    const auto running = databaseVersionIndex(m_tools.sqlite.version);
+    settings.selectVersion(running ? int(*running) : -1);
     m_host.runProgramSettings(settings);
     if (settings.restartChosen()) restart();
 }

@@ -21,13 +21,6 @@ class TabHostWizard;
 class MenuDesigner;
 class SqliteTool;
 
-// The values the Tab Host wizard starts from.
-struct TabHostHandover {
-    std::string activityName;
-    std::string variableName;
-    std::string idName;
-};
-
 // The modal dialogs and the window, as the form view needs them. The window shows real dialogs;
 // tests answer from a script.
 class DialogHost {
@@ -64,8 +57,6 @@ public:
     DefinerForm& definer() { return m_definer; }
     CodePanel& panel() { return m_panel; }
     const Defaults& defaults() const { return m_defaults; }
-    const TabHostHandover& tabHostHandover() const { return m_handover; }
-    const std::string& listItemText() const { return m_listItemText; }
     ToolState& tools() { return m_tools; }
 
     // Where the help pages were installed.
@@ -107,8 +98,6 @@ private:
     Defaults& m_defaults;
     DefinerForm m_definer;
     CodePanel m_panel;
-    TabHostHandover m_handover;
-    std::string m_listItemText;
     std::string m_helpFolder;
     ToolState m_tools;
 };

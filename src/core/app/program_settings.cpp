@@ -1,6 +1,7 @@
 #include "app/program_settings.h"
 
 #include "platform/services.h"
+#include "tools/sqlite_tool/database_helper.h"
 
 namespace nakkas {
 
@@ -30,12 +31,11 @@ ProgramSettings::ProgramSettings(Defaults& record, Services& services)
       clearPanelAtStart(record.startWithEmptyPanel()),
       m_record(record),
       m_services(services) {
-    for (size_t i = 0; i < kVersions.size(); ++i)
-        if (kVersions[i] == record.VTVersiyon) versionIndex = int(i);
+    if (const auto index = databaseVersionIndex(record.VTVersiyon)) versionIndex = int(*index);
 }
 
 bool ProgramSettings::selectVersion(int index) {
-    if (index < -1 || index >= int(kVersions.size())) return false;
+    if (index < -1 || index >= int(kDatabaseVersions.size())) return false;
     versionIndex = index;
     return true;
 }
@@ -50,8 +50,8 @@ Outcome ProgramSettings::save() {
     // With no entry selected (the stored version was none of the three) the stored text is
     // kept as it was rather than replaced by an empty one. An index set past the list counts
     // as no entry: it must never read beyond it.
-    if (versionIndex >= 0 && versionIndex < int(kVersions.size()))
-        stored.VTVersiyon = kVersions[size_t(versionIndex)];
+    if (versionIndex >= 0 && versionIndex < int(kDatabaseVersions.size()))
+        stored.VTVersiyon = kDatabaseVersions[size_t(versionIndex)];
     stored.KodPaneli = clearPanelAtStart ? "EVET" : "HAYIR";
     writeAll(stored);
 

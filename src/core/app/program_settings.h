@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,8 +13,6 @@ class Services;
 // "Program Ayarları - Program Varsayılanları": edits the seven stored defaults.
 class ProgramSettings {
 public:
-    static constexpr std::array<std::string_view, 3> kVersions{"1", "2", "3"};
-
     ProgramSettings(Defaults& record, Services& services);
 
     std::string paketAdi;
@@ -23,7 +20,7 @@ public:
     std::string simgeAdi;
     std::string veritabani;
     std::string tabloAdi;
-    int versionIndex = -1;  // -1: no entry selected
+    int versionIndex = -1;  // into kDatabaseVersions; -1: no entry selected
     bool clearPanelAtStart = false;
 
     // Selects a version entry, or none with -1. An index outside the list is refused: false,

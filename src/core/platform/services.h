@@ -56,12 +56,27 @@ public:
 
     virtual bool pathExists(const std::string& path) = 0;
     virtual bool createFolder(const std::string& path) = 0;
-    // Never overwrites an existing target.
+    // Copies a regular file and nothing else (a FIFO or a device would never end); never
+    // overwrites an existing target.
     virtual bool copyFileNoOverwrite(const std::string& source, const std::string& target) = 0;
-    // Moves a folder with its contents to the trash; true only when it is really gone.
+    // Moves a folder with its contents to the user's trash, restorably; true only when it is
+    // really gone. Ends in bounded time, and fails rather than put it anywhere but the trash.
     virtual bool moveFolderToTrash(const std::string& path) = 0;
-    // Creates or truncates the file and writes the bytes as given.
+    // Writes the bytes as given into a regular file, created when missing. The old content stays
+    // whole until the new one is complete; any other kind of path is refused.
     virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
+
+    // A whole tree is written into a fresh folder and then renamed into place, so that a failure
+    // half-way leaves nothing behind and a reader never sees half a tree.
+    //
+    // Creates a new, empty folder inside parent, named prefix followed by a few random
+    // characters, and gives its path; nullopt when none could be created.
+    virtual std::optional<std::string> createFreshFolder(const std::string& parent,
+                                                         const std::string& prefix) = 0;
+    // Renames a folder; fails when anything is at the target already.
+    virtual bool renameFolder(const std::string& from, const std::string& to) = 0;
+    // Deletes a folder and everything in it; links inside are deleted, never followed.
+    virtual bool removeTree(const std::string& path) = 0;
 
     // Starts a new instance of the program. False when it could not be started.
     virtual bool startNewInstance() = 0;

@@ -9,7 +9,8 @@
 namespace nakkas {
 
 // What a user action came to. A refusal carries the message the user was shown, so a caller
-// (the command line, a test) never has to guess from side effects.
+// (the command line, a test) never has to guess from side effects. A refusal without a message
+// is an action the form does not offer at that moment (its control is disabled).
 struct Outcome {
     enum class Kind { Done, Refused, Cancelled };
     Kind kind = Kind::Done;

@@ -2,10 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QLoggingCategory>
-#include <QTranslator>
 #include <string_view>
 
 #include "app/form_view_widget.h"
@@ -45,16 +42,11 @@ Application::Application(int& argc, char** argv) : m_app(argc, argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Pelvan"));
     // Wayland matches the window to the installed desktop entry, and its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(NAKKAS_APP_ID));
-    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-
-    // Qt's own buttons ("Evet", "Hayır", file dialogs) in Turkish.
-    m_translator = std::make_unique<QTranslator>();
-    if (m_translator->load(QStringLiteral("qtbase_tr"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(m_translator.get());
 
     m_services = std::make_unique<QtServices>();
     m_defaults = Defaults::load(*m_services);
+    m_fonts.wait();
+    m_turkish.finish();
     m_window = std::make_unique<MainWindow>(*m_services, m_defaults);
     m_services->setParentWidget(m_window.get());
     m_window->formView().model().setHelpFolder(us(helpFolder()));

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "app/defaults.h"
-
-class QTranslator;
+#include "app/font_warm_up.h"
+#include "app/turkish_qt.h"
 
 namespace nakkas {
 
@@ -24,8 +24,11 @@ public:
     static constexpr const char* kAppId = "Nakkas.AppID.NoVersion";
 
 private:
+    // The locale's variable is set before the font thread starts and given back after it ends:
+    // the environment must not change under a thread that reads it.
+    TurkishQt m_turkish;  // made before the application object reads the locale
+    FontWarmUp m_fonts;   // runs while the application object is built
     QApplication m_app;
-    std::unique_ptr<QTranslator> m_translator;
     std::unique_ptr<QtServices> m_services;
     Defaults m_defaults;
     std::unique_ptr<MainWindow> m_window;

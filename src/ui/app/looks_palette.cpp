@@ -12,6 +12,19 @@ struct Colours {
     QColor window, button, text, base, highlight;
 };
 
+// Text that must stay readable when its control is disabled or when it is a link: each pair is
+// chosen for at least 3:1 (disabled) and 4.5:1 (links) against what it is drawn on.
+struct Readable {
+    QColor disabledText, disabledButton, link, visitedLink;
+};
+
+Readable readableOf(const Colours& c) {
+    if (c.text == Qt::white)  // dark: disabled buttons sink to the window colour
+        return {QColor(0xd4, 0xd4, 0xd4), c.window, QColor(0xb0, 0xdc, 0xff),
+                QColor(0xdc, 0xc0, 0xff)};
+    return {QColor(0x6d, 0x6d, 0x6d), c.button, QColor(0x0b, 0x4f, 0xa8), QColor(0x6a, 0x3f, 0xa0)};
+}
+
 // The Office 2007 colour schemes get a tinted frame; the others stay close to Fusion's own.
 Colours coloursOf(int look) {
     switch (look) {
@@ -57,10 +70,14 @@ void applyLook(int look) {
     p.setColor(QPalette::Highlight, c.highlight);
     p.setColor(QPalette::HighlightedText, Qt::white);
     p.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
-    p.setColor(QPalette::Disabled, QPalette::WindowText,
-               c.text == Qt::white ? QColor(0xc8, 0xc8, 0xc8) : QColor(0x70, 0x70, 0x70));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x90, 0x90, 0x90));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x90, 0x90, 0x90));
+    const Readable r = readableOf(c);
+    p.setColor(QPalette::Link, r.link);
+    p.setColor(QPalette::LinkVisited, r.visitedLink);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, r.disabledText);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, r.disabledText);
+    p.setColor(QPalette::Disabled, QPalette::Button, r.disabledButton);
+    // Fields keep their white ground, so the same grey reads there too.
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6d, 0x6d, 0x6d));
     QApplication::setPalette(p);
 }
 

@@ -35,6 +35,9 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
     setMinimumSize(kMinWidth, kMinHeight);
     setMaximumSize(kMaxWidth, kMaxHeight);
     resize(kMinWidth, kMinHeight);
+    // Before any child exists: a style set later would polish every widget a second time, and
+    // the colours the ribbon and the form take from the palette must be the look's.
+    applyLook(m_look.current());
 
     m_ribbon = new RibbonWidget(this);
     setMenuWidget(m_ribbon);
@@ -51,8 +54,6 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
     // A screen reader reads the pane's text; its name in the customisation list describes it.
     status->setAccessibleDescription(QStringLiteral("Burası Önesiz"));
     statusBar()->addWidget(status, 1);
-
-    applyLook(m_look.current());
 }
 
 MainWindow::~MainWindow() = default;
@@ -82,7 +83,7 @@ bool MainWindow::runLayoutToCode(LayoutToCode& model) {
 }
 
 void MainWindow::runTabHostWizard(TabHostWizard& wizard) {
-    TabHostWizardDialog dialog(wizard, m_services, this);
+    TabHostWizardDialog dialog(wizard, this);
     dialog.exec();
 }
 
@@ -102,7 +103,7 @@ void MainWindow::runSqliteTool(SqliteTool& tool) {
 }
 
 bool MainWindow::runMenuDesigner(MenuDesigner& designer) {
-    MenuDesignerDialog dialog(designer, m_services, this);
+    MenuDesignerDialog dialog(designer, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -11,6 +11,7 @@
 
 #include "form_widgets.h"
 #include "qt_text.h"
+#include "tools/sqlite_tool/database_helper.h"
 
 namespace nakkas {
 
@@ -27,7 +28,7 @@ ProgramSettingsDialog::ProgramSettingsDialog(ProgramSettings& model, QWidget* pa
     for (QLineEdit* e : {m_paket, m_activity, m_simge, m_veritabani, m_tablo})
         e->setMinimumWidth(260);
     m_version = comboBox("vtVersiyon");
-    for (auto v : ProgramSettings::kVersions) m_version->addItem(qs(v));
+    for (auto v : kDatabaseVersions) m_version->addItem(qs(v));
     m_clearPanel = checkBox(QStringLiteral("Başlangıçta Kod &Panelini Temizle"), "kodPaneli");
 
     auto* form = new QFormLayout;

@@ -45,18 +45,30 @@ CodeHighlighter::CodeHighlighter(QTextDocument* document) : QSyntaxHighlighter(d
 }
 
 void CodeHighlighter::highlightBlock(const QString& text) {
-    for (const auto& rule : m_rules) {
-        for (auto it = rule.pattern.globalMatch(text); it.hasNext();) {
+    const std::vector<std::pair<int, int>> comments = commentSpans(text);
+    // Comments win over everything else, so a line that is blank or comment from end to end
+    // needs no pattern matching: the start-up banner is such lines only and is coloured without
+    // compiling a single pattern.
+    qsizetype commented = 0;
+    for (const auto& [from, to] : comments) commented += to - from;
+    if (commented < text.size()) {
+        for (const auto& rule : m_rules) {
+            for (auto it = rule.pattern.globalMatch(text); it.hasNext();) {
+                const auto m = it.next();
+                setFormat(int(m.capturedStart()), int(m.capturedLength()), rule.format);
+            }
+        }
+        for (auto it = m_string_pattern.globalMatch(text); it.hasNext();) {
             const auto m = it.next();
-            setFormat(int(m.capturedStart()), int(m.capturedLength()), rule.format);
+            setFormat(int(m.capturedStart()), int(m.capturedLength()), m_string);
         }
     }
-    for (auto it = m_string_pattern.globalMatch(text); it.hasNext();) {
-        const auto m = it.next();
-        setFormat(int(m.capturedStart()), int(m.capturedLength()), m_string);
-    }
+    for (const auto& [from, to] : comments) setFormat(from, to - from, m_comment);
+}
 
-    // Comments win over everything else; block comments may span lines.
+std::vector<std::pair<int, int>> CodeHighlighter::commentSpans(const QString& text) {
+    // Block comments may span lines: the block state carries an open one to the next line.
+    std::vector<std::pair<int, int>> spans;
     setCurrentBlockState(Normal);
     int from = 0;
     int state = previousBlockState() < 0 ? Normal : previousBlockState();
@@ -66,11 +78,11 @@ void CodeHighlighter::highlightBlock(const QString& text) {
                 state == InBlockComment ? QStringLiteral("*/") : QStringLiteral("-->");
             const int end = int(text.indexOf(close, from));
             if (end < 0) {
-                setFormat(from, int(text.size()) - from, m_comment);
+                spans.emplace_back(from, int(text.size()));
                 setCurrentBlockState(state);
-                return;
+                return spans;
             }
-            setFormat(from, end + int(close.size()) - from, m_comment);
+            spans.emplace_back(from, end + int(close.size()));
             from = end + int(close.size());
             state = Normal;
             continue;
@@ -81,7 +93,7 @@ void CodeHighlighter::highlightBlock(const QString& text) {
         int next = -1;
         for (int p : {line, block, xml})
             if (p >= 0 && (next < 0 || p < next)) next = p;
-        if (next < 0) return;
+        if (next < 0) return spans;
         // A "//" inside a string (a web address) is not a comment.
         const int quotesBefore = int(text.left(next).count(QLatin1Char('"')));
         if (quotesBefore % 2 == 1) {
@@ -89,16 +101,17 @@ void CodeHighlighter::highlightBlock(const QString& text) {
             continue;
         }
         if (next == line) {
-            setFormat(line, int(text.size()) - line, m_comment);
-            return;
+            spans.emplace_back(line, int(text.size()));
+            return spans;
         }
         state = next == block ? InBlockComment : InXmlComment;
         from = next;
         const int openLen = state == InBlockComment ? 2 : 4;
-        setFormat(from, openLen, m_comment);
+        spans.emplace_back(from, from + openLen);
         from += openLen;
     }
     setCurrentBlockState(state);
+    return spans;
 }
 
 }  // namespace nakkas

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <utility>
 #include <vector>
 
 namespace nakkas {
@@ -18,6 +19,9 @@ protected:
     void highlightBlock(const QString& text) override;
 
 private:
+    // The stretches of the line that are comment, in order, [from, to); sets the block state.
+    std::vector<std::pair<int, int>> commentSpans(const QString& text);
+
     struct Rule {
         QRegularExpression pattern;
         QTextCharFormat format;

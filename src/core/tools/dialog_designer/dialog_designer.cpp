@@ -72,10 +72,8 @@ void DialogDesigner::preview() {
 }
 
 Outcome DialogDesigner::create() {
-    if (m_type == DialogType::ToastMesaj && m_state.toastFlag == kNoChoice) {
-        m_services.messageBox(kNoToastFlagMessage, "Hata", MessageIcon::Error, MessageButtons::Ok);
-        return Outcome::refused(kNoToastFlagMessage);
-    }
+    if (m_type == DialogType::ToastMesaj && m_state.toastFlag == kNoChoice)
+        return showRefusal(m_services, kNoToastFlagMessage);
     m_state.outputText = dialogText(m_type, fields, m_state.toastFlag);
     return Outcome::done();
 }

@@ -1,5 +1,7 @@
 #include "dialog_text.h"
 
+#include "text/escape.h"
+
 #include <initializer_list>
 
 namespace nakkas {
@@ -24,7 +26,7 @@ std::string join(std::initializer_list<std::string_view> pieces) {
 std::string standard(const DialogFields& f) {
     const std::string_view v = f.variableName;
     return join({"Dialog ", v, " = new Dialog (", f.activityName, ".this);\r\n",  //
-                 v, ".setTitle(\"", f.title, "\");\r\n",                          //
+                 v, ".setTitle(\"", javaString(f.title), "\");\r\n",              //
                  v, ".show();"});
 }
 
@@ -41,7 +43,7 @@ std::string loading(const DialogFields& f) {
          ".setCancelable(true); //Geri tuşu ile kapatılabilir\r\n",
          v,
          ".setMessage(\"\\r\\n",
-         f.title,
+         javaString(f.title),
          "\");\r\n",
          v,
          ".setProgressStyle(ProgressDialog.STYLE_HORIZONTAL);\r\n",
@@ -57,7 +59,8 @@ std::string loading(const DialogFields& f) {
 
 std::string wait(const DialogFields& f) {
     return join({"ProgressDialog ", f.variableName, " = ProgressDialog.show(", f.activityName,
-                 ".this,\"", f.title, "\",\"\\r\\n", f.message, "\",false,true);\r\n",
+                 ".this,\"", javaString(f.title), "\",\"\\r\\n", javaString(f.message),
+                 "\",false,true);\r\n",
                  "//Sonraki true parametresi false ise geri tuşuna basıldığında kapanmaz."});
 }
 
@@ -70,11 +73,11 @@ std::string yesNo(const DialogFields& f) {
                  ".this);\r\n",
                  v,
                  ".setMessage(\"\\r\\n",
-                 f.message,
+                 javaString(f.message),
                  "\")\r\n",
                  ".setCancelable(false)\r\n",
                  ".setPositiveButton(\"",
-                 f.button1,
+                 javaString(f.button1),
                  "\", new DialogInterface.OnClickListener()\r\n",
                  "{\r\n",
                  "public void onClick(DialogInterface MesajKutusu, int id)\r\n",
@@ -82,7 +85,7 @@ std::string yesNo(const DialogFields& f) {
                  "  // Birinci düğmeye basıldığında olacak olayları buraya yaz\r\n",
                  " } } )\r\n",
                  ".setNegativeButton(\"",
-                 f.button2,
+                 javaString(f.button2),
                  "\", new DialogInterface.OnClickListener()\r\n",
                  "{\r\n",
                  "public void onClick(DialogInterface dialog, int id)\r\n",
@@ -94,7 +97,7 @@ std::string yesNo(const DialogFields& f) {
                  v,
                  ".create();\r\n",
                  "Msj.setTitle(\"",
-                 f.title,
+                 javaString(f.title),
                  "\");\r\n",
                  "Msj.setIcon(",
                  f.icon,
@@ -103,8 +106,8 @@ std::string yesNo(const DialogFields& f) {
 }
 
 std::string toast(const DialogFields& f, std::string_view flag) {
-    return join({"Toast.makeText(", f.activityName, ".this, \"\\r\\n", f.title, "\", Toast.", flag,
-                 ").show();"});
+    return join({"Toast.makeText(", f.activityName, ".this, \"\\r\\n", javaString(f.title),
+                 "\", Toast.", flag, ").show();"});
 }
 
 }  // namespace

@@ -107,7 +107,10 @@ std::string viewCode(const LayoutView& view, std::string_view variableName, std:
 }
 
 std::string joinViewCodes(const std::vector<std::string>& codes) {
+    std::size_t size = 0;
+    for (const std::string& code : codes) size += code.size() + 4;
     std::string text;
+    text.reserve(size);  // a layout of many views makes a text of many megabytes
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (i > 0) text += "\r\n\r\n";
         text += codes[i];

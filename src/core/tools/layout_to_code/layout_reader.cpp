@@ -1,16 +1,19 @@
 #include "layout_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "text/android_namespace.h"
+#include "text/utf8.h"
 
 namespace nakkas {
 
@@ -102,16 +105,151 @@ std::string classOf(const pugi::xml_node& element) {
     return written.empty() ? std::string("View") : std::string(written);
 }
 
-// An include names a layout of the same folder; a name that would step out of it is treated as
-// not found rather than read.
-std::optional<std::string> includedFileName(std::string_view layout) {
+// An include names a layout of the same folder: "@layout/satir" is satir.xml beside the file.
+// Anything else is not found there; a name with a path in it would step out of the folder.
+LayoutFile::State includedFile(std::string_view layout, std::string& file) {
     constexpr std::string_view kPrefix = "@layout/";
-    if (!layout.starts_with(kPrefix)) return std::nullopt;
+    if (!layout.starts_with(kPrefix)) return LayoutFile::State::Missing;
     const std::string_view name = layout.substr(kPrefix.size());
-    if (name.empty() || name.front() == '.' || name.find_first_of("/\\") != std::string_view::npos)
-        return std::nullopt;
-    return std::string(name) + ".xml";
+    if (name.find_first_of("/\\") != std::string_view::npos) return LayoutFile::State::Outside;
+    if (name.empty() || name.front() == '.') return LayoutFile::State::Missing;
+    file = std::string(name) + ".xml";
+    return LayoutFile::State::Read;
 }
+
+// A character XML allows in a document, written or referred to.
+bool isXmlChar(long cp) {
+    return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp <= 0xD7FF) ||
+           (cp >= 0xE000 && cp <= 0xFFFD) || (cp >= 0x10000 && cp <= 0x10FFFF);
+}
+
+struct TextFault {
+    std::size_t offset;
+    std::string reason;
+};
+
+// The parser is lenient where XML is not: it keeps a bare "&" as text, takes any character
+// reference (even "&#0;", which cuts an id short), and passes on bytes that are not UTF-8. This
+// finds the first such fault in a file, so that it is refused like any other that is not
+// well-formed. Comments, CDATA sections, processing instructions and the DOCTYPE hold no
+// references; every byte is checked as a character.
+class TextChecker {
+public:
+    explicit TextChecker(std::string_view bytes) : m_bytes(bytes) {
+        // A file in another encoding than UTF-8 is converted by the parser; its bytes are not
+        // UTF-8 and its references are checked by the parser alone.
+        m_utf8 = !bytes.starts_with("\xFE\xFF") && !bytes.starts_with("\xFF\xFE") &&
+                 !bytes.starts_with(std::string_view("\0\0", 2)) && declaresUtf8();
+    }
+
+    std::optional<TextFault> firstFault() {
+        if (!m_utf8) return std::nullopt;
+        std::size_t i = m_bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+        while (i < m_bytes.size()) {
+            if (m_bytes[i] == '<') {
+                const std::size_t end = markupEnd(i);
+                if (end != i) {
+                    if (auto fault = characters(i, end)) return fault;
+                    i = end;
+                    continue;
+                }
+            }
+            if (m_bytes[i] == '&') {
+                if (auto fault = reference(i)) return fault;
+                continue;
+            }
+            if (auto fault = character(i)) return fault;
+        }
+        return std::nullopt;
+    }
+
+private:
+    bool declaresUtf8() const {
+        if (!m_bytes.starts_with("<?xml")) return true;
+        const std::string_view declaration = m_bytes.substr(0, m_bytes.find("?>"));
+        const auto at = declaration.find("encoding");
+        if (at == std::string_view::npos) return true;
+        const auto quote = declaration.find_first_of("\"'", at);
+        if (quote == std::string_view::npos) return true;
+        std::string name(declaration.substr(quote + 1, 5));
+        for (char& c : name) c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        return name == "utf-8" || name == "utf8\"" || name == "utf8'";
+    }
+
+    // Where a comment, CDATA section, processing instruction or DOCTYPE that starts at i ends;
+    // i itself for any other markup. One left open runs to the end (the parser reports it).
+    std::size_t markupEnd(std::size_t i) const {
+        const auto until = [&](std::string_view close, std::size_t from) {
+            const auto at = m_bytes.find(close, from);
+            return at == std::string_view::npos ? m_bytes.size() : at + close.size();
+        };
+        const std::string_view rest = m_bytes.substr(i);
+        if (rest.starts_with("<!--")) return until("-->", i + 4);
+        if (rest.starts_with("<![CDATA[")) return until("]]>", i + 9);
+        if (rest.starts_with("<?")) return until("?>", i + 2);
+        if (rest.starts_with("<!DOCTYPE")) {
+            const auto subset = m_bytes.find_first_of("[>", i);
+            if (subset != std::string_view::npos && m_bytes[subset] == '[')
+                return until(">", until("]", subset));
+            return until(">", i);
+        }
+        return i;
+    }
+
+    std::optional<TextFault> characters(std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to;)
+            if (auto fault = character(i)) return fault;
+        return std::nullopt;
+    }
+
+    std::optional<TextFault> character(std::size_t& i) {
+        const std::size_t at = i;
+        const auto cp = decodeUtf8(m_bytes, i);
+        if (!cp) return TextFault{at, "geçerli UTF-8 olmayan bayt"};
+        if (!isXmlChar(*cp)) return TextFault{at, "XML'de yeri olmayan bir karakter"};
+        return std::nullopt;
+    }
+
+    // "&lt;" and its kin, or a character reference to a character XML allows.
+    std::optional<TextFault> reference(std::size_t& i) {
+        const std::size_t at = i;
+        const std::size_t semicolon = m_bytes.find(';', at);
+        const std::string_view body = semicolon == std::string_view::npos
+                                          ? std::string_view()
+                                          : m_bytes.substr(at + 1, semicolon - at - 1);
+        if (body.empty() || body.size() > 16)
+            return TextFault{at, "tek başına & işareti (&amp; yazılmalı)"};
+        if (body.front() != '#') {
+            for (const std::string_view known : {"lt", "gt", "amp", "apos", "quot"})
+                if (body == known) {
+                    i = semicolon + 1;
+                    return std::nullopt;
+                }
+            return TextFault{at, "bilinmeyen başvuru: &" + std::string(body) + ";"};
+        }
+        const bool hex = body.size() > 1 && body[1] == 'x';
+        const std::string_view digits = body.substr(hex ? 2 : 1);
+        long cp = 0;
+        for (const char c : digits) {
+            const int d = c >= '0' && c <= '9'          ? c - '0'
+                          : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                        : -1;
+            if (d < 0 || cp > 0x10FFFF) {
+                cp = -1;
+                break;
+            }
+            cp = cp * (hex ? 16 : 10) + d;
+        }
+        if (digits.empty() || !isXmlChar(cp))
+            return TextFault{at, "geçersiz karakter başvurusu: &" + std::string(body) + ";"};
+        i = semicolon + 1;
+        return std::nullopt;
+    }
+
+    std::string_view m_bytes;
+    bool m_utf8 = true;
+};
 
 // The parser accepts an attribute written twice; XML does not. Names are collected in a set so
 // that an element with a huge number of attributes costs no more than its size.
@@ -122,17 +260,17 @@ const char* repeatedAttribute(const pugi::xml_node& element) {
     return nullptr;
 }
 
-const std::optional<std::string> kNotRead;
-
 class Reader {
 public:
-    Reader(const FileLoader& load, std::string folder)
-        : m_load(load), m_folder(std::move(folder)) {}
+    Reader(const FileLoader& load, std::string folder, const LayoutLimits& limits)
+        : m_load(load), m_folder(std::move(folder)), m_limits(limits) {}
 
     LayoutScan scan;
 
     bool readDocument(const std::string& name, const std::string& bytes,
                       const std::optional<ParsedId>& rootId) {
+        if (const auto fault = TextChecker(bytes).firstFault())
+            return malformed(name, bytes, std::ptrdiff_t(fault->offset), fault->reason);
         pugi::xml_document doc;
         const pugi::xml_parse_result parsed = doc.load_buffer(bytes.data(), bytes.size());
         if (!parsed) return malformed(name, bytes, parsed.offset, reasonFor(parsed.status));
@@ -219,46 +357,67 @@ private:
 
     bool include(const pugi::xml_node& element, const std::optional<ParsedId>& id) {
         const std::string layout = element.attribute("layout").value();
-        const std::optional<std::string> file = includedFileName(layout);
-        const std::optional<std::string>* bytes = &kNotRead;
-        if (file) {
-            if (std::find(m_chain.begin(), m_chain.end(), *file) != m_chain.end()) {
-                std::string path;
-                for (const std::string& f : m_chain) path += f + " → ";
-                return fail("Layout dosyaları birbirini içeriyor, okuma durduruldu: " + path +
-                            *file);
-            }
-            if (m_chain.size() > std::size_t(kMaxIncludeDepth))
-                return fail("Include'lar en fazla " + std::to_string(kMaxIncludeDepth) +
-                            " kat iç içe olabilir; " + *file + " daha derinde kalıyor");
-            // Includes that fan out at every level multiply; a layout that needs this many
-            // documents is a mistake, and reading on would freeze the program.
-            if (++m_documents > kMaxIncludedDocuments)
-                return fail("Layout çok fazla include içeriyor (en fazla " +
-                            std::to_string(kMaxIncludedDocuments) +
-                            " dosya okunur); okuma durduruldu");
-            bytes = &loadOnce(*file);
+        std::string file;
+        const LayoutFile::State where = includedFile(layout, file);
+        if (where != LayoutFile::State::Read) return note(where, layout);
+        if (std::find(m_chain.begin(), m_chain.end(), file) != m_chain.end()) {
+            std::string path;
+            for (const std::string& f : m_chain) path += f + " → ";
+            return fail("Layout dosyaları birbirini içeriyor, okuma durduruldu: " + path + file);
         }
-        if (!*bytes) {
-            const std::string shown = layout.starts_with("@layout/") ? layout.substr(8) : layout;
-            if (std::find(scan.missingIncludes.begin(), scan.missingIncludes.end(), shown) ==
-                scan.missingIncludes.end())
-                scan.missingIncludes.push_back(shown);
-            return true;
+        if (m_chain.size() > std::size_t(kMaxIncludeDepth))
+            return fail("Include'lar en fazla " + std::to_string(kMaxIncludeDepth) +
+                        " kat iç içe olabilir; " + file + " daha derinde kalıyor");
+        // Includes that fan out at every level multiply; a layout that needs this many
+        // documents is a mistake, and reading on would freeze the program.
+        if (++m_documents > kMaxIncludedDocuments)
+            return fail("Layout çok fazla include içeriyor (en fazla " +
+                        std::to_string(kMaxIncludedDocuments) + " dosya okunur); okuma durduruldu");
+        const LayoutFile& loaded = loadOnce(file);
+        switch (loaded.state) {
+            case LayoutFile::State::Read:
+                return readDocument(file, loaded.bytes, id);
+            case LayoutFile::State::TooLarge:
+                return fail(m_limits.total - m_included < m_limits.file
+                                ? "Include edilen layout'lar toplam " + megabytes(m_limits.total) +
+                                      " sınırını aşıyor; okuma durduruldu"
+                                : file + " çok büyük (bir layout dosyası en fazla " +
+                                      megabytes(m_limits.file) + " olabilir); okuma durduruldu");
+            default:
+                return note(loaded.state, layout);
         }
-        return readDocument(*file, **bytes, id);
     }
 
-    // A layout included in many places is read from the disk once.
-    const std::optional<std::string>& loadOnce(const std::string& file) {
+    static std::string megabytes(std::size_t bytes) { return std::to_string(bytes >> 20) + " MB"; }
+
+    // An include that is not read is named in its note, once, by what is written after
+    // "@layout/".
+    bool note(LayoutFile::State why, const std::string& layout) {
+        std::vector<std::string>& list = why == LayoutFile::State::Outside ? scan.outsideIncludes
+                                         : why == LayoutFile::State::Unreadable
+                                             ? scan.unreadableIncludes
+                                             : scan.missingIncludes;
+        const std::string shown = layout.starts_with("@layout/") ? layout.substr(8) : layout;
+        if (std::find(list.begin(), list.end(), shown) == list.end()) list.push_back(shown);
+        return true;
+    }
+
+    // A layout included in many places is read from the disk once, and counts once towards
+    // the limit of all included bytes.
+    const LayoutFile& loadOnce(const std::string& file) {
         const auto found = m_loaded.find(file);
         if (found != m_loaded.end()) return found->second;
-        return m_loaded.emplace(file, m_load(m_folder + file)).first->second;
+        const std::size_t room = std::min(m_limits.file, m_limits.total - m_included);
+        LayoutFile loaded = m_load(m_folder + file, m_folder, room);
+        if (loaded.state == LayoutFile::State::Read) m_included += loaded.bytes.size();
+        return m_loaded.emplace(file, std::move(loaded)).first->second;
     }
 
     const FileLoader& m_load;
     std::string m_folder;
-    std::unordered_map<std::string, std::optional<std::string>> m_loaded;
+    const LayoutLimits& m_limits;
+    std::unordered_map<std::string, LayoutFile> m_loaded;
+    std::size_t m_included = 0;        // bytes of included files read so far
     std::size_t m_documents = 0;       // included documents read so far
     std::vector<std::string> m_chain;  // the files being read, outermost first
     std::unordered_set<std::string> m_seen;
@@ -267,28 +426,70 @@ private:
 
 }  // namespace
 
-std::optional<std::string> readDiskFile(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    if (in.bad()) return std::nullopt;
-    return bytes;
+LayoutFile readDiskFile(const std::string& path, const std::string& folder, std::size_t maxBytes) {
+    namespace fs = std::filesystem;
+    using State = LayoutFile::State;
+    std::error_code error;
+    if (!folder.empty()) {
+        const fs::path real = fs::canonical(path, error);
+        if (error)
+            return {
+                error == std::errc::no_such_file_or_directory ? State::Missing : State::Unreadable,
+                {}};
+        const fs::path base = fs::canonical(folder, error);
+        if (error) return {State::Unreadable, {}};
+        const auto [b, r] = std::mismatch(base.begin(), base.end(), real.begin(), real.end());
+        if (b != base.end() || r == real.end()) return {State::Outside, {}};
+    }
+    // A FIFO opens at once without a writer and is then refused like every other path that is
+    // not a regular file; so are folders and devices.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {errno == ENOENT || errno == ENOTDIR ? State::Missing : State::Unreadable, {}};
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return {State::Unreadable, {}};
+    if (std::size_t(status.st_size) > maxBytes) return {State::TooLarge, {}};
+    // Files under /proc say they are empty and are not; the limit holds however much comes.
+    LayoutFile file{State::Read, {}};
+    file.bytes.resize(std::min(std::size_t(status.st_size), maxBytes) + 1);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == file.bytes.size()) {
+            if (used > maxBytes) return {State::TooLarge, {}};
+            file.bytes.resize(std::min(used * 2, maxBytes + 1));
+        }
+        const ssize_t got = ::read(fd, file.bytes.data() + used, file.bytes.size() - used);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return {State::Unreadable, {}};
+        if (got == 0) break;
+        used += std::size_t(got);
+    }
+    if (used > maxBytes) return {State::TooLarge, {}};
+    file.bytes.resize(used);
+    return file;
 }
 
-LayoutScan readLayout(const std::string& path, const FileLoader& load) {
+LayoutScan readLayout(const std::string& path, const FileLoader& load, const LayoutLimits& limits) {
     const auto slash = path.find_last_of('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    // Includes come from the folder the file was opened from; the file itself may be a link.
+    const std::string folder = slash == std::string::npos ? "./" : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    Reader reader(load, folder);
-    const std::optional<std::string> bytes = load(path);
-    if (!bytes) {
+    Reader reader(load, folder, limits);
+    const LayoutFile file = load(path, {}, limits.file);
+    if (file.state == LayoutFile::State::TooLarge) {
+        reader.scan.error = "Layout dosyası çok büyük (en fazla " +
+                            std::to_string(limits.file >> 20) + " MB okunur): " + path;
+        return std::move(reader.scan);
+    }
+    if (file.state != LayoutFile::State::Read) {
         reader.scan.error = "Layout dosyası okunamadı: " + path;
         return std::move(reader.scan);
     }
-    if (!reader.readDocument(name, *bytes, std::nullopt)) {
+    if (!reader.readDocument(name, file.bytes, std::nullopt)) {
         // No partial output: what was found before the fault is dropped with it.
         LayoutScan failed;
         failed.error = std::move(reader.scan.error);

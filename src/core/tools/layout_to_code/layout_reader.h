@@ -17,17 +17,37 @@ struct LayoutView {
 };
 
 // What a layout file and its includes hold. When error is set, nothing else counts: the caller
-// shows the message and keeps none of the views.
+// shows the message and keeps none of the views. Includes that were not read are listed by the
+// name written, each once, by why.
 struct LayoutScan {
     std::vector<LayoutView> views;
-    std::size_t duplicates = 0;                // ids dropped because they occurred before
-    std::vector<std::string> missingIncludes;  // layout names that could not be found
+    std::size_t duplicates = 0;                   // ids dropped because they occurred before
+    std::vector<std::string> missingIncludes;     // no such layout in the folder
+    std::vector<std::string> unreadableIncludes;  // there, but a folder, a FIFO or not readable
+    std::vector<std::string> outsideIncludes;     // leading out of the layout's folder
     std::string error;
 };
 
-// Reads a file's bytes; nullopt when it cannot be read. Tests and benchmarks hand in their own.
-using FileLoader = std::function<std::optional<std::string>(const std::string& path)>;
-std::optional<std::string> readDiskFile(const std::string& path);
+// What reading one file gave.
+struct LayoutFile {
+    enum class State { Read, Missing, Unreadable, Outside, TooLarge };
+    State state = State::Missing;
+    std::string bytes;
+};
+
+// Reads the file at path, if it holds at most maxBytes. When folder is given, a file whose real
+// path (every link resolved) is not inside the folder's real path is not even opened: an include
+// must not read what lies outside the layout's folder. Tests and benchmarks hand in their own.
+using FileLoader = std::function<LayoutFile(const std::string& path, const std::string& folder,
+                                            std::size_t maxBytes)>;
+LayoutFile readDiskFile(const std::string& path, const std::string& folder, std::size_t maxBytes);
+
+// A layout file larger than file is refused before it is read, and so are includes once their
+// sum would pass total: a huge file is no layout, and reading it would take the memory.
+struct LayoutLimits {
+    std::size_t file = std::size_t(16) << 20;
+    std::size_t total = std::size_t(64) << 20;
+};
 
 // Includes deeper than this are refused: a layout tree that deep is a mistake, and the limit
 // keeps a broken layout from running away.
@@ -36,7 +56,8 @@ inline constexpr int kMaxIncludeDepth = 16;
 inline constexpr std::size_t kMaxIncludedDocuments = 2000;
 
 // Reads the layout at path and every layout it includes from the same folder.
-LayoutScan readLayout(const std::string& path, const FileLoader& load = readDiskFile);
+LayoutScan readLayout(const std::string& path, const FileLoader& load = readDiskFile,
+                      const LayoutLimits& limits = {});
 
 // "list" for a plain id, "android:list" for a framework id: how the user sees and names one.
 std::string displayId(const LayoutView& view);

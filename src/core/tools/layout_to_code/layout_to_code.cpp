@@ -13,6 +13,18 @@ std::string joined(const std::vector<std::string>& names) {
     return text;
 }
 
+// One line for each kind of include that was not read.
+std::vector<std::string> includeNotes(const LayoutScan& scan) {
+    std::vector<std::string> notes;
+    for (const auto& [lead, names] :
+         {std::pair{"Bulunamayan include: ", &scan.missingIncludes},
+          std::pair{"Okunamayan include: ", &scan.unreadableIncludes},
+          std::pair{"Layout klasörünün dışına çıktığı için okunmayan include: ",
+                    &scan.outsideIncludes}})
+        if (!names->empty()) notes.push_back(lead + joined(*names));
+    return notes;
+}
+
 }  // namespace
 
 std::vector<LayoutRow> rowsFor(std::vector<LayoutView> views, NamingStyle style) {
@@ -40,26 +52,26 @@ LayoutToCode::LayoutToCode(Services& services, LayoutOptions& options)
 
 Outcome LayoutToCode::open(const std::string& path, const FileLoader& load) {
     m_rows.clear();
+    m_rowsById.clear();
     m_duplicates = 0;
-    m_missing.clear();
+    m_includeNotes.clear();
     const auto slash = path.find_last_of('/');
     m_fileName = slash == std::string::npos ? path : path.substr(slash + 1);
 
     LayoutScan scan = readLayout(path, load);
-    if (!scan.error.empty()) {
-        m_services.messageBox(scan.error, "Hata", MessageIcon::Error, MessageButtons::Ok);
-        return Outcome::refused(std::move(scan.error));
-    }
+    if (!scan.error.empty()) return showRefusal(m_services, std::move(scan.error));
     if (scan.views.empty()) {
         std::string message = m_fileName + " dosyasında id verilmiş hiçbir görünüm yok.";
-        if (!scan.missingIncludes.empty())
-            message += " Bulunamayan include: " + joined(scan.missingIncludes);
-        m_services.messageBox(message, "Bilgi", MessageIcon::Information, MessageButtons::Ok);
-        return Outcome::refused(std::move(message));
+        for (const std::string& note : includeNotes(scan)) message += " " + note;
+        return showRefusal(m_services, std::move(message), "Bilgi", MessageIcon::Information);
     }
+    m_includeNotes = includeNotes(scan);
     m_rows = rowsFor(std::move(scan.views), m_options.style);
     m_duplicates = scan.duplicates;
-    m_missing = std::move(scan.missingIncludes);
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        m_rowsById[m_rows[i].view.id].push_back(i);
+        if (m_rows[i].view.frameworkId) m_rowsById[displayId(m_rows[i].view)].push_back(i);
+    }
     return Outcome::done();
 }
 
@@ -72,8 +84,14 @@ std::vector<std::string> LayoutToCode::notes() const {
     if (m_duplicates > 0)
         out.push_back("Tekrarlanan " + std::to_string(m_duplicates) +
                       " id atlandı; her id ilk geçtiği yerde listelenir.");
-    if (!m_missing.empty()) out.push_back("Bulunamayan include: " + joined(m_missing));
+    out.insert(out.end(), m_includeNotes.begin(), m_includeNotes.end());
     return out;
+}
+
+const std::vector<std::size_t>& LayoutToCode::rowsWithId(const std::string& id) const {
+    static const std::vector<std::size_t> kNone;
+    const auto found = m_rowsById.find(id);
+    return found == m_rowsById.end() ? kNone : found->second;
 }
 
 void LayoutToCode::setStyle(NamingStyle style) {
@@ -117,15 +135,13 @@ std::string LayoutToCode::text() const {
     return layoutText(m_rows, m_access, m_options.writeListeners);
 }
 
-bool LayoutToCode::confirm() {
+Outcome LayoutToCode::confirm() {
     // An empty result would wipe the code panel for nothing.
-    if (checkedCount() == 0) {
-        m_services.messageBox("Kod üretmek için listeden en az bir görünüm seçin.", "Uyarı",
-                              MessageIcon::Warning, MessageButtons::Ok);
-        return false;
-    }
+    if (checkedCount() == 0)
+        return showRefusal(m_services, "Kod üretmek için listeden en az bir görünüm seçin.",
+                           "Uyarı", MessageIcon::Warning);
     m_result = text();
-    return true;
+    return Outcome::done();
 }
 
 }  // namespace nakkas

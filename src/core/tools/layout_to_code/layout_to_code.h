@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "tools/layout_to_code/layout_code.h"
@@ -48,10 +49,13 @@ public:
     const std::string& fileName() const { return m_fileName; }
     const std::vector<LayoutRow>& rows() const { return m_rows; }
     std::size_t duplicates() const { return m_duplicates; }
-    const std::vector<std::string>& missingIncludes() const { return m_missing; }
-    // "7 görünüm" line over the list, and the notes on dropped duplicates and missing includes.
+    // "7 görünüm" line over the list, and the notes on dropped duplicates and on includes that
+    // were not read (not found, not readable, outside the folder), one line each.
     std::string summary() const;
     std::vector<std::string> notes() const;
+
+    // The rows of the view with this id, as the user names it ("list", "android:list").
+    const std::vector<std::size_t>& rowsWithId(const std::string& id) const;
 
     const LayoutOptions& options() const { return m_options; }
     void setStyle(NamingStyle style);  // re-proposes every name the user has not edited
@@ -67,8 +71,8 @@ public:
 
     // The text "Oluştur" would write now.
     std::string text() const;
-    // "Oluştur": true when the dialog closes with a result.
-    bool confirm();
+    // "Oluştur": done when the dialog closes with a result; refused while nothing is checked.
+    Outcome confirm();
     const std::string& resultText() const { return m_result; }
 
 private:
@@ -78,7 +82,8 @@ private:
     std::string m_fileName;
     std::vector<LayoutRow> m_rows;
     std::size_t m_duplicates = 0;
-    std::vector<std::string> m_missing;
+    std::vector<std::string> m_includeNotes;
+    std::unordered_map<std::string, std::vector<std::size_t>> m_rowsById;
     std::string m_result;
 };
 

@@ -1,5 +1,7 @@
 #include "list_creator.h"
 
+#include "text/escape.h"
+
 #include "platform/services.h"
 
 namespace nakkas {
@@ -14,15 +16,13 @@ std::string ListCreator::countLabel() const {
     return "Toplam " + std::to_string(m_items.size()) + " eleman var";
 }
 
-void ListCreator::add() {
-    if (entry.empty()) {
-        m_services.messageBox(kEmptyEntryMessage, kErrorCaption, MessageIcon::Warning,
-                              MessageButtons::Ok);
-        return;
-    }
-    // Blanks, quotes and backslashes go into the Java text as typed; the user owns the syntax.
+Outcome ListCreator::add() {
+    if (entry.empty())
+        return showRefusal(m_services, kEmptyEntryMessage, kErrorCaption, MessageIcon::Warning);
+    // Blanks go into the Java text as typed; quotes and backslashes are escaped when joined.
     m_items.push_back(std::move(entry));
     entry.clear();
+    return Outcome::done();
 }
 
 void ListCreator::remove() {
@@ -37,14 +37,11 @@ void ListCreator::clear() {
     selected.reset();
 }
 
-bool ListCreator::confirm() {
-    if (m_items.empty()) {
-        m_services.messageBox(kEmptyListMessage, kErrorCaption, MessageIcon::Warning,
-                              MessageButtons::Ok);
-        return false;
-    }
+Outcome ListCreator::confirm() {
+    if (m_items.empty())
+        return showRefusal(m_services, kEmptyListMessage, kErrorCaption, MessageIcon::Warning);
     m_listItemText = joinListItems(m_items);
-    return true;
+    return Outcome::done();
 }
 
 std::string joinListItems(const std::vector<std::string>& items) {
@@ -52,7 +49,7 @@ std::string joinListItems(const std::vector<std::string>& items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0) text += ", ";
         text += '"';
-        text += items[i];
+        text += javaString(items[i]);
         text += '"';
     }
     return text;

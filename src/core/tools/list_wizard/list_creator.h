@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/outcome.h"
+
 namespace nakkas {
 
 class Services;
@@ -20,11 +22,12 @@ public:
     const std::vector<std::string>& items() const { return m_items; }
     std::string countLabel() const;  // "Toplam N eleman var"
 
-    void add();     // "Ekle"
+    // "Ekle": refused with a warning while the field is empty.
+    Outcome add();
     void remove();  // "&Kaldır"
     void clear();   // "&Temizle"
-    // "&Oluştur": true when the form closes with a result.
-    bool confirm();
+    // "&Oluştur": done when the form closes with a result; refused while the list is empty.
+    Outcome confirm();
 
     // Each item in double quotes, joined by ", ".
     const std::string& listItemText() const { return m_listItemText; }

@@ -1,37 +1,35 @@
 #include "tools/menu_designer/menu_code.h"
 
+#include "text/android_namespace.h"
+#include "text/escape.h"
+
 namespace nakkas {
 
 namespace {
 
-// The count is clamped so that a record set left in a strange state never reads past six.
-int usedCount(const MenuRecords& records) {
-    if (records.count < 0) return 0;
-    return records.count > MenuRecords::kMaxItems ? MenuRecords::kMaxItems : records.count;
+std::string_view lineEnd(MenuTarget target) {
+    return target == MenuTarget::CodePanel ? "\r\n" : "\n";
 }
 
-constexpr std::string_view kJavaHead =
-    "// Menu Olusturma Kodlari buradan basliyor\r\n"
-    "//Bu kısmı Activity'nize ait class'ın içerisine yazmalısınız.\r\n"
-    "public boolean onCreateOptionsMenu(Menu menu)\r\n"
-    "{\r\n"
-    "MenuInflater MenuObjesi = getMenuInflater();\r\n"
-    "MenuObjesi.inflate(R.layout.zep_menu, menu);\r\n"
-    "return true;\r\n"
-    "}\r\n"
-    "\r\n"
-    "public boolean onOptionsItemSelected(MenuItem item) {\r\n"
-    "switch (item.getItemId()) {\r\n";
+// The lines of the Java part up to the first case, each followed by the target's line end.
+constexpr std::string_view kJavaHead[] = {
+    "public boolean onCreateOptionsMenu(Menu menu)",
+    "{",
+    "MenuInflater MenuObjesi = getMenuInflater();",
+    "MenuObjesi.inflate(R.layout.zep_menu, menu);",
+    "return true;",
+    "}",
+    "",
+    "public boolean onOptionsItemSelected(MenuItem item) {",
+    "switch (item.getItemId()) {",
+};
 
-constexpr std::string_view kJavaTail =
-    "default:\r\n"
-    "return super.onOptionsItemSelected(item);\r\n"
-    "}\r\n"
-    "}\r\n"
-    "//Menu Olusturma kodu burada bitti\r\n"
-    "\r\n"
-    "\r\n"
-    "//------------------------------------------------------------";
+constexpr std::string_view kJavaTail[] = {
+    "default:",
+    "return super.onOptionsItemSelected(item);",
+    "}",
+    "}",
+};
 
 constexpr std::string_view kInstructions =
     "\r\n\r\n\r\n\r\n"
@@ -43,41 +41,79 @@ constexpr std::string_view kInstructions =
     "değiştirebilirsiniz\r\n"
     "\r\n\r\n";
 
-}  // namespace
-
+// One <item> element per record; its line ends are CR LF wherever the menu goes.
 std::string menuItemXml(const MenuRecords& records) {
     std::string xml;
-    for (int i = 0; i < usedCount(records); ++i) {
+    for (int i = 0; i < records.usedCount(); ++i) {
         const MenuItemRecord& item = records.items[std::size_t(i)];
         xml += "<item android:id=\"@+id/";
-        xml += item.menuId;
+        xml += xmlAttribute(item.menuId);
         xml += "\"\r\nandroid:icon=\"@drawable/";
-        xml += item.iconName;
+        xml += xmlAttribute(item.iconName);
         xml += "\"\r\nandroid:title=\"";
-        xml += item.title;
+        xml += xmlAttribute(item.title);
         xml += "\" />\r\n";
     }
     return xml;
 }
 
-std::string menuCode(const MenuRecords& records) {
-    std::string text(kJavaHead);
-    for (int i = 0; i < usedCount(records); ++i) {
+}  // namespace
+
+std::string menuJava(const MenuRecords& records, MenuTarget target) {
+    const std::string_view nl = lineEnd(target);
+    const bool panel = target == MenuTarget::CodePanel;
+    std::string text = "// Menu Olusturma Kodlari buradan basliyor";
+    text += nl;
+    if (panel) {
+        text += "//Bu kısmı Activity'nize ait class'ın içerisine yazmalısınız.";
+        text += nl;
+    }
+    for (const std::string_view line : kJavaHead) {
+        text += line;
+        text += nl;
+    }
+    for (int i = 0; i < records.usedCount(); ++i) {
         const MenuItemRecord& item = records.items[std::size_t(i)];
         text += "case R.id.";
         text += item.menuId;
-        text += ":\r\n// ";
+        text += ":";
+        text += nl;
+        text += "// ";
         text += item.title;
-        text += " isimli menuye basildiginda olacak olaylari vuraya yazin\r\nreturn true;\r\n";
+        text += panel ? " isimli menuye basildiginda olacak olaylari vuraya yazin"
+                      : " isimli menuye basildiginda olacak olaylari buraya yazin";
+        text += nl;
+        text += "return true;";
+        text += nl;
     }
-    text += kJavaTail;
-    text += kInstructions;
-    text += "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<menu xmlns:android=\"";
-    text += kAndroidNamespace;
-    text += "\">\r\n";
-    text += menuItemXml(records);
-    text += "</menu>\r\n\r\n";
+    for (const std::string_view line : kJavaTail) {
+        text += line;
+        text += nl;
+    }
+    text += panel ? "//Menu Olusturma kodu burada bitti\r\n\r\n\r\n"
+                    "//------------------------------------------------------------"
+                  : "//Menu Olusturma kodu burada bitti";
     return text;
+}
+
+std::string menuXml(const MenuRecords& records, MenuTarget target) {
+    const std::string_view nl = lineEnd(target);
+    std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
+    text += nl;
+    text += "<menu xmlns:android=\"";
+    text += kAndroidNamespace;
+    text += "\">";
+    text += nl;
+    text += menuItemXml(records);
+    text += "</menu>";
+    text += nl;
+    text += nl;
+    return text;
+}
+
+std::string menuCode(const MenuRecords& records) {
+    return menuJava(records, MenuTarget::CodePanel) + std::string(kInstructions) +
+           menuXml(records, MenuTarget::CodePanel);
 }
 
 }  // namespace nakkas

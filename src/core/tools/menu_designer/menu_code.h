@@ -1,19 +1,25 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-#include "text/android_namespace.h"
 #include "tools/menu_designer/menu_records.h"
 
 namespace nakkas {
 
-// One <item> element (id, icon, title lines, CR LF ends) per record 1 to count. The Tab Host
-// project's menu resource is built from the same items.
-std::string menuItemXml(const MenuRecords& records);
+// Where a menu's texts go. The code panel's copy has CR LF ends, tells the reader where to paste
+// it and ends with a dashed line; the Tab Host project's copy has LF ends and neither. Their case
+// comments differ by one word as well ("vuraya" in the panel, "buraya" in the project).
+enum class MenuTarget { CodePanel, Project };
 
-// What the menu designer puts into the code panel for records 1 to count: the activity's
-// onCreateOptionsMenu and onOptionsItemSelected, instructions, then zep_menu.xml.
+// The activity's onCreateOptionsMenu and onOptionsItemSelected for records 1 to count.
+std::string menuJava(const MenuRecords& records, MenuTarget target);
+
+// zep_menu.xml: the declaration and the menu element around one <item> per record 1 to count.
+// The items keep their CR LF line ends in both targets.
+std::string menuXml(const MenuRecords& records, MenuTarget target);
+
+// What the menu designer puts into the code panel: the Java part, instructions, then
+// zep_menu.xml.
 std::string menuCode(const MenuRecords& records);
 
 }  // namespace nakkas

@@ -1,6 +1,8 @@
 #include "tools/menu_designer/menu_designer.h"
 
 #include "platform/services.h"
+#include "tools/count_text.h"
+#include "tools/icon_file.h"
 
 namespace nakkas {
 
@@ -45,17 +47,10 @@ std::string MenuDesigner::iconNameText() const {
 }
 
 Outcome MenuDesigner::list() {
-    if (m_state != State::Counting) return Outcome::cancelled();
-    // A single digit only: " 3", "03" and "3 " are refused like "7", so the count can never
-    // come from a sloppy conversion.
-    const bool valid = countText.size() == 1 && countText[0] >= '1' &&
-                       countText[0] <= char('0' + MenuRecords::kMaxItems);
-    if (!valid) {
-        m_services.messageBox(std::string(kCountMessage), "Hata", MessageIcon::Error,
-                              MessageButtons::Ok);
-        return Outcome::refused(std::string(kCountMessage));
-    }
-    const int n = countText[0] - '0';
+    if (m_state != State::Counting) return Outcome::refused({});
+    const auto count = countFromText(countText, MenuRecords::kMaxItems);
+    if (!count) return showRefusal(m_services, std::string(kCountMessage));
+    const int n = *count;
     m_entries.clear();
     for (int i = 1; i <= n; ++i) m_entries.push_back("Menu Madde" + std::to_string(i));
     m_records.count = n;
@@ -79,18 +74,27 @@ void MenuDesigner::editIconName(const std::string& text) {
     if (r && iconEnabled()) r->iconName = text;
 }
 
-void MenuDesigner::chooseIcon(const OpenedFile& file) {
-    MenuItemRecord* r = currentRecord();
-    if (!r || !iconEnabled()) return;
-    r->iconSourcePath = file.path;
-    r->iconName = iconNameFromFile(file);
+Outcome MenuDesigner::pickIcon() {
+    if (!currentRecord() || !iconEnabled()) return Outcome::refused({});
+    const auto file =
+        m_services.openFileDialog(std::string(kIconDialogTitle), std::string(kIconFileFilter));
+    if (!file) return Outcome::cancelled();
+    setIconFile(file->path);
+    return Outcome::done();
 }
 
-bool MenuDesigner::confirm() {
-    if (!okEnabled()) return false;
+void MenuDesigner::setIconFile(const std::string& path) {
+    MenuItemRecord* r = currentRecord();
+    if (!r || !iconEnabled()) return;
+    r->iconSourcePath = path;
+    r->iconName = iconNameFromPath(path);
+}
+
+Outcome MenuDesigner::confirm() {
+    if (!okEnabled()) return Outcome::refused({});
     m_state = State::Closed;
     m_confirmed = true;
-    return true;
+    return Outcome::done();
 }
 
 void MenuDesigner::cancel() {
@@ -101,15 +105,10 @@ void MenuDesigner::cancel() {
     m_state = State::Closed;
 }
 
-std::string iconNameFromFile(const OpenedFile& file) {
-    std::string name = file.fileName;
-    if (name.empty()) {
-        const auto slash = file.path.find_last_of("/\\");
-        name = slash == std::string::npos ? file.path : file.path.substr(slash + 1);
-    }
-    const auto dot = name.rfind('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name;
+Outcome MenuDesigner::finish(bool closedWithOk) {
+    if (closedWithOk && m_confirmed) return Outcome::done();
+    cancel();
+    return Outcome::cancelled();
 }
 
 }  // namespace nakkas

@@ -11,7 +11,6 @@
 namespace nakkas {
 
 class Services;
-struct OpenedFile;
 
 // Who opened the menu design dialog. The ribbon's menu designer ("Normal") lets the user edit
 // titles only; the Tab Host wizard ("TabActi") also lets the user pick icons.
@@ -34,7 +33,6 @@ public:
         "Uyarı: Dosyaya isimleri dahil Türkçe karakter kullanmayın.\n Eclipse içerisinden "
         "karakterleri değiştirebilirsiniz.";
     static constexpr std::string_view kIconDialogTitle = "Menu için Simge Dosyası Seçin";
-    static constexpr std::string_view kIconDialogFilter = "PNG Simge Dosyası (*.png)";
 
     MenuDesigner(Services& services, MenuRecords& records, MenuDesignMode mode);
 
@@ -62,20 +60,25 @@ public:
     std::string iconNameText() const;
 
     // "Listele": refused with the count message unless the box holds exactly "1" to "6".
+    // Refused without a message once listed: the count is fixed for this opening.
     Outcome list();
     // Choosing entry `entry` (0-based) of the item list.
     void choose(int entry);
     // Every change of "Menü İsmi:" / "Menü Simgesi:" stores the whole text.
     void editTitle(const std::string& text);
     void editIconName(const std::string& text);
-    // The icon button, after the caller asked for a file with kIconDialogTitle and
-    // kIconDialogFilter: the record keeps the path and takes the bare file name as icon name.
-    void chooseIcon(const OpenedFile& file);
-    // The OK button: true when the dialog closes with a result.
-    bool confirm();
+    // The icon button: asks for a PNG file; cancelling changes nothing.
+    Outcome pickIcon();
+    // A chosen icon file: the record keeps the path and takes the bare file name as icon name.
+    void setIconFile(const std::string& path);
+    // The OK button: done when the dialog closes with a result.
+    Outcome confirm();
     // "İptal" or the close box: the count goes back to 0; stored edits stay.
     void cancel();
     bool confirmed() const { return m_confirmed; }
+    // After the dialog has gone, however it went: the design counts only when the dialog
+    // closed with its OK button after a confirm; anything else cancels it.
+    Outcome finish(bool closedWithOk);
 
 private:
     MenuItemRecord* currentRecord();
@@ -89,8 +92,5 @@ private:
     std::optional<int> m_current;
     bool m_confirmed = false;
 };
-
-// The icon name a chosen file gives: its name without folder and extension.
-std::string iconNameFromFile(const OpenedFile& file);
 
 }  // namespace nakkas

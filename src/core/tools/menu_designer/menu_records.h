@@ -19,6 +19,9 @@ struct MenuRecords {
     static constexpr int kMaxItems = 6;
     std::array<MenuItemRecord, kMaxItems> items;
     int count = 0;
+
+    // The count, clamped so that records left in a strange state never read past six.
+    int usedCount() const { return count < 0 ? 0 : count > kMaxItems ? kMaxItems : count; }
 };
 
 // Gives the six records their starting ids ("zep1_menu" ...), titles ("Menu ismi 1" ...) and

@@ -1,5 +1,7 @@
 #include "setting_code.h"
 
+#include "text/escape.h"
+
 namespace nakkas {
 
 const std::array<SettingDataType, 5>& settingDataTypes() {
@@ -40,7 +42,7 @@ std::string settingCode(const SettingInput& in, const SettingDataType& type) {
     add(in.variableName);
     add(";\r\n");
     add("final SharedPreferences SistemAyar = getSharedPreferences(\"");
-    add(in.fileName);
+    add(javaString(in.fileName));
     add("\", ");
     add(in.storageMode);
     add(");\r\n");
@@ -51,7 +53,7 @@ std::string settingCode(const SettingInput& in, const SettingDataType& type) {
     add(" = SistemAyar.");
     add(type.readMethod);
     add("(\"");
-    add(in.key);
+    add(javaString(in.key));
     add("\", ");
     add(type.defaultValue);
     add(" );\r\n\r\n\r\n");
@@ -61,7 +63,7 @@ std::string settingCode(const SettingInput& in, const SettingDataType& type) {
         add("AyarDuzenleyici.");
         add(type.writeMethod);
         add("(\"");
-        add(in.key);
+        add(javaString(in.key));
         add("\", /*Buraya kullandığınız türe göre kaydetmek istediğiniz değer parametresini "
             "ekleyin*/ );\r\n");
         add("AyarDuzenleyici.commit();\r\n\r\n\r\n");

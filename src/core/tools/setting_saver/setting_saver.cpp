@@ -30,11 +30,9 @@ void SettingSaver::openHelp() {
 
 Outcome SettingSaver::confirm() {
     const auto type = findJavaType(javaTypeField());
-    if (!type || storageModeField().empty()) {
-        m_services.messageBox(std::string(kMissingChoiceMessage), "Hata", MessageIcon::Warning,
-                              MessageButtons::Ok);
-        return Outcome::refused(std::string(kMissingChoiceMessage));
-    }
+    if (!type || storageModeField().empty())
+        return showRefusal(m_services, std::string(kMissingChoiceMessage), "Hata",
+                           MessageIcon::Warning);
     SettingInput in;
     in.javaType = javaTypeField();
     in.storageMode = storageModeField();

@@ -1,13 +1,29 @@
 #include "tools/sqlite_tool/database_helper.h"
 
+#include "text/escape.h"
+
 #include <algorithm>
 
 namespace nakkas {
 
+namespace {
+
+template <std::size_t N>
+std::optional<std::size_t> indexIn(const std::array<std::string_view, N>& list,
+                                   std::string_view text) {
+    const auto it = std::find(list.begin(), list.end(), text);
+    if (it == list.end()) return std::nullopt;
+    return std::size_t(it - list.begin());
+}
+
+}  // namespace
+
 std::optional<std::size_t> columnTypeIndex(std::string_view word) {
-    const auto it = std::find(kColumnTypes.begin(), kColumnTypes.end(), word);
-    if (it == kColumnTypes.end()) return std::nullopt;
-    return std::size_t(it - kColumnTypes.begin());
+    return indexIn(kColumnTypes, word);
+}
+
+std::optional<std::size_t> databaseVersionIndex(std::string_view text) {
+    return indexIn(kDatabaseVersions, text);
 }
 
 std::string columnText(const std::vector<Column>& columns) {
@@ -41,7 +57,9 @@ std::string createTableStatement(std::string_view tableName, std::string_view co
 }
 
 std::string databaseHelperText(const HelperInput& in) {
-    const std::string columns = columnText(in.columns);
+    // The names stand in Java string literals; the statement SQLite sees is unchanged.
+    const std::string columns = javaString(columnText(in.columns));
+    const std::string table = javaString(in.tableName);
     std::string t;
     t.reserve(1200 + columns.size() + 2 * in.tableName.size());
     t += "package ";
@@ -52,10 +70,10 @@ std::string databaseHelperText(const HelperInput& in) {
     t += "import android.database.sqlite.SQLiteOpenHelper;\r\n";
     t += "public class DatabaseHelper extends SQLiteOpenHelper\n{\n";
     t += "   public static final String VT_ADI=\"";
-    t += in.databaseName;
+    t += javaString(in.databaseName);
     t += "\";\n";
     t += "   public static final String VT_TABLO=\"";
-    t += in.tableName;
+    t += table;
     t += "\";\r\n";
     t += "public DatabaseHelper(Context cntx)\n{\n";
     t += "   super(cntx, VT_ADI, null, ";
@@ -69,7 +87,7 @@ std::string databaseHelperText(const HelperInput& in) {
     t += " )\");\n}\r\n";
     t += "public void onUpgrade(SQLiteDatabase vt, int EskiSurum, int YeniSurum)\n{\n"
          "   /*vt.execSQL(\"DROP TABLE IF EXISTS ";
-    t += in.tableName;
+    t += table;
     t += "\");\n   onCreate(vt);*/\n}\n}\n";
     return t;
 }

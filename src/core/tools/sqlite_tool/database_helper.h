@@ -16,6 +16,13 @@ inline constexpr std::array<std::string_view, 12> kColumnTypes = {
 // Position of a type word in kColumnTypes, if it is one.
 std::optional<std::size_t> columnTypeIndex(std::string_view word);
 
+// The database versions the SQLite tool and the program settings offer, in list order.
+inline constexpr std::array<std::string_view, 3> kDatabaseVersions = {"1", "2", "3"};
+
+// Position of a version text in kDatabaseVersions; a stored text that is none of them selects
+// no entry.
+std::optional<std::size_t> databaseVersionIndex(std::string_view text);
+
 // One column of the table being designed.
 struct Column {
     std::string name;

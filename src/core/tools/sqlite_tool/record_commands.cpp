@@ -1,5 +1,7 @@
 #include "tools/sqlite_tool/record_commands.h"
 
+#include "text/escape.h"
+
 #include "platform/services.h"
 
 namespace nakkas {
@@ -30,40 +32,84 @@ void RecordCommands::setIncluded(Group g, bool checked) {
     if (checked) m_compileEnabled = true;
 }
 
+RecordCommands::GroupState& RecordCommands::group(Group g) {
+    refresh(g);
+    return m_groups[g];
+}
+
+const RecordCommands::GroupState& RecordCommands::group(Group g) const {
+    refresh(g);
+    return m_groups[g];
+}
+
+void RecordCommands::refresh(Group g) const {
+    if (!m_stale[g]) return;
+    m_groups[g].result = build(g);
+    m_stale[g] = false;
+}
+
 Outcome RecordCommands::press(Group which, const std::string& tableName,
                               const std::string& keyName) {
     if (which == Delete) return pressDelete(tableName, keyName);
     GroupState& g = m_groups[which];
     if (g.chosenColumn.empty() || g.variable.empty())
         return showRefusal(m_services, kNoColumnOrVariable);
-    const std::string& c = g.chosenColumn;
+    // Names stand in Java string literals, except where the column names a variable.
+    const std::string c = javaString(g.chosenColumn);
     const std::string& v = g.variable;
-    std::string r;
     switch (which) {
         case Insert:
             m_insertClears += v + ".setText(\"\");\r\n";
             m_insertPuts += "vtdeger.put(\"" + c + "\", " + valueExpression(g) + ");\r\n";
+            m_pressed[which] = {tableName, keyName, insertNotify, insertClear};
+            break;
+        case Update:
+            m_updatePuts +=
+                "GuncelParametreler.put(\"" + c + "\", " + valueExpression(g) + ");\r\n";
+            m_pressed[which] = {tableName, keyName, updateNotify, false};
+            break;
+        case Show:
+            m_showColumns += (m_showFirstColumn ? "\"" : ", \"") + c + "\"";
+            m_showFirstColumn = false;
+            // The EditText box only fills the variable box here: setText is the same either way.
+            m_showBody += "String " + g.chosenColumn +
+                          "_Degiskeni = VTYeri.getString((VTYeri.getColumnIndex(\"" + c +
+                          "\")));\r\n";
+            m_showBody += v + ".setText(" + g.chosenColumn + "_Degiskeni.toString());\r\n";
+            m_pressed[which] = {tableName, keyName, false, false};
+            break;
+        case Delete:
+            break;
+    }
+    m_stale[which] = true;
+    g.includeEnabled = true;
+    return Outcome::done();
+}
+
+std::string RecordCommands::build(Group which) const {
+    const Press& p = m_pressed[which];
+    std::string r;
+    switch (which) {
+        case Insert:
             r = "SQLiteDatabase vt = VtArac.getWritableDatabase();\r\ntry\r\n{\r\n"
                 "ContentValues vtdeger = new ContentValues();\r\n";
             r += m_insertPuts;
             r += "vt.insert(DatabaseHelper.VT_TABLO, null, vtdeger);\r\n";
-            if (insertClear) r += m_insertClears;
+            if (p.clear) r += m_insertClears;
             r += "}\r\ncatch (Exception e)\r\n{\r\n\r\n}\r\nfinally\r\n{\r\nvt.close();\r\n";
-            if (insertNotify)
+            if (p.notify)
                 r += "Toast.makeText(MainActivity.this, \"Kayıt Eklendi\", "
                      "Toast.LENGTH_SHORT).show();\r\n";
             r += "}\r\n";
             r += kSeparator;
             break;
         case Update:
-            m_updatePuts +=
-                "GuncelParametreler.put(\"" + c + "\", " + valueExpression(g) + ");\r\n";
             r = "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\n"
                 "ContentValues GuncelParametreler = new ContentValues();\r\n";
             r += m_updatePuts;
-            r += "vt.update(\"" + tableName + "\", GuncelParametreler, \"" + keyName +
-                 "\" + \"=\" + 1, null);\r\n";
-            if (updateNotify)
+            r += "vt.update(\"" + javaString(p.table) + "\", GuncelParametreler, \"" +
+                 javaString(p.key) + "\" + \"=\" + 1, null);\r\n";
+            if (p.notify)
                 r += "Toast.makeText(MainActivity.this, \"Kayıt Güncellendi\", "
                      "Toast.LENGTH_SHORT).show();\r\n";
             r += "//Bu ust satirdaki kodda belirlediginiz birincil anahtara göre 1 numaralı indexi "
@@ -71,32 +117,19 @@ Outcome RecordCommands::press(Group which, const std::string& tableName,
             r += kSeparator;
             break;
         case Show:
-            if (m_showFirstColumn) {
-                m_showColumns = "\"" + c + "\"";
-                m_showFirstColumn = false;
-            } else {
-                m_showColumns += ", \"" + c + "\"";
-            }
-            // The EditText box only fills the variable box here: setText is the same either way.
-            m_showBody += "String " + c +
-                          "_Degiskeni = VTYeri.getString((VTYeri.getColumnIndex(\"" + c +
-                          "\")));\r\n";
-            m_showBody += v + ".setText(" + c + "_Degiskeni.toString());\r\n";
             r = "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\n"
                 "Cursor VTYeri = vt.query(DatabaseHelper.VT_TABLO, new String[]{";
             r += m_showColumns;
-            r += "}, \"" + keyName + "\" + \"=\" + 1, null, null, null,null, null);\r\n";
+            r += "}, \"" + javaString(p.key) + "\" + \"=\" + 1, null, null, null,null, null);\r\n";
             r += "startManagingCursor(VTYeri);\r\nwhile(VTYeri.moveToNext())\r\n{\r\n";
             r += m_showBody;
             r += "}\r\n//"
                  "***********************************************************\r\n\r\n\r\n\r\n";
             break;
         case Delete:
-            break;
+            return m_groups[Delete].result;
     }
-    g.result = std::move(r);
-    g.includeEnabled = true;
-    return Outcome::done();
+    return r;
 }
 
 Outcome RecordCommands::pressDelete(const std::string& tableName, const std::string& keyName) {
@@ -104,9 +137,9 @@ Outcome RecordCommands::pressDelete(const std::string& tableName, const std::str
     GroupState& g = m_groups[Delete];
     g.includeEnabled = true;
     std::string r = "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\nvt.delete(\"";
-    r += tableName;
+    r += javaString(tableName);
     r += "\", \"";
-    r += keyName;
+    r += javaString(keyName);
     r += "\" + \"=\" + SilinecekKayitNumarasi, null);\r\n";
     if (deleteNotify)
         r += "Toast.makeText(MainActivity.this, \"Kayıt Silindi\", Toast.LENGTH_SHORT).show();\r\n";
@@ -129,12 +162,14 @@ void RecordCommands::reset(Group which) {
             m_updatePuts.clear();
             break;
         case Show:
+            m_showColumns.clear();
             m_showBody.clear();
             m_showFirstColumn = true;
             break;
         case Delete:
             return;  // the delete group has no reset
     }
+    m_stale[which] = false;
     g.result.clear();
     g.variable.clear();
     g.editText = false;
@@ -157,7 +192,7 @@ std::string RecordCommands::compile(const std::string& tableName) const {
     for (int g = 0; g < kGroupCount; ++g) {
         if (!m_groups[g].included) continue;
         text += kHeadings[g];
-        text += m_groups[g].result;
+        text += group(Group(g)).result;
     }
     if (countRecords) {
         text +=
@@ -165,7 +200,7 @@ std::string RecordCommands::compile(const std::string& tableName) const {
             "ile dönderiyor\r\n\r\n";
         text += "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\n";
         text += "Cursor VTYeri = vt.rawQuery(\"select count(*) from ";
-        text += tableName;
+        text += javaString(tableName);
         text += "\", null);\r\n";
         text += "startManagingCursor(VTYeri);\r\n";
         text += "VTYeri.moveToFirst();\r\n";

@@ -28,8 +28,12 @@ public:
 
     explicit RecordCommands(Services& services) : m_services(services) {}
 
-    GroupState& group(Group g) { return m_groups[g]; }
-    const GroupState& group(Group g) const { return m_groups[g]; }
+    // A group's controls. Its result box is brought up to date here, so that a run of presses
+    // costs the lines they add rather than the whole box each time.
+    GroupState& group(Group g);
+    const GroupState& group(Group g) const;
+    // "Değişken yada Nesne Adı:", without bringing the result box up to date.
+    void setVariable(Group g, std::string text) { m_groups[g].variable = std::move(text); }
 
     bool insertNotify = true;   // "Eklendiğinde kullanıcıya bilgi ver"
     bool insertClear = true;    // "Eklendiğinde nesnelerin içini temizle"
@@ -59,8 +63,20 @@ public:
     std::string compile(const std::string& tableName) const;
 
 private:
+    // The result box of an insert, update or show group as its last press left it.
+    std::string build(Group g) const;
+    void refresh(Group g) const;
+
+    // What the result box of a group is built with, as it was at the group's last press.
+    struct Press {
+        std::string table, key;
+        bool notify = false, clear = false;
+    };
+
     Services& m_services;
-    GroupState m_groups[kGroupCount];
+    mutable GroupState m_groups[kGroupCount];
+    mutable bool m_stale[kGroupCount] = {};
+    Press m_pressed[kGroupCount];
     bool m_compileEnabled = false;
 
     std::string m_insertPuts, m_insertClears;

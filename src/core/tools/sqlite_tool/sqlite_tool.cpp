@@ -1,6 +1,5 @@
 #include "tools/sqlite_tool/sqlite_tool.h"
 
-#include "app/defaults.h"
 #include "tools/sqlite_tool/sql_check.h"
 #include "tools/sqlite_tool/text_file_writer.h"
 
@@ -18,16 +17,14 @@ constexpr const char* kSaved = "Dosya Kaydedildi...";
 
 }  // namespace
 
-SqliteTool::SqliteTool(Services& services, Defaults& defaults)
-    : tableName(defaults.TabloAdi),
-      databaseName(defaults.Veritabani),
-      packageName(defaults.PaketAdi),
+SqliteTool::SqliteTool(Services& services, SqliteToolState& state, SqliteStart start)
+    : tableName(std::move(start.tableName)),
+      databaseName(std::move(start.databaseName)),
+      packageName(std::move(start.packageName)),
       commands(services),
       m_services(services),
-      m_defaults(defaults) {
-    for (std::size_t i = 0; i < kVersions.size(); ++i)
-        if (kVersions[i] == defaults.VTVersiyon) m_version = i;
-}
+      m_state(state),
+      m_version(databaseVersionIndex(state.version)) {}
 
 void SqliteTool::chooseNewType(std::size_t index) {
     if (index >= kColumnTypes.size()) return;
@@ -35,17 +32,17 @@ void SqliteTool::chooseNewType(std::size_t index) {
     m_typeChosen = true;
 }
 
-void SqliteTool::clickPrimaryKey(bool checked) {
-    primaryKeyBox = checked;
-    if (m_primaryKeySet) {
-        m_services.messageBox(kSecondKey, "Uyarı", MessageIcon::Warning, MessageButtons::Ok);
-        primaryKeyBox = false;
-    } else {
-        m_flagsEnabled = !checked;
-    }
+Outcome SqliteTool::setPrimaryKeyBox(bool checked) {
     // A key column is never "not null" or "unique" of its own.
     notNullBox = false;
     uniqueBox = false;
+    if (m_primaryKeySet) {
+        primaryKeyBox = false;
+        return showRefusal(m_services, kSecondKey, "Uyarı", MessageIcon::Warning);
+    }
+    primaryKeyBox = checked;
+    m_flagsEnabled = !checked;
+    return Outcome::done();
 }
 
 Outcome SqliteTool::addColumn() {
@@ -106,67 +103,61 @@ Outcome SqliteTool::updateColumn() {
 }
 
 void SqliteTool::chooseVersion(std::size_t index) {
-    if (index >= kVersions.size()) return;
+    if (index >= kDatabaseVersions.size()) return;
     m_version = index;
-    m_defaults.VTVersiyon = std::string(kVersions[index]);
+    m_state.version = std::string(kDatabaseVersions[index]);
 }
 
 std::string SqliteTool::versionText() const {
-    return m_version ? std::string(kVersions[*m_version]) : std::string();
+    return m_version ? std::string(kDatabaseVersions[*m_version]) : std::string();
 }
 
 HelperInput SqliteTool::helperInput() const {
     return {m_columns, packageName, databaseName, tableName, versionText()};
 }
 
-std::optional<std::string> SqliteTool::tableRefusal() const {
-    return sqliteRefusal(createTableStatement(tableName, columnText(m_columns)));
-}
-
-std::string SqliteTool::refusalWarning(const std::string& sqliteMessage) {
-    return "SQLite bu tabloyu kabul etmiyor: " + sqliteMessage +
-           "\nBu sınıf telefonda veritabanı ilk oluşturulurken (onCreate) hata verecek. Tablo "
-           "ve hücre adlarında boşluk, tire gibi işaretler ya da SQL komut sözcükleri "
-           "(order, group, select...) olmamalı.";
+std::optional<std::string> SqliteTool::tableWarning() const {
+    const TableCheck check = checkTable(tableName, m_columns);
+    switch (check.verdict) {
+        case TableCheck::Verdict::Accepted:
+            return std::nullopt;
+        case TableCheck::Verdict::Refused:
+            return "SQLite bu tabloyu kabul etmiyor: " + check.message +
+                   "\nBu sınıf telefonda veritabanı ilk oluşturulurken (onCreate) hata verecek. "
+                   "Tablo ve hücre adlarında boşluk, tire gibi işaretler ya da SQL komut "
+                   "sözcükleri (order, group, select...) olmamalı.";
+        case TableCheck::Verdict::Differs:
+            return "SQLite bu tabloyu tasarımdan farklı okuyor: " + check.message +
+                   "\nTelefonda oluşacak tablo tasarladığınız tablo olmayacak. Tablo ve hücre "
+                   "adlarında boşluk, parantez, tire gibi işaretler olmamalı.";
+    }
+    return std::nullopt;
 }
 
 Outcome SqliteTool::buildHelper() {
     if (m_columns.empty()) return showRefusal(m_services, kNoColumns, "Hata", MessageIcon::Warning);
     const HelperInput input = helperInput();
-    m_defaults.VTVersiyon = input.version;
+    m_state.version = input.version;
     m_classText = databaseHelperText(input);
     return Outcome::done();
 }
 
-Outcome SqliteTool::prepareSave() {
+Outcome SqliteTool::save() {
     if (const Outcome built = buildHelper(); !built.ok()) return built;
-    if (const auto refusal = tableRefusal()) {
-        const MessageAnswer answer = m_services.messageBox(
-            refusalWarning(*refusal) + "\n\nYine de kaydetmek istiyor musunuz?", "Uyarı",
-            MessageIcon::Warning, MessageButtons::YesNo);
+    if (const auto warning = tableWarning()) {
+        const MessageAnswer answer =
+            m_services.messageBox(*warning + "\n\nYine de kaydetmek istiyor musunuz?", "Uyarı",
+                                  MessageIcon::Warning, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) return Outcome::cancelled();
     }
-    return Outcome::done();
-}
-
-std::optional<std::string> SqliteTool::askSavePath() {
-    return m_services.saveFileDialog("Veritabanı Oluşturma Sınıfı - KAYDET",
-                                     "Java Kaynak Kod (*.java)", "DatabaseHelper", "java");
-}
-
-Outcome SqliteTool::saveTo(const std::string& path) {
-    if (!writeTextFile(m_services, path, m_classText))
+    const auto path =
+        m_services.saveFileDialog("Veritabanı Oluşturma Sınıfı - KAYDET",
+                                  "Java Kaynak Kod (*.java)", "DatabaseHelper", "java");
+    if (!path) return Outcome::cancelled();
+    if (!writeTextFile(m_services, *path, m_classText))
         return Outcome::refused(std::string(kTextFileWriterError));
     m_services.messageBox(kSaved, "Bilgi", MessageIcon::Information, MessageButtons::Ok);
     return Outcome::done();
-}
-
-Outcome SqliteTool::save() {
-    const Outcome prepared = prepareSave();
-    if (!prepared.ok()) return prepared;
-    const auto path = askSavePath();
-    if (!path) return Outcome::cancelled();
-    return saveTo(*path);
 }
 
 Outcome SqliteTool::pressCommand(RecordCommands::Group group) {
@@ -174,9 +165,7 @@ Outcome SqliteTool::pressCommand(RecordCommands::Group group) {
 }
 
 void SqliteTool::openHelpVideo() {
-    m_services.openDesktop(
-        "https://www.youtube.com/results?search_query=android+sqlite+"
-        "SQLiteOpenHelper+ders");
+    m_services.openDesktop(std::string(kVideoAddress));
 }
 
 void SqliteTool::compile() {

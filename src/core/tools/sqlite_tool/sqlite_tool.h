@@ -13,21 +13,31 @@
 
 namespace nakkas {
 
-struct Defaults;
-
 // The result text of a dialog that ended without compiling.
 inline constexpr std::string_view kSqliteCancelMarker = "IPTAL";
 
+// What outlives one opening of the SQLite tool: the version text. It starts as the stored
+// VTVersiyon and follows every pick and save, in memory only.
+struct SqliteToolState {
+    std::string version;
+};
+
+// The stored defaults a new opening starts from.
+struct SqliteStart {
+    std::string tableName;     // TabloAdi
+    std::string databaseName;  // Veritabani
+    std::string packageName;   // PaketAdi
+};
+
 // "SQLite - Veritabanı Aracı": the table designer, the DatabaseHelper save and the record
-// command builders. A new one is made for each opening; only VTVersiyon outlives it.
+// command builders. A new one is made for each opening; only the state outlives it.
 class SqliteTool {
 public:
     static constexpr std::size_t kMaxColumns = 99;
-    static constexpr std::array<std::string_view, 3> kVersions = {"1", "2", "3"};
+    static constexpr std::string_view kVideoAddress =
+        "https://www.youtube.com/results?search_query=android+sqlite+SQLiteOpenHelper+ders";
 
-    // Takes the starting values from the defaults record; VTVersiyon is written back to it
-    // (in memory only) when a version is picked and when the helper is saved.
-    SqliteTool(Services& services, Defaults& defaults);
+    SqliteTool(Services& services, SqliteToolState& state, SqliteStart start);
 
     // Field texts, as the dialog's boxes hold them.
     std::string tableName;     // "Tablo Adı:"
@@ -45,8 +55,9 @@ public:
     // The new column type list: its selection, and the user's own choice of an entry.
     std::optional<std::size_t> newType() const { return m_newType; }
     void chooseNewType(std::size_t index);
-    // A click on the new column's "Birincil Anahtar" that leaves it as given.
-    void clickPrimaryKey(bool checked);
+    // The user checks or unchecks the new column's "Birincil Anahtar". Refused with a warning
+    // (and the box unchecked again) once the table has its key.
+    Outcome setPrimaryKeyBox(bool checked);
     // "Listeye Ekle".
     Outcome addColumn();
 
@@ -71,31 +82,25 @@ public:
     // "Hücreyi Güncelle".
     Outcome updateColumn();
 
-    // "Versiyon:": the selected entry, if any. A pick writes VTVersiyon.
+    // "Versiyon:": the selected entry, if any. A pick writes the state's version.
     std::optional<std::size_t> version() const { return m_version; }
     void chooseVersion(std::size_t index);
     std::string versionText() const;
 
-    // "DatabaseHelper.java KAYDET" comes in three steps so that the caller can supply the
-    // path: prepareSave builds the class and has SQLite check the table (asking whether to go
-    // on when SQLite refuses it); askSavePath shows the save-file dialog; saveTo writes.
-    Outcome prepareSave();
-    // The part of prepareSave before SQLite is asked: refuses an empty table, writes the
-    // version into VTVersiyon and builds the class text (builtText).
+    // "DatabaseHelper.java KAYDET": builds the class, has SQLite check the table (asking
+    // whether to go on when SQLite refuses it), asks for the path and writes the file.
+    Outcome save();
+    // The part of the save before SQLite is asked: refuses an empty table, writes the version
+    // into the state and builds the class text (builtText).
     Outcome buildHelper();
     const std::string& builtText() const { return m_classText; }
-    std::optional<std::string> askSavePath();
-    Outcome saveTo(const std::string& path);
-    // The three steps in a row, as the button runs them.
-    Outcome save();
 
     // What the save press builds, from the fields as they stand.
     HelperInput helperInput() const;
     std::string classText() const { return databaseHelperText(helperInput()); }
-    // SQLite's refusal of the statement onCreate will run, if it refuses it.
-    std::optional<std::string> tableRefusal() const;
-    // The warning for such a refusal, without the question the dialog adds to it.
-    static std::string refusalWarning(const std::string& sqliteMessage);
+    // The warning when SQLite refuses the statement onCreate will run, or makes another table
+    // of it than the one designed; without the question the dialog adds to it.
+    std::optional<std::string> tableWarning() const;
 
     // The record command builders, fed with the table and key names when pressed.
     RecordCommands commands;
@@ -112,7 +117,7 @@ public:
 
 private:
     Services& m_services;
-    Defaults& m_defaults;
+    SqliteToolState& m_state;
     std::vector<Column> m_columns;
     std::optional<std::size_t> m_newType;
     bool m_typeChosen = false;

@@ -1,7 +1,9 @@
 #include "tools/tabhost_wizard/project_writer.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "platform/services.h"
 #include "tools/sqlite_tool/text_file_writer.h"
@@ -10,54 +12,85 @@ namespace nakkas {
 
 namespace {
 
+// The fresh folder the tree is built in is hidden beside Zep, so that a file manager showing the
+// output folder does not offer a half-written tree.
+constexpr std::string_view kFreshFolderPrefix = ".Zep-";
+
 std::string join(std::string_view folder, std::string_view name) {
     std::string path(folder);
     if (path.empty() || path.back() != '/') path += '/';
     return path + std::string(name);
 }
 
+ProjectFolders foldersUnder(const std::string& root, std::string_view packageName) {
+    ProjectFolders f;
+    f.root = root;
+    f.resources = join(f.root, "res");
+    f.drawables = join(f.resources, "drawable-hdpi");
+    f.layouts = join(f.resources, "layout");
+    f.sources = join(f.root, "src");
+    f.package = join(f.sources, packageName);
+    return f;
+}
+
 void info(Services& s, const std::string& text, const std::string& caption) {
     s.messageBox(text, caption, MessageIcon::Information, MessageButtons::Ok);
 }
 
-Outcome refuse(Services& s, const std::string& text, const std::string& caption) {
-    s.messageBox(text, caption, MessageIcon::Error, MessageButtons::Ok);
-    return Outcome::refused(text);
+// The writer's own message, then everything that could not be made.
+std::string notWrittenMessage(const std::vector<std::string>& failed, bool replacing) {
+    std::string text(kTextFileWriterError);
+    text += "\n\nOluşturulamayanlar:";
+    for (const std::string& path : failed) text += "\n" + path;
+    text += replacing ? "\n\nEski dosyalarınız yerinde duruyor, hiçbir dosya yazılmadı."
+                      : "\n\nHiçbir dosya yazılmadı.";
+    return text;
 }
 
-// One run of the writer: the folders and the project's texts.
+// One run of the writer: builds the tree in the fresh folder and notes what could not be made,
+// by the path it was to have in the project. A folder that failed is noted once; what belongs in
+// it is not tried.
 class Run {
 public:
-    Run(Services& s, const TabHostProject& p, const MenuRecords& m)
-        : s(s),
-          p(p),
-          m(m),
-          folders(projectFolders(p.outputFolder, p.packageName)),
-          packageOk(isSafePathComponent(p.packageName)) {}
+    Run(Services& services, const TabHostProject& project, const MenuRecords& menu,
+        const std::string& fresh, const std::string& root)
+        : m_services(services),
+          m_project(project),
+          m_menu(menu),
+          m_folders(foldersUnder(fresh, project.packageName)),
+          m_fresh(fresh),
+          m_root(root) {}
 
-    void write() {
-        for (const std::string* folder : {&folders.root, &folders.resources, &folders.drawables,
-                                          &folders.layouts, &folders.sources})
-            s.createFolder(*folder);
-        if (packageOk) s.createFolder(folders.package);
+    std::vector<std::string> write() {
+        const bool resources = folder(m_folders.resources);
+        const bool drawables = resources && folder(m_folders.drawables);
+        const bool layouts = resources && folder(m_folders.layouts);
+        const bool sources = folder(m_folders.sources);
+        const bool package =
+            sources && folder(m_folders.package, isSafePathComponent(m_project.packageName));
 
-        const std::span<const TabRecord> tabs(p.tabs.data(), size_t(p.tabCount));
-        for (const TabRecord& tab : tabs) copyIcon(tab.iconName, tab.iconSourcePath);
-        for (int j = 0; j < m.count && j < MenuRecords::kMaxItems; ++j)
-            copyIcon(m.items[size_t(j)].iconName, m.items[size_t(j)].iconSourcePath);
-
-        for (int k = 1; k <= p.tabCount; ++k)
-            file(folders.drawables, "simge_tab" + std::to_string(k) + ".xml",
-                 tabIconSelector(tabs[size_t(k - 1)]));
-        for (int k = 1; k <= p.tabCount; ++k)
-            file(folders.layouts, "tab" + std::to_string(k) + "_layout.xml",
-                 tabPageLayout(tabs[size_t(k - 1)]));
-        const bool withMenu = menuIncluded(p, m);
-        if (withMenu) file(folders.layouts, "zep_menu.xml", menuResource(m));
-        file(folders.layouts, "activity_main.xml", tabHostLayout());
-        file(folders.root, "AndroidManifest.xml",
+        const std::span<const TabRecord> tabs(m_project.tabs.data(), size_t(m_project.tabCount));
+        if (drawables) {
+            for (const TabRecord& tab : tabs) copyIcon(tab.iconName, tab.iconSourcePath);
+            for (int j = 0; j < m_menu.usedCount(); ++j)
+                copyIcon(m_menu.items[size_t(j)].iconName, m_menu.items[size_t(j)].iconSourcePath);
+            for (int k = 1; k <= m_project.tabCount; ++k)
+                file(m_folders.drawables, "simge_tab" + std::to_string(k) + ".xml",
+                     tabIconSelector(tabs[size_t(k - 1)]));
+        }
+        const bool withMenu = menuIncluded(m_project, m_menu);
+        if (layouts) {
+            for (int k = 1; k <= m_project.tabCount; ++k)
+                file(m_folders.layouts, "tab" + std::to_string(k) + "_layout.xml",
+                     tabPageLayout(tabs[size_t(k - 1)]));
+            if (withMenu) file(m_folders.layouts, "zep_menu.xml", menuResource(m_menu));
+            file(m_folders.layouts, "activity_main.xml", tabHostLayout());
+        }
+        const TabHostProject& p = m_project;
+        file(m_folders.root, "AndroidManifest.xml",
              manifest({p.packageName, p.minVersion, p.targetVersion, p.appIcon, p.applicationId,
                        p.mainActivity, p.windowTitle, tabs}));
+        if (!package) return std::move(m_failed);
         for (int k = 1; k <= p.tabCount; ++k) {
             const TabRecord& tab = tabs[size_t(k - 1)];
             sourceFile(tab.activityName, tabActivity(k, p.packageName, tab));
@@ -70,53 +103,62 @@ public:
         main.fullScreen = p.fullScreen;
         main.orientation = p.orientation;
         main.lifecycle = p.lifecycle;
-        main.menu = withMenu ? &m : nullptr;
+        main.menu = withMenu ? &m_menu : nullptr;
         sourceFile(p.mainActivity, mainActivity(main));
+        return std::move(m_failed);
     }
 
 private:
-    // Icons equal to the stored default need no copy; a failed copy (no file chosen, the target
-    // there already) goes unreported, as does a name that would leave the drawables folder.
+    // The path as the user will know it, under Zep rather than the fresh folder.
+    std::string shown(const std::string& path) const {
+        return m_root + path.substr(m_fresh.size());
+    }
+
+    bool failed(const std::string& path) {
+        m_failed.push_back(shown(path));
+        return false;
+    }
+
+    // A name that would put the folder outside its parent fails like one that cannot be made.
+    bool folder(const std::string& path, bool nameOk = true) {
+        if (!nameOk || !m_services.createFolder(path)) return failed(path);
+        return true;
+    }
+
+    // Icons equal to the stored default need no copy; a copy that fails (no file chosen, the
+    // target there already, not a regular file) is skipped without a word, as is a name that
+    // would leave the drawables folder.
     void copyIcon(const std::string& iconName, const std::string& source) {
-        if (iconName == p.appIcon || !isSafePathComponent(iconName)) return;
-        s.copyFileNoOverwrite(source, join(folders.drawables, iconName + ".png"));
+        if (iconName == m_project.appIcon || !isSafePathComponent(iconName)) return;
+        m_services.copyFileNoOverwrite(source, join(m_folders.drawables, iconName + ".png"));
     }
 
-    // A name that would put the file outside its folder fails like a file that cannot be
-    // created: the writer's message, and the run goes on.
     void file(const std::string& folder, const std::string& name, const std::string& text,
-              bool folderOk = true) {
-        if (!folderOk || !isSafePathComponent(name)) {
-            s.messageBox(std::string(kTextFileWriterError), "Hata", MessageIcon::None,
-                         MessageButtons::Ok);
-            return;
-        }
-        writeTextFile(s, join(folder, name), text);
+              bool nameOk = true) {
+        const std::string path = join(folder, name);
+        if (!nameOk || !isSafePathComponent(name) ||
+            !m_services.writeFile(path, textFileBytes(text)))
+            failed(path);
     }
 
+    // A class name that is no name of its own ("", "..") is no file name either.
     void sourceFile(const std::string& className, const std::string& text) {
-        file(folders.package, className + ".java", text,
-             packageOk && isSafePathComponent(className));
+        file(m_folders.package, className + ".java", text, isSafePathComponent(className));
     }
 
-    Services& s;
-    const TabHostProject& p;
-    const MenuRecords& m;
-    const ProjectFolders folders;
-    const bool packageOk;
+    Services& m_services;
+    const TabHostProject& m_project;
+    const MenuRecords& m_menu;
+    const ProjectFolders m_folders;
+    const std::string m_fresh;
+    const std::string m_root;
+    std::vector<std::string> m_failed;
 };
 
 }  // namespace
 
 ProjectFolders projectFolders(std::string_view outputFolder, std::string_view packageName) {
-    ProjectFolders f;
-    f.root = join(outputFolder, "Zep");
-    f.resources = join(f.root, "res");
-    f.drawables = join(f.resources, "drawable-hdpi");
-    f.layouts = join(f.resources, "layout");
-    f.sources = join(f.root, "src");
-    f.package = join(f.sources, packageName);
-    return f;
+    return foldersUnder(join(outputFolder, "Zep"), packageName);
 }
 
 bool isSafePathComponent(std::string_view name) {
@@ -124,40 +166,62 @@ bool isSafePathComponent(std::string_view name) {
            name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
-Outcome writeTabHostProject(Services& services, TabHostProject& project, MenuRecords& menu,
-                            ReplacePolicy policy) {
+Outcome writeTabHostProject(Services& services, const TabHostProject& typed,
+                            const MenuRecords& typedMenu, ReplacePolicy policy) {
+    // An empty folder would put the project at the file-system root.
+    if (typed.outputFolder == kNoChoice || typed.outputFolder.empty())
+        return showRefusal(services, "Kaydedilecek Proje Klasörü seçilmemiş",
+                           "Proje Klasörü Nerede?");
+    if (typed.packageName == kExamplePackage)
+        return showRefusal(services, "Uygulama paket adınız yazılmamış", "Peket Adı Yok");
+
+    // A refused run leaves the form as the user typed it, so only a copy is folded.
+    TabHostProject project = typed;
+    MenuRecords menu = typedMenu;
     project.tabCount = std::clamp(project.tabCount, 1, kMaxTabs);
     project.windowTitle = foldTurkish(project.windowTitle);
     for (TabRecord& tab : project.tabs) tab.title = foldTurkish(tab.title);
     for (MenuItemRecord& item : menu.items) item.title = foldTurkish(item.title);
 
-    // An empty folder would put the project at the file-system root.
-    if (project.outputFolder == kNoChoice || project.outputFolder.empty())
-        return refuse(services, "Kaydedilecek Proje Klasörü seçilmemiş", "Proje Klasörü Nerede?");
-    if (project.packageName == kExamplePackage)
-        return refuse(services, "Uygulama paket adınız yazılmamış", "Peket Adı Yok");
-
     const std::string root = projectFolders(project.outputFolder, project.packageName).root;
-    if (services.pathExists(root)) {
-        if (policy == ReplacePolicy::Ask &&
-            services.messageBox(root +
-                                    "\r\nAdlı klasör zaten mevcut, Klasörü Geri Dönüşüm Kutusuna "
-                                    "gönderip, Dosyaları yeniden oluşturmamı istermisiniz?",
-                                "Klasör Zaten Var...", MessageIcon::Warning,
-                                MessageButtons::YesNo) != MessageAnswer::Yes)
-            return Outcome::cancelled();
-        // Writing over a folder that is still there would mix the old files with the new ones
-        // and lose the user's work, so a failed move stops the run.
-        if (!services.moveFolderToTrash(root))
-            return refuse(services,
-                          root +
-                              "\r\nAdlı klasör Geri Dönüşüm Kutusuna gönderilemedi. Eski "
-                              "dosyalarınız yerinde duruyor, hiçbir dosya yazılmadı.",
-                          "Hata");
+    const bool replacing = services.pathExists(root);
+    if (replacing && policy == ReplacePolicy::Ask &&
+        services.messageBox(root + "\r\nAdlı klasör zaten mevcut, Klasörü Geri Dönüşüm Kutusuna "
+                                   "gönderip, Dosyaları yeniden oluşturmamı istermisiniz?",
+                            "Klasör Zaten Var...", MessageIcon::Warning,
+                            MessageButtons::YesNo) != MessageAnswer::Yes)
+        return Outcome::cancelled();
+
+    const std::optional<std::string> fresh =
+        services.createFreshFolder(project.outputFolder, std::string(kFreshFolderPrefix));
+    const std::vector<std::string> failed =
+        fresh ? Run(services, project, menu, *fresh, root).write() : std::vector{root};
+    if (!failed.empty()) {
+        if (fresh) services.removeTree(*fresh);
+        return showRefusal(services, notWrittenMessage(failed, replacing), "Hata",
+                           MessageIcon::None);
+    }
+    if (replacing) {
+        // The old tree goes only now that the new one is whole, and stays when it cannot go.
+        if (!services.moveFolderToTrash(root)) {
+            services.removeTree(*fresh);
+            return showRefusal(services,
+                               root +
+                                   "\r\nAdlı klasör Geri Dönüşüm Kutusuna gönderilemedi. Eski "
+                                   "dosyalarınız yerinde duruyor, hiçbir dosya yazılmadı.",
+                               "Hata");
+        }
         info(services, "Klasör silindi..", "Silme işlemi");
     }
-
-    Run(services, project, menu).write();
+    // The rename is the commit: it never replaces what another run put there meanwhile.
+    if (!services.renameFolder(*fresh, root)) {
+        services.removeTree(*fresh);
+        return showRefusal(services,
+                           root +
+                               "\r\nAdlı klasör yerine konamadı; bu sırada aynı yere başka bir "
+                               "işlem yazmış olabilir. Hiçbir dosya yazılmadı.",
+                           "Hata");
+    }
     info(services, "Dosyalar Oluşturuldu...", "Tamam");
     if (project.openWhenDone) services.openDesktop(root);
     return Outcome::done();

@@ -1,5 +1,7 @@
 #include "tools/tabhost_wizard/tabhost_texts.h"
 
+#include "text/escape.h"
+
 #include <utility>
 
 #include "text/android_namespace.h"
@@ -44,9 +46,9 @@ std::string foldTurkish(std::string_view text) {
 
 std::string tabIconSelector(const TabRecord& tab) {
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<selector xmlns:android=\"" + ns() +
-           "\">\n<item android:drawable=\"@drawable/" + tab.iconName +
+           "\">\n<item android:drawable=\"@drawable/" + xmlAttribute(tab.iconName) +
            "\"\nandroid:state_selected=\"true\" />\n<item android:drawable=\"@drawable/" +
-           tab.iconName + "\" />\n</selector>";
+           xmlAttribute(tab.iconName) + "\" />\n</selector>";
 }
 
 std::string tabPageLayout(const TabRecord& tab) {
@@ -55,7 +57,7 @@ std::string tabPageLayout(const TabRecord& tab) {
         tab.layoutStyle + "\nxmlns:android=\"" + ns() +
         "\"\nandroid:orientation=\"vertical\"\nandroid:layout_width=\"match_parent\"\n"
         "android:layout_height=\"match_parent\">\n<TextView android:text=\"" +
-        tab.title +
+        xmlAttribute(tab.title) +
         " Sayfasi\"\n   android:padding=\"15dip\"\n   android:textSize=\"18dip\"\n"
         "   android:layout_width=\"fill_parent\"\nandroid:layout_height=\"wrap_content\"/>\n</" +
         tab.layoutStyle + ">\n";
@@ -109,7 +111,7 @@ std::string tabSpecCode(std::span<const TabRecord> tabs) {
     for (size_t i = 0; i < tabs.size(); ++i) {
         const std::string k = number(int(i) + 1);
         text += "TabSpec Tab" + k + "Spc = tabHost.newTabSpec(\"\");\nTab" + k +
-                "Spc.setIndicator(\"" + tabs[i].title +
+                "Spc.setIndicator(\"" + javaString(tabs[i].title) +
                 "\", getResources().getDrawable(R.drawable.simge_tab" + k + "));\r\nIntent Tab" +
                 k + "Intent = new Intent(this, " + tabs[i].activityName + ".class);\r\nTab" + k +
                 "Spc.setContent(Tab" + k + "Intent);\n";
@@ -155,7 +157,7 @@ std::string mainActivity(const MainActivityInput& in) {
     text += tabSpecCode(in.tabs);
     text += addTabCode(int(in.tabs.size()), in.startTab);
     text += "\n}\n";
-    if (in.menu) text += tabHostMenuCode(*in.menu) + "\n";
+    if (in.menu) text += menuJava(*in.menu, MenuTarget::Project) + "\n";
     text += lifecycleMethods(in.lifecycle);
     return text + "}\n";
 }
@@ -163,27 +165,27 @@ std::string mainActivity(const MainActivityInput& in) {
 std::string manifestActivityList(std::span<const TabRecord> tabs) {
     std::string text;
     for (const TabRecord& tab : tabs)
-        text += "<activity android:name=\"." + tab.activityName + "\" />\r\n";
+        text += "<activity android:name=\"." + xmlAttribute(tab.activityName) + "\" />\r\n";
     return text;
 }
 
 std::string manifest(const ManifestInput& in) {
     std::string text = "<manifest xmlns:android=\"" + ns() + "\"\npackage=\"";
-    text += in.packageName;
+    text += xmlAttribute(in.packageName);
     text +=
         "\"\nandroid:versionCode=\"1\"\nandroid:versionName=\"1.0\" >\n<uses-sdk\n"
         "android:minSdkVersion=\"";
-    text += in.minVersion;
+    text += xmlAttribute(in.minVersion);
     text += "\"\nandroid:targetSdkVersion=\"";
-    text += in.targetVersion;
+    text += xmlAttribute(in.targetVersion);
     text += "\" />\n<application\nandroid:icon=\"@drawable/";
-    text += in.appIcon;
+    text += xmlAttribute(in.appIcon);
     text += "\"\nandroid:label=\"";
-    text += in.applicationId;
+    text += xmlAttribute(in.applicationId);
     text += "\"\nandroid:theme=\"@style/AppTheme\" >\n<activity\nandroid:name=\".";
-    text += in.activityName;
+    text += xmlAttribute(in.activityName);
     text += "\"\nandroid:label=\"";
-    text += in.windowTitle;
+    text += xmlAttribute(in.windowTitle);
     text +=
         "\" >\n<meta-data\nandroid:name=\"android.support.PARENT_ACTIVITY\"\n"
         "android:value=\"OZGUN_DEGER\" />\n<intent-filter >\n"
@@ -195,24 +197,7 @@ std::string manifest(const ManifestInput& in) {
 }
 
 std::string menuResource(const MenuRecords& menu) {
-    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<menu xmlns:android=\"" + ns() + "\">\n" +
-           menuItemXml(menu) + "</menu>\n\n";
-}
-
-std::string tabHostMenuCode(const MenuRecords& menu) {
-    std::string text =
-        "// Menu Olusturma Kodlari buradan basliyor\npublic boolean onCreateOptionsMenu(Menu "
-        "menu)\n{\nMenuInflater MenuObjesi = getMenuInflater();\n"
-        "MenuObjesi.inflate(R.layout.zep_menu, menu);\nreturn true;\n}\n\n"
-        "public boolean onOptionsItemSelected(MenuItem item) {\nswitch (item.getItemId()) {\n";
-    for (int j = 0; j < menu.count && j < MenuRecords::kMaxItems; ++j) {
-        const MenuItemRecord& item = menu.items[size_t(j)];
-        text += "case R.id." + item.menuId + ":\n// " + item.title +
-                " isimli menuye basildiginda olacak olaylari buraya yazin\nreturn true;\n";
-    }
-    return text +
-           "default:\nreturn super.onOptionsItemSelected(item);\n}\n}\n"
-           "//Menu Olusturma kodu burada bitti";
+    return menuXml(menu, MenuTarget::Project);
 }
 
 }  // namespace nakkas

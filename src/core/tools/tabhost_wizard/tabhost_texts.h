@@ -74,10 +74,8 @@ struct ManifestInput {
 };
 std::string manifest(const ManifestInput& in);
 
-// The project's zep_menu.xml, with the items 1 to the menu's count.
+// The project's zep_menu.xml, with the items 1 to the menu's count. The main activity's menu
+// methods are the menu code's project form (menuJava).
 std::string menuResource(const MenuRecords& menu);
-// The main activity's menu methods: the menu designer's code without its instructions and
-// without a line end after its last comment.
-std::string tabHostMenuCode(const MenuRecords& menu);
 
 }  // namespace nakkas

@@ -4,6 +4,10 @@
 #include <span>
 
 #include "platform/services.h"
+#include "tools/count_text.h"
+#include "tools/icon_file.h"
+#include "tools/menu_designer/menu_designer.h"
+#include "tools/tabhost_wizard/project_writer.h"
 
 namespace nakkas {
 
@@ -12,15 +16,6 @@ namespace {
 int indexOf(std::span<const std::string_view> items, std::string_view text) {
     const auto it = std::find(items.begin(), items.end(), text);
     return it == items.end() ? -1 : int(it - items.begin());
-}
-
-// The file name without its folder and its extension.
-std::string stem(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const auto dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) name.resize(dot);
-    return name;
 }
 
 }  // namespace
@@ -66,16 +61,37 @@ TabHostWizard::TabHostWizard(Services& services, TabHostProject& project, MenuRe
     m_project.appIcon = m_start.iconName;
 }
 
-Outcome TabHostWizard::list() {
-    static constexpr std::string_view kCounts[] = {"1", "2", "3", "4", "5", "6"};
-    const int n = indexOf(kCounts, tabCountText) + 1;
-    if (m_listed) return Outcome::refused({});  // the count is fixed for this opening
-    if (n == 0) {
-        const std::string text = "Girilecek sayı 1 ile 6 arasında olmalıdır";
-        m_services.messageBox(text, "Hata", MessageIcon::Error, MessageButtons::Ok);
-        return Outcome::refused(text);
+bool TabHostWizard::enabled(Control control) const {
+    switch (control) {
+        case Control::TabCount:
+            return !m_listed;
+        case Control::TabFields:
+        case Control::IconPicker:
+            return m_selected.has_value();
+        case Control::OnCreate:
+            return false;
+        case Control::FolderButton:
+            return m_listed && m_folderButton;
+        case Control::NewMenuDesign:
+            return m_listed && m_project.menuFlag;
+        case Control::Project:
+        case Control::Lifecycle:
+        case Control::FolderOption:
+        case Control::OpenWhenDone:
+        case Control::MenuFlag:
+        case Control::Create:
+            return m_listed;
     }
-    m_project.tabCount = n;
+    return false;
+}
+
+Outcome TabHostWizard::list() {
+    if (m_listed) return Outcome::refused({});  // the count is fixed for this opening
+    const auto count = countFromText(tabCountText, kMaxTabs);
+    if (!count) {
+        return showRefusal(m_services, "Girilecek sayı 1 ile 6 arasında olmalıdır");
+    }
+    m_project.tabCount = *count;
     for (int k = 1; k <= kMaxTabs; ++k) {
         TabRecord& tab = m_project.tabs[size_t(k - 1)];
         tab = TabRecord{};
@@ -114,6 +130,11 @@ const TabRecord* TabHostWizard::selectedRecord() const {
     return m_selected ? &m_project.tabs[size_t(*m_selected)] : nullptr;
 }
 
+int TabHostWizard::layoutStyleIndex() const {
+    const TabRecord* tab = selectedRecord();
+    return tab ? indexOf(kLayoutStyles, tab->layoutStyle) : -1;
+}
+
 TabRecord* TabHostWizard::selected() {
     return m_selected ? &m_project.tabs[size_t(*m_selected)] : nullptr;
 }
@@ -143,14 +164,16 @@ void TabHostWizard::setIconFile(const std::string& path) {
     TabRecord* tab = selected();
     if (!tab) return;
     tab->iconSourcePath = path;
-    tab->iconName = stem(path);
+    tab->iconName = iconNameFromPath(path);
 }
 
-void TabHostWizard::pickIcon() {
-    if (!selected()) return;
-    if (const auto file = m_services.openFileDialog("Tab Host için Simge Dosyası Seçin",
-                                                    "PNG Simge Dosyası (*.png)|*.png|"))
-        setIconFile(file->path);
+Outcome TabHostWizard::pickIcon() {
+    if (!enabled(Control::IconPicker)) return Outcome::refused({});
+    const auto file = m_services.openFileDialog("Tab Host için Simge Dosyası Seçin",
+                                                std::string(kIconFileFilter));
+    if (!file) return Outcome::cancelled();
+    setIconFile(file->path);
+    return Outcome::done();
 }
 
 void TabHostWizard::chooseOrientation(int index) {
@@ -189,16 +212,25 @@ int TabHostWizard::minVersionIndex() const {
     return indexOf(kVersions, m_project.minVersion);
 }
 
-void TabHostWizard::pickFolder() {
-    if (const auto folder = m_services.folderDialog(
-            "Lütfen ZEP klasörünün oluşacağı yeri seçin.\r\nÖnemli: Bu yer eclipse projects "
-            "dizini olmamalı"))
-        m_project.outputFolder = *folder;
+Outcome TabHostWizard::pickFolder() {
+    if (!enabled(Control::FolderButton)) return Outcome::refused({});
+    const auto folder = m_services.folderDialog(std::string(kFolderPromptTitle) + "\r\n" +
+                                                std::string(kFolderWarning));
+    if (!folder) return Outcome::cancelled();
+    m_project.outputFolder = *folder;
+    return Outcome::done();
 }
 
 void TabHostWizard::newMenuDesign() {
     resetMenuItems(m_menu, m_start.iconName);
     for (MenuItemRecord& item : m_menu.items) item.iconSourcePath.clear();
+}
+
+Outcome TabHostWizard::designMenu(const std::function<bool(MenuDesigner&)>& show) {
+    if (!enabled(Control::NewMenuDesign)) return Outcome::refused({});
+    newMenuDesign();
+    MenuDesigner designer(m_services, m_menu, MenuDesignMode::TabActi);
+    return designer.finish(show(designer));
 }
 
 void TabHostWizard::help(Help topic) {
@@ -207,8 +239,12 @@ void TabHostWizard::help(Help topic) {
                           MessageIcon::Information, MessageButtons::Ok);
 }
 
+void TabHostWizard::openHelpVideo() {
+    m_services.openDesktop(std::string(kVideoAddress));
+}
+
 Outcome TabHostWizard::create(ReplacePolicy policy) {
-    if (!m_listed) return Outcome::cancelled();
+    if (!enabled(Control::Create)) return Outcome::refused({});
     return writeTabHostProject(m_services, m_project, m_menu, policy);
 }
 

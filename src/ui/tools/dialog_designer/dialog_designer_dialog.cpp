@@ -46,23 +46,57 @@ DialogDesignerDialog::DialogDesignerDialog(DialogDesigner& model, QWidget* paren
     setObjectName(QStringLiteral("DialogTasarimi"));
     setWindowTitle(QStringLiteral("Dialog Tasarımı"));
 
-    m_type = new QComboBox;
-    m_type->setObjectName(QStringLiteral("dialogType"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildTypeBox());
+    layout->addWidget(buildParamBox());
+    layout->addLayout(buildButtonRow());
+    setMinimumWidth(440);
+
+    QWidget* order[] = {m_variable, m_activity,  m_title,  m_message, m_button1, m_button2,
+                        m_icon,     m_toastFlag, m_create, m_cancel,  m_preview, m_clear};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    // Set once for the mode.
+    const std::pair<QWidget*, DesignerControl> controls[] = {{m_variable, C::VariableName},
+                                                             {m_activity, C::ActivityName},
+                                                             {m_title, C::Title},
+                                                             {m_message, C::Message},
+                                                             {m_button1, C::Button1},
+                                                             {m_button2, C::Button2},
+                                                             {m_icon, C::Icon},
+                                                             {m_toastFlag, C::ToastFlag},
+                                                             {m_preview, C::Preview}};
+    for (const auto& [widget, control] : controls) widget->setEnabled(m_model.enabled(control));
+
+    connectEvents();
+    redraw();
+    // The first field the mode lets the user type in.
+    for (QWidget* w : order)
+        if (w->isEnabled()) {
+            w->setFocus();
+            break;
+        }
+}
+
+QGroupBox* DialogDesignerDialog::buildTypeBox() {
+    m_type = comboBox("dialogType");
     for (auto entry : DialogDesigner::kTypeEntries) m_type->addItem(qs(entry));
     m_type->setCurrentIndex(int(m_model.typeEntry()));
     m_type->setEnabled(false);  // the ribbon command chose the mode
-    auto* preview = pictureButton(QStringLiteral("Taklit Et"), QStringLiteral("Mesaj Taklidi Yap"),
-                                  "dialog-yesno", "previewButton");
-    auto* clear = pictureButton(QStringLiteral("Temizle"), QStringLiteral("Tümünü Temizle"),
-                                "clear", "clearAllButton");
+    m_preview = pictureButton(QStringLiteral("Taklit Et"), QStringLiteral("Mesaj Taklidi Yap"),
+                              "dialog-yesno", "previewButton");
+    m_clear = pictureButton(QStringLiteral("Temizle"), QStringLiteral("Tümünü Temizle"), "clear",
+                            "clearAllButton");
+    auto* box = new QGroupBox(QStringLiteral("Dialog Tasarımı"));
+    auto* row = new QHBoxLayout(box);
+    row->addWidget(buddyLabel(QStringLiteral("Dialog Tipi:"), m_type));
+    row->addWidget(m_type, 1);
+    row->addWidget(m_preview);
+    row->addWidget(m_clear);
+    return box;
+}
 
-    auto* typeBox = new QGroupBox(QStringLiteral("Dialog Tasarımı"));
-    auto* typeRow = new QHBoxLayout(typeBox);
-    typeRow->addWidget(buddyLabel(QStringLiteral("Dialog Tipi:"), m_type));
-    typeRow->addWidget(m_type, 1);
-    typeRow->addWidget(preview);
-    typeRow->addWidget(clear);
-
+QGroupBox* DialogDesignerDialog::buildParamBox() {
     m_variable = lineEdit("variableName");
     m_activity = lineEdit("activityName");
     m_title = lineEdit("title");
@@ -73,10 +107,8 @@ DialogDesignerDialog::DialogDesignerDialog(DialogDesigner& model, QWidget* paren
     m_button1 = lineEdit("button1");
     m_button2 = lineEdit("button2");
     m_icon = lineEdit("icon");
-    m_toastFlag = new QListWidget;
-    m_toastFlag->setObjectName(QStringLiteral("toastFlag"));
+    m_toastFlag = choiceList("toastFlag");
     for (auto flag : DialogDesigner::kToastFlags) m_toastFlag->addItem(qs(flag));
-    m_toastFlag->setSelectionMode(QAbstractItemView::SingleSelection);
     m_toastFlag->setFixedHeight(48);
 
     m_variable->setToolTip(QStringLiteral("Dialogun ya da kurucusunun Java değişken adı"));
@@ -89,8 +121,8 @@ DialogDesignerDialog::DialogDesignerDialog(DialogDesigner& model, QWidget* paren
     m_icon->setToolTip(QStringLiteral("Dialogun simgesi, örneğin R.drawable.ic_launcher"));
     m_toastFlag->setToolTip(QStringLiteral("Tost mesajının ekranda kalma süresi"));
 
-    auto* paramBox = new QGroupBox(QStringLiteral("Genel Parametreler"));
-    auto* form = new QFormLayout(paramBox);
+    auto* box = new QGroupBox(QStringLiteral("Genel Parametreler"));
+    auto* form = new QFormLayout(box);
     const auto row = [form](const QString& label, QWidget* w) {
         form->addRow(buddyLabel(label, w), w);
     };
@@ -102,38 +134,17 @@ DialogDesignerDialog::DialogDesignerDialog(DialogDesigner& model, QWidget* paren
     row(QStringLiteral("&2.Dugme:"), m_button2);
     row(QStringLiteral("&Simge:"), m_icon);
     row(QStringLiteral("&Toast Bayrağı:"), m_toastFlag);
+    return box;
+}
 
-    auto* create = pushButton(QStringLiteral("&Oluştur"), "createButton",
-                              QStringLiteral("Kodu oluşturur ve kod paneline yazar"));
-    auto* cancel = pushButton(QStringLiteral("İptal &Et"), "cancelButton");
-    create->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(create);
-    buttons->addWidget(cancel);
+QLayout* DialogDesignerDialog::buildButtonRow() {
+    m_create = writeCodeButton(QStringLiteral("&Oluştur"), "createButton");
+    m_create->setDefault(true);
+    m_cancel = cancelButton(QStringLiteral("İptal &Et"));
+    return buttonRow({m_create, m_cancel});
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(typeBox);
-    layout->addWidget(paramBox);
-    layout->addLayout(buttons);
-    setMinimumWidth(440);
-
-    QWidget* order[] = {m_variable, m_activity,  m_title, m_message, m_button1, m_button2,
-                        m_icon,     m_toastFlag, create,  cancel,    preview,   clear};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-
-    // Set once for the mode.
-    const std::pair<QWidget*, DesignerControl> controls[] = {{m_variable, C::VariableName},
-                                                             {m_activity, C::ActivityName},
-                                                             {m_title, C::Title},
-                                                             {m_message, C::Message},
-                                                             {m_button1, C::Button1},
-                                                             {m_button2, C::Button2},
-                                                             {m_icon, C::Icon},
-                                                             {m_toastFlag, C::ToastFlag},
-                                                             {preview, C::Preview}};
-    for (const auto& [widget, control] : controls) widget->setEnabled(m_model.enabled(control));
-
+void DialogDesignerDialog::connectEvents() {
     const auto bind = [this](QLineEdit* edit, std::string DialogFields::*member) {
         connect(edit, &QLineEdit::textChanged, this, [this, member](const QString& text) {
             if (!m_redrawing) m_model.fields.*member = us(text);
@@ -150,28 +161,16 @@ DialogDesignerDialog::DialogDesignerDialog(DialogDesigner& model, QWidget* paren
         // code panel's CR LF.
         if (!m_redrawing) m_model.fields.message = toCrLf(us(m_message->toPlainText()));
     });
-    connect(m_toastFlag, &QListWidget::itemSelectionChanged, this, [this] {
-        const auto selected = m_toastFlag->selectedItems();
-        if (!selected.isEmpty())
-            m_model.selectToastFlag(std::size_t(m_toastFlag->row(selected[0])));
-    });
-    connect(preview, &QToolButton::clicked, this, [this] { m_model.preview(); });
-    connect(clear, &QToolButton::clicked, this, [this] {
+    onPick(m_toastFlag, this, [this](std::size_t entry) { m_model.selectToastFlag(entry); });
+    connect(m_preview, &QToolButton::clicked, this, [this] { m_model.preview(); });
+    connect(m_clear, &QToolButton::clicked, this, [this] {
         m_model.clearAll();
         redraw();
     });
-    connect(create, &QPushButton::clicked, this, [this] {
+    connect(m_create, &QPushButton::clicked, this, [this] {
         if (m_model.create().ok()) accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    redraw();
-    // The first field the mode lets the user type in.
-    for (QWidget* w : order)
-        if (w->isEnabled()) {
-            w->setFocus();
-            break;
-        }
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void DialogDesignerDialog::redraw() {

@@ -3,9 +3,13 @@
 #include <QDialog>
 
 class QComboBox;
+class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
 
 namespace nakkas {
 
@@ -18,6 +22,10 @@ public:
     DialogDesignerDialog(DialogDesigner& model, QWidget* parent = nullptr);
 
 private:
+    QGroupBox* buildTypeBox();
+    QGroupBox* buildParamBox();
+    QLayout* buildButtonRow();
+    void connectEvents();
     void redraw();
 
     DialogDesigner& m_model;
@@ -31,6 +39,10 @@ private:
     QLineEdit* m_button2 = nullptr;
     QLineEdit* m_icon = nullptr;
     QListWidget* m_toastFlag = nullptr;
+    QToolButton* m_preview = nullptr;
+    QToolButton* m_clear = nullptr;
+    QPushButton* m_create = nullptr;
+    QPushButton* m_cancel = nullptr;
 };
 
 }  // namespace nakkas

@@ -39,6 +39,29 @@ LayoutToCodeDialog::LayoutToCodeDialog(LayoutToCode& model, QWidget* parent)
     notes->setText(noteText);
     notes->setVisible(!noteText.isEmpty());
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addWidget(notes);
+    layout->addWidget(buildTable(), 1);
+    layout->addLayout(buildCheckRow());
+    layout->addLayout(buildOptions());
+    layout->addLayout(buildButtonRow());
+
+    QWidget* order[] = {m_table,  m_checkAll,  m_checkNone, m_style,
+                        m_access, m_listeners, m_create,    m_cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    fill();
+    m_style->setCurrentIndex(int(m_model.options().style));
+    m_access->setCurrentIndex(int(m_model.options().accessIndex));
+    m_listeners->setChecked(m_model.options().writeListeners);
+    connectEvents();
+
+    m_table->setFocus();
+    if (m_table->rowCount() > 0) m_table->setCurrentCell(0, kClass);
+}
+
+QTableWidget* LayoutToCodeDialog::buildTable() {
     m_table = new QTableWidget(0, kColumnCount);
     m_table->setObjectName(QStringLiteral("views"));
     m_table->setAccessibleName(QStringLiteral("Görünümler"));
@@ -58,30 +81,36 @@ LayoutToCodeDialog::LayoutToCodeDialog(LayoutToCode& model, QWidget* parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
+    // Tab leaves the table, so that the keyboard reaches the buttons; the arrows move within.
+    m_table->setTabKeyNavigation(false);
+    return m_table;
+}
 
-    m_style = new QComboBox;
-    m_style->setObjectName(QStringLiteral("namingStyle"));
+QLayout* LayoutToCodeDialog::buildCheckRow() {
+    m_checkAll = pushButton(QStringLiteral("&Tümünü Seç"), "checkAllButton",
+                            QStringLiteral("Bütün görünümleri işaretler"));
+    m_checkNone = pushButton(QStringLiteral("&Hiçbirini Seçme"), "checkNoneButton",
+                             QStringLiteral("Bütün işaretleri kaldırır"));
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : {m_checkAll, m_checkNone}) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+QLayout* LayoutToCodeDialog::buildOptions() {
+    m_style = comboBox("namingStyle");
     for (std::string_view label : kNamingStyleLabels) m_style->addItem(qs(label));
     m_style->setToolTip(QStringLiteral(
         "Önerilen değişken adlarının biçimi; elle değiştirdiğiniz adlar olduğu gibi kalır"));
-    m_access = new QComboBox;
-    m_access->setObjectName(QStringLiteral("access"));
+    m_access = comboBox("access");
     for (std::string_view entry : DefinerForm::kAccessEntries) m_access->addItem(qs(entry));
     m_access->setToolTip(QStringLiteral("Her tanımlamanın başına yazılan erişim belirteci"));
     m_listeners = checkBox(QStringLiteral("Olay &Dinleyicilerini Oluştur"), "writeListeners");
     m_listeners->setToolTip(
         QStringLiteral("Tanıdığı nesneler için tanımlamanın ardından olay dinleyicisini de yazar"));
-
-    auto* all = pushButton(QStringLiteral("&Tümünü Seç"), "checkAllButton",
-                           QStringLiteral("Bütün görünümleri işaretler"));
-    auto* none = pushButton(QStringLiteral("&Hiçbirini Seçme"), "checkNoneButton",
-                            QStringLiteral("Bütün işaretleri kaldırır"));
-    m_create = pushButton(QStringLiteral("&Oluştur"), "createButton",
-                          QStringLiteral("İşaretli görünümlerin kodunu kod paneline yazar"));
-    auto* cancel = pushButton(QStringLiteral("İptal &Et"), "cancelButton",
-                              QStringLiteral("Hiçbir şey yazmadan kapatır"));
-    for (QPushButton* b : {all, none, m_create, cancel}) b->setAutoDefault(false);
-
     auto* options = new QGridLayout;
     options->addWidget(buddyLabel(QStringLiteral("Değişken adı &biçimi:"), m_style), 0, 0);
     options->addWidget(m_style, 0, 1);
@@ -89,38 +118,18 @@ LayoutToCodeDialog::LayoutToCodeDialog(LayoutToCode& model, QWidget* parent)
     options->addWidget(m_access, 1, 1);
     options->addWidget(m_listeners, 0, 2, 1, 1);
     options->setColumnStretch(3, 1);
+    return options;
+}
 
-    auto* checks = new QHBoxLayout;
-    checks->addWidget(all);
-    checks->addWidget(none);
-    checks->addStretch(1);
+QLayout* LayoutToCodeDialog::buildButtonRow() {
+    m_create = pushButton(QStringLiteral("&Oluştur"), "createButton",
+                          QStringLiteral("İşaretli görünümlerin kodunu kod paneline yazar"));
+    m_create->setAutoDefault(false);
+    m_cancel = cancelButton(QStringLiteral("İptal &Et"));
+    return buttonRow({m_create, m_cancel});
+}
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_create);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary);
-    layout->addWidget(notes);
-    layout->addWidget(m_table, 1);
-    layout->addLayout(checks);
-    layout->addLayout(options);
-    layout->addLayout(buttons);
-
-    setTabOrder(m_table, all);
-    setTabOrder(all, none);
-    setTabOrder(none, m_style);
-    setTabOrder(m_style, m_access);
-    setTabOrder(m_access, m_listeners);
-    setTabOrder(m_listeners, m_create);
-    setTabOrder(m_create, cancel);
-
-    fill();
-    m_style->setCurrentIndex(int(m_model.options().style));
-    m_access->setCurrentIndex(int(m_model.options().accessIndex));
-    m_listeners->setChecked(m_model.options().writeListeners);
-
+void LayoutToCodeDialog::connectEvents() {
     connect(m_table, &QTableWidget::itemChanged, this, &LayoutToCodeDialog::itemChanged);
     connect(m_style, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
@@ -132,11 +141,11 @@ LayoutToCodeDialog::LayoutToCodeDialog(LayoutToCode& model, QWidget* parent)
     });
     connect(m_listeners, &QCheckBox::toggled, this,
             [this](bool on) { m_model.setWriteListeners(on); });
-    connect(all, &QPushButton::clicked, this, [this] {
+    connect(m_checkAll, &QPushButton::clicked, this, [this] {
         m_model.checkAll();
         redraw();
     });
-    connect(none, &QPushButton::clicked, this, [this] {
+    connect(m_checkNone, &QPushButton::clicked, this, [this] {
         m_model.checkNone();
         redraw();
     });
@@ -145,12 +154,9 @@ LayoutToCodeDialog::LayoutToCodeDialog(LayoutToCode& model, QWidget* parent)
         const QModelIndex current = m_table->currentIndex();
         if (QWidget* editor = m_table->indexWidget(current))
             m_table->itemDelegate()->setModelData(editor, m_table->model(), current);
-        if (m_model.confirm()) accept();
+        if (m_model.confirm().ok()) accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    m_table->setFocus();
-    if (m_table->rowCount() > 0) m_table->setCurrentCell(0, kClass);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void LayoutToCodeDialog::fill() {
@@ -170,9 +176,10 @@ void LayoutToCodeDialog::fill() {
         m_table->setItem(r, kId, id);
         m_table->setItem(r, kVariable, name);
     }
-    m_table->resizeColumnsToContents();
     m_redrawing = false;
     redraw();
+    // Only now do the class cells hold their check boxes, which take room of their own.
+    m_table->resizeColumnsToContents();
 }
 
 void LayoutToCodeDialog::redraw() {

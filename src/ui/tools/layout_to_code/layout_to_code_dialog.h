@@ -5,6 +5,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
@@ -21,6 +22,11 @@ public:
     LayoutToCodeDialog(LayoutToCode& model, QWidget* parent = nullptr);
 
 private:
+    QTableWidget* buildTable();
+    QLayout* buildCheckRow();
+    QLayout* buildOptions();
+    QLayout* buildButtonRow();
+    void connectEvents();
     void fill();
     void redraw();
     void itemChanged(QTableWidgetItem* item);
@@ -30,7 +36,10 @@ private:
     QComboBox* m_style = nullptr;
     QComboBox* m_access = nullptr;
     QCheckBox* m_listeners = nullptr;
+    QPushButton* m_checkAll = nullptr;
+    QPushButton* m_checkNone = nullptr;
     QPushButton* m_create = nullptr;
+    QPushButton* m_cancel = nullptr;
     bool m_redrawing = false;  // programmatic changes are not user edits
 };
 

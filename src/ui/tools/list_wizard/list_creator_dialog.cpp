@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "form_widgets.h"
 #include "qt_text.h"
 #include "tools/list_wizard/list_creator.h"
 
@@ -16,20 +17,16 @@ ListCreatorDialog::ListCreatorDialog(ListCreator& model, QWidget* parent)
     setObjectName(QStringLiteral("listCreatorDialog"));
     setWindowTitle(QStringLiteral("Liste Elemanı Oluşturucu"));
 
-    m_entry = new QLineEdit;
-    m_entry->setObjectName(QStringLiteral("entry"));
+    m_entry = lineEdit("entry");
     m_entry->setAccessibleName(QStringLiteral("Eklenecek eleman"));
     m_entry->setToolTip(QStringLiteral("Listeye eklenecek eleman"));
-    m_list = new QListWidget;
-    m_list->setObjectName(QStringLiteral("items"));
+    m_list = choiceList("items");
     m_list->setAccessibleName(QStringLiteral("Liste elemanları"));
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_count = new QLabel;
     m_count->setObjectName(QStringLiteral("countLabel"));
 
-    const auto button = [this](const QString& text, const char* objectName) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(objectName));
+    const auto button = [](const QString& text, const char* objectName) {
+        QPushButton* b = pushButton(text, objectName);
         b->setAutoDefault(false);
         return b;
     };
@@ -80,7 +77,7 @@ ListCreatorDialog::ListCreatorDialog(ListCreator& model, QWidget* parent)
         redraw();
     });
     connect(create, &QPushButton::clicked, this, [this] {
-        if (m_model.confirm()) accept();
+        if (m_model.confirm().ok()) accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     redraw();

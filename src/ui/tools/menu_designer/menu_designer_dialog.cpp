@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 
 #include "form_widgets.h"
-#include "icons.h"
-#include "platform/services.h"
 #include "qt_text.h"
 #include "tools/menu_designer/menu_designer.h"
 
@@ -29,90 +27,83 @@ void showText(QLineEdit* field, const std::string& text) {
 
 }  // namespace
 
-MenuDesignerDialog::MenuDesignerDialog(MenuDesigner& model, Services& services, QWidget* parent)
-    : QDialog(parent), m_model(model), m_services(services) {
+MenuDesignerDialog::MenuDesignerDialog(MenuDesigner& model, QWidget* parent)
+    : QDialog(parent), m_model(model) {
     setObjectName(QStringLiteral("menuDesignerDialog"));
     setWindowTitle(qs(MenuDesigner::kTitle));
 
+    m_items = choiceList("itemList");
+    m_items->setAccessibleName(QStringLiteral("Menü maddeleri"));
+    m_items->setToolTip(QStringLiteral("Düzenlenecek menü maddesini seçin"));
+    m_items->setSortingEnabled(true);
+    auto* warning = new QLabel(qs(MenuDesigner::kWarning));
+    warning->setObjectName(QStringLiteral("warningLabel"));
+
+    auto* countRow = buildCountRow();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(m_items, 1);
+    middle->addLayout(buildFields(), 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(countRow);
+    layout->addWidget(warning);
+    layout->addLayout(middle);
+    layout->addLayout(buildButtonRow());
+
+    QWidget* order[] = {m_count,    m_listButton, m_items, m_title,
+                        m_iconName, m_iconButton, m_ok,    m_cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connectEvents();
+    redraw();
+    m_count->setFocus();
+}
+
+QLayout* MenuDesignerDialog::buildCountRow() {
     m_count = lineEdit("countEdit");
     m_count->setText(qs(m_model.countText));
     m_count->setMaximumWidth(80);
     m_count->setToolTip(QStringLiteral("Tasarlanacak menü maddesi sayısı (1 ile 6 arası)"));
-    auto* countLabel = buddyLabel(QStringLiteral("&Toplam menu sayısı:"), m_count);
-    auto* hint = new QLabel(QStringLiteral("Max 1-6"));
     m_listButton = pushButton(QStringLiteral("&Listele"), "listButton",
                               QStringLiteral("Menü maddelerini listeler; sayı sonra değişmez"));
     m_listButton->setAutoDefault(false);
-    auto* warning = new QLabel(qs(MenuDesigner::kWarning));
-    warning->setObjectName(QStringLiteral("warningLabel"));
+    auto* row = new QGridLayout;
+    row->addWidget(buddyLabel(QStringLiteral("&Toplam menu sayısı:"), m_count), 0, 0);
+    row->addWidget(m_count, 0, 1);
+    row->addWidget(m_listButton, 0, 2);
+    row->addWidget(new QLabel(QStringLiteral("Max 1-6")), 1, 1);
+    row->setColumnStretch(3, 1);  // a single digit needs no wide box
+    return row;
+}
 
-    m_items = new QListWidget;
-    m_items->setObjectName(QStringLiteral("itemList"));
-    m_items->setAccessibleName(QStringLiteral("Menü maddeleri"));
-    m_items->setToolTip(QStringLiteral("Düzenlenecek menü maddesini seçin"));
-    m_items->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_items->setSortingEnabled(true);
-
+QLayout* MenuDesignerDialog::buildFields() {
     m_menuId = lineEdit("menuIdEdit");
     m_menuId->setEnabled(false);
     m_title = lineEdit("titleEdit");
     m_title->setToolTip(QStringLiteral("Menü maddesinin görünen ismi"));
     m_iconName = lineEdit("iconNameEdit");
     m_iconName->setToolTip(QStringLiteral("Menü maddesinin simge kaynağının adı"));
-    auto* idLabel = buddyLabel(QStringLiteral("Menu ID:"), m_menuId);
-    auto* titleLabel = buddyLabel(QStringLiteral("Menü İ&smi:"), m_title);
-    auto* iconLabel = buddyLabel(QStringLiteral("Menü Si&mgesi:"), m_iconName);
-    m_iconButton = new QToolButton;
-    m_iconButton->setObjectName(QStringLiteral("iconButton"));
-    m_iconButton->setIcon(programIcon("imageview"));
-    m_iconButton->setAccessibleName(QStringLiteral("Simge dosyası seç"));
-    m_iconButton->setToolTip(QStringLiteral("Menü maddesi için bir PNG simge dosyası seçer"));
-
-    m_ok = pushButton(qs(m_model.okCaption()), "okButton");
-    m_ok->setDefault(true);
-    auto* cancel = pushButton(QStringLiteral("İptal"), "cancelButton");
-    cancel->setAutoDefault(false);
-
-    auto* countRow = new QGridLayout;
-    countRow->addWidget(countLabel, 0, 0);
-    countRow->addWidget(m_count, 0, 1);
-    countRow->addWidget(m_listButton, 0, 2);
-    countRow->addWidget(hint, 1, 1);
-    countRow->setColumnStretch(3, 1);  // a single digit needs no wide box
-
+    m_iconButton =
+        iconPickerButton(QStringLiteral("Menü maddesi için bir PNG simge dosyası seçer"));
     auto* fields = new QGridLayout;
-    fields->addWidget(idLabel, 0, 0);
+    fields->addWidget(buddyLabel(QStringLiteral("Menu ID:"), m_menuId), 0, 0);
     fields->addWidget(m_menuId, 0, 1, 1, 2);
-    fields->addWidget(titleLabel, 1, 0);
+    fields->addWidget(buddyLabel(QStringLiteral("Menü İ&smi:"), m_title), 1, 0);
     fields->addWidget(m_title, 1, 1, 1, 2);
-    fields->addWidget(iconLabel, 2, 0);
+    fields->addWidget(buddyLabel(QStringLiteral("Menü Si&mgesi:"), m_iconName), 2, 0);
     fields->addWidget(m_iconName, 2, 1);
     fields->addWidget(m_iconButton, 2, 2);
     fields->setRowStretch(3, 1);
+    return fields;
+}
 
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(m_items, 1);
-    middle->addLayout(fields, 2);
+QLayout* MenuDesignerDialog::buildButtonRow() {
+    m_ok = pushButton(qs(m_model.okCaption()), "okButton");
+    m_ok->setDefault(true);
+    m_cancel = cancelButton(QStringLiteral("İptal"));
+    return buttonRow({m_ok, m_cancel});
+}
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(countRow);
-    layout->addWidget(warning);
-    layout->addLayout(middle);
-    layout->addLayout(buttons);
-
-    setTabOrder(m_count, m_listButton);
-    setTabOrder(m_listButton, m_items);
-    setTabOrder(m_items, m_title);
-    setTabOrder(m_title, m_iconName);
-    setTabOrder(m_iconName, m_iconButton);
-    setTabOrder(m_iconButton, m_ok);
-    setTabOrder(m_ok, cancel);
-
+void MenuDesignerDialog::connectEvents() {
     connect(m_count, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_model.countText = us(text); });
     connect(m_listButton, &QPushButton::clicked, this, [this] {
@@ -135,19 +126,13 @@ MenuDesignerDialog::MenuDesignerDialog(MenuDesigner& model, Services& services, 
     connect(m_iconName, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_model.editIconName(us(text)); });
     connect(m_iconButton, &QToolButton::clicked, this, [this] {
-        const auto file = m_services.openFileDialog(std::string(MenuDesigner::kIconDialogTitle),
-                                                    std::string(MenuDesigner::kIconDialogFilter));
-        if (!file) return;
-        m_model.chooseIcon(*file);
+        m_model.pickIcon();
         redraw();
     });
     connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (m_model.confirm()) accept();
+        if (m_model.confirm().ok()) accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    redraw();
-    m_count->setFocus();
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void MenuDesignerDialog::reject() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -11,23 +12,25 @@ class QToolButton;
 namespace nakkas {
 
 class MenuDesigner;
-class Services;
 
 // "Menü Tasarım": a thin view over the menu designer model, in whichever mode the opener made
-// the model. The icon button asks the desktop for a PNG and hands the answer to the model.
+// the model.
 class MenuDesignerDialog : public QDialog {
     Q_OBJECT
 public:
-    MenuDesignerDialog(MenuDesigner& model, Services& services, QWidget* parent = nullptr);
+    explicit MenuDesignerDialog(MenuDesigner& model, QWidget* parent = nullptr);
 
     // "İptal", Escape and the close box all end here.
     void reject() override;
 
 private:
+    QLayout* buildCountRow();
+    QLayout* buildFields();
+    QLayout* buildButtonRow();
+    void connectEvents();
     void redraw();
 
     MenuDesigner& m_model;
-    Services& m_services;
     QLineEdit* m_count = nullptr;
     QPushButton* m_listButton = nullptr;
     QListWidget* m_items = nullptr;
@@ -36,6 +39,7 @@ private:
     QLineEdit* m_iconName = nullptr;
     QToolButton* m_iconButton = nullptr;
     QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
 };
 
 }  // namespace nakkas

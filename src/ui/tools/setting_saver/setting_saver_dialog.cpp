@@ -1,7 +1,5 @@
 #include "setting_saver_dialog.h"
 
-#include <functional>
-
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -37,14 +35,6 @@ QLineEdit* mirror(const char* objectName, const QString& accessibleName) {
     return e;
 }
 
-// Reports the picked row of a single-choice list; focus alone does not pick.
-void onPick(QListWidget* list, QObject* context, std::function<void(std::size_t)> pick) {
-    QObject::connect(list, &QListWidget::itemSelectionChanged, context, [list, pick] {
-        const auto selected = list->selectedItems();
-        if (!selected.isEmpty()) pick(std::size_t(list->row(selected[0])));
-    });
-}
-
 }  // namespace
 
 SettingSaverDialog::SettingSaverDialog(SettingSaver& model, QWidget* parent)
@@ -61,11 +51,9 @@ SettingSaverDialog::SettingSaverDialog(SettingSaver& model, QWidget* parent)
     m_storageMode = mirror("storageMode", QStringLiteral("Kayıt şekli sabiti"));
     auto* write = checkBox(QStringLiteral("Kayıt &Yazma kodunu oluştur"), "writeBlock");
     auto* read = checkBox(QStringLiteral("Kayıt O&kuma kodunu oluştur"), "readBlock");
-    auto* help = new QLabel(QStringLiteral("<a href=\"yardim\">Konu Hakkında Video Yardım</a>"));
-    help->setObjectName(QStringLiteral("helpLink"));
-    help->setAccessibleName(QStringLiteral("Konu Hakkında Video Yardım"));
-    help->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    help->setToolTip(QStringLiteral("Bu aracın yardım dersini tarayıcıda açar"));
+    auto* help =
+        helpVideoLink("helpLink", QStringLiteral("Bu aracın yardım dersini tarayıcıda açar"), this,
+                      [this] { m_model.openHelp(); });
 
     variable->setToolTip(QStringLiteral("Değeri tutan Java değişkeni"));
     key->setToolTip(QStringLiteral("Değerin ayar dosyasındaki anahtarı"));
@@ -97,19 +85,13 @@ SettingSaverDialog::SettingSaverDialog(SettingSaver& model, QWidget* parent)
     body->addWidget(picture);
     body->addLayout(form, 1);
 
-    auto* ok = pushButton(QStringLiteral("&Tamam"), "okButton",
-                          QStringLiteral("Kodu oluşturur ve kod paneline yazar"));
-    auto* cancel = pushButton(QStringLiteral("İptal"), "cancelButton");
+    auto* ok = writeCodeButton(QStringLiteral("&Tamam"), "okButton");
+    auto* cancel = cancelButton(QStringLiteral("İptal"));
     ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, cancel}, help));
 
     QWidget* order[] = {variable, key, file, types, modes, write, read, ok, cancel, help};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
@@ -134,7 +116,6 @@ SettingSaverDialog::SettingSaverDialog(SettingSaver& model, QWidget* parent)
         m_model.selectAccessMode(entry);
         redraw();
     });
-    connect(help, &QLabel::linkActivated, this, [this] { m_model.openHelp(); });
     connect(ok, &QPushButton::clicked, this, [this] {
         if (m_model.confirm().ok()) accept();
     });

@@ -16,6 +16,7 @@
 #include "definer/code_panel.h"
 #include "form_widgets.h"
 #include "qt_text.h"
+#include "tools/sqlite_tool/database_helper.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
 
 namespace nakkas {
@@ -24,11 +25,12 @@ namespace {
 
 using Group = RecordCommands::Group;
 
+// Every type shows at once: a type that has to be scrolled to is easily never found.
 QListWidget* typeList(const char* objectName, const QString& accessibleName) {
     QListWidget* list = choiceList(objectName);
     list->setAccessibleName(accessibleName);
     for (auto word : kColumnTypes) list->addItem(qs(word));
-    list->setMaximumHeight(110);
+    list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth());
     return list;
 }
 
@@ -48,8 +50,13 @@ void selectRow(QListWidget* list, std::optional<std::size_t> row) {
     }
 }
 
-// A group's prefix for object names: insert, update, show, delete.
+// A group's prefix for object names, its title and its inclusion box, in group order.
 const char* const kGroupKeys[RecordCommands::kGroupCount] = {"insert", "update", "show", "delete"};
+const char* const kGroupTitles[RecordCommands::kGroupCount] = {
+    "Yeni Kayıt Ekle Komutu", "Güncelle Komutu", "Kayıt Göster Komutu", "Kayıt Sil Komutu"};
+const char* const kIncludeTexts[RecordCommands::kGroupCount] = {
+    "Ekle komutunu derlemeye dahil et", "Güncelle komutunu derlemeye dahil et",
+    "Kayıt göster komutunu derlemeye dahil et", "Sil komutunu derlemeye dahil et"};
 
 QString childName(Group g, const char* suffix) {
     return QString::fromLatin1(kGroupKeys[g]) + QString::fromLatin1(suffix);
@@ -76,17 +83,15 @@ SqliteToolDialog::SqliteToolDialog(SqliteTool& model, QWidget* parent)
     m_save->setDefault(true);
     m_compile->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_compile);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({m_save, m_compile, cancel}));
 
-    connect(m_save, &QPushButton::clicked, this, &SqliteToolDialog::save);
+    connect(m_save, &QPushButton::clicked, this, [this] {
+        m_model.save();
+        redraw();
+    });
     connect(m_compile, &QPushButton::clicked, this, [this] {
         m_model.compile();
         accept();
@@ -100,6 +105,38 @@ SqliteToolDialog::SqliteToolDialog(SqliteTool& model, QWidget* parent)
 }
 
 QWidget* SqliteToolDialog::buildTablePane() {
+    m_caption = new QLabel;
+    m_caption->setObjectName(QStringLiteral("columnListCaption"));
+    m_columns = columnList(QStringLiteral("columns"), QStringLiteral("Tablo hücreleri"));
+    m_caption->setBuddy(m_columns);
+    m_count = new QLabel;
+    m_count->setObjectName(QStringLiteral("countLabel"));
+    auto* note = new QLabel(
+        QStringLiteral("NOT: Buradaki hiçbir yerde Türkçe karakter ve boşluk kullanmayın "));
+    note->setObjectName(QStringLiteral("note"));
+    note->setWordWrap(true);
+
+    auto* pane = new QWidget;
+    pane->setObjectName(QStringLiteral("tablePane"));
+    auto* v = new QVBoxLayout(pane);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addLayout(buildNewColumn());
+    v->addWidget(m_caption);
+    v->addWidget(m_columns, 1);
+    v->addWidget(m_count);
+    v->addWidget(buildEditorBox());
+    v->addLayout(buildDatabaseFields());
+    v->addWidget(note);
+    v->addWidget(helpVideoLink("videoLink",
+                               QStringLiteral("Konuyu anlatan videoyu tarayıcıda açar"), this,
+                               [this] { m_model.openHelpVideo(); }));
+    pane->setMinimumWidth(340);
+    pane->setMaximumWidth(400);
+    connectTablePane();
+    return pane;
+}
+
+QLayout* SqliteToolDialog::buildNewColumn() {
     m_tableName = lineEdit("tableName");
     m_columnName = lineEdit("columnName");
     m_tableName->setToolTip(QStringLiteral("Oluşturulacak tablonun adı"));
@@ -109,15 +146,9 @@ QWidget* SqliteToolDialog::buildTablePane() {
     m_primaryKey = checkBox(QStringLiteral("Birincil Anahtar"), "newPrimaryKey");
     m_notNull = checkBox(QStringLiteral("Boş Geçemez"), "newNotNull");
     m_unique = checkBox(QStringLiteral("Eşsiz Değer"), "newUnique");
-    auto* add = pushButton(QStringLiteral("Listeye &Ekle"), "addButton",
-                           QStringLiteral("Hücreyi tabloya ekler"));
-    add->setAutoDefault(false);
-    m_caption = new QLabel;
-    m_caption->setObjectName(QStringLiteral("columnListCaption"));
-    m_columns = columnList(QStringLiteral("columns"), QStringLiteral("Tablo hücreleri"));
-    m_caption->setBuddy(m_columns);
-    m_count = new QLabel;
-    m_count->setObjectName(QStringLiteral("countLabel"));
+    m_add = pushButton(QStringLiteral("Listeye &Ekle"), "addButton",
+                       QStringLiteral("Hücreyi tabloya ekler"));
+    m_add->setAutoDefault(false);
 
     auto* fields = new QFormLayout;
     fields->addRow(buddyLabel(QStringLiteral("&Tablo Adı:"), m_tableName), m_tableName);
@@ -127,97 +158,77 @@ QWidget* SqliteToolDialog::buildTablePane() {
     flags->addWidget(m_notNull);
     flags->addWidget(m_unique);
     flags->addStretch(1);
-    flags->addWidget(add);
+    flags->addWidget(m_add);
     auto* newColumn = new QHBoxLayout;
     newColumn->addWidget(m_newType, 1);
     newColumn->addLayout(flags);
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(fields);
+    layout->addLayout(newColumn);
+    return layout;
+}
 
-    // The selected column editor.
+QGroupBox* SqliteToolDialog::buildEditorBox() {
     m_editorType = typeList("editorType", QStringLiteral("Seçili hücrenin tipi"));
     m_editorKey = checkBox(QStringLiteral("Birincil Anahtar"), "editorPrimaryKey");
+    m_editorKey->setEnabled(false);  // it only shows which column is the key
     m_editorNotNull = checkBox(QStringLiteral("Boş Geçemez"), "editorNotNull");
     m_editorUnique = checkBox(QStringLiteral("Eşsiz Değer"), "editorUnique");
     m_update = pushButton(QStringLiteral("Hücreyi &Güncelle"), "updateColumnButton",
                           QStringLiteral("Seçili hücrenin tipini ve seçeneklerini değiştirir"));
     m_update->setAutoDefault(false);
-    auto* editorFlags = new QVBoxLayout;
-    editorFlags->addWidget(m_editorKey);
-    editorFlags->addWidget(m_editorNotNull);
-    editorFlags->addWidget(m_editorUnique);
-    editorFlags->addStretch(1);
-    editorFlags->addWidget(m_update);
-    auto* editor = new QGroupBox(QStringLiteral("Seçili Hücre Bilgisi"));
-    editor->setObjectName(QStringLiteral("editorGroup"));
-    auto* editorLayout = new QHBoxLayout(editor);
-    editorLayout->addWidget(m_editorType, 1);
-    editorLayout->addLayout(editorFlags);
+    auto* flags = new QVBoxLayout;
+    flags->addWidget(m_editorKey);
+    flags->addWidget(m_editorNotNull);
+    flags->addWidget(m_editorUnique);
+    flags->addStretch(1);
+    flags->addWidget(m_update);
+    auto* box = new QGroupBox(QStringLiteral("Seçili Hücre Bilgisi"));
+    box->setObjectName(QStringLiteral("editorGroup"));
+    auto* layout = new QHBoxLayout(box);
+    layout->addWidget(m_editorType, 1);
+    layout->addLayout(flags);
+    return box;
+}
 
+QLayout* SqliteToolDialog::buildDatabaseFields() {
     m_databaseName = lineEdit("databaseName");
     m_databaseName->setToolTip(QStringLiteral("Telefonda oluşacak veritabanı dosyasının adı"));
-    m_version = new QComboBox;
-    m_version->setObjectName(QStringLiteral("version"));
+    m_version = comboBox("version");
     m_version->setToolTip(QStringLiteral("Veritabanı sürümü"));
-    for (auto v : SqliteTool::kVersions) m_version->addItem(qs(v));
+    for (auto v : kDatabaseVersions) m_version->addItem(qs(v));
     m_packageName = lineEdit("packageName");
     m_packageName->setToolTip(QStringLiteral("DatabaseHelper sınıfının Java paketi"));
-    auto* database = new QFormLayout;
-    database->addRow(buddyLabel(QStringLiteral("&Veritabanı Adı:"), m_databaseName),
-                     m_databaseName);
-    database->addRow(buddyLabel(QStringLiteral("Ve&rsiyon:"), m_version), m_version);
-    database->addRow(buddyLabel(QStringLiteral("&Paket Adı:"), m_packageName), m_packageName);
+    auto* form = new QFormLayout;
+    form->addRow(buddyLabel(QStringLiteral("&Veritabanı Adı:"), m_databaseName), m_databaseName);
+    form->addRow(buddyLabel(QStringLiteral("Ve&rsiyon:"), m_version), m_version);
+    form->addRow(buddyLabel(QStringLiteral("&Paket Adı:"), m_packageName), m_packageName);
+    return form;
+}
 
-    auto* note = new QLabel(
-        QStringLiteral("NOT: Buradaki hiçbir yerde Türkçe karakter ve boşluk kullanmayın "));
-    note->setObjectName(QStringLiteral("note"));
-    note->setWordWrap(true);
-    auto* video = new QLabel(QStringLiteral("<a href=\"video\">Konu Hakkında Video Yardım</a>"));
-    video->setObjectName(QStringLiteral("videoLink"));
-    video->setAccessibleName(QStringLiteral("Konu Hakkında Video Yardım"));
-    video->setToolTip(QStringLiteral("Konuyu anlatan videoyu tarayıcıda açar"));
-    video->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    video->setFocusPolicy(Qt::TabFocus);
-
-    auto* pane = new QWidget;
-    pane->setObjectName(QStringLiteral("tablePane"));
-    auto* v = new QVBoxLayout(pane);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->addLayout(fields);
-    v->addLayout(newColumn);
-    v->addWidget(m_caption);
-    v->addWidget(m_columns, 1);
-    v->addWidget(m_count);
-    v->addWidget(editor);
-    v->addLayout(database);
-    v->addWidget(note);
-    v->addWidget(video);
-    pane->setMinimumWidth(340);
-    pane->setMaximumWidth(400);
-
+void SqliteToolDialog::connectTablePane() {
+    const auto quiet = [this] { return m_redrawing; };
+    const auto flag = [this](QCheckBox* box, bool& target) {
+        connect(box, &QCheckBox::toggled, this, [this, &target](bool on) {
+            if (!m_redrawing) target = on;
+        });
+    };
     connect(m_tableName, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_model.tableName = us(text);
         m_caption->setText(qs(m_model.columnListCaption()));
     });
     connect(m_columnName, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_model.columnName = us(text); });
-    // A click on the entry the program selected is a choice too, though the row stays the same.
-    connect(m_newType, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (m_redrawing || row < 0) return;
-        m_model.chooseNewType(std::size_t(row));
-    });
-    connect(m_newType, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        m_model.chooseNewType(std::size_t(m_newType->row(item)));
-    });
-    connect(m_primaryKey, &QCheckBox::clicked, this, [this](bool checked) {
-        m_model.clickPrimaryKey(checked);
+    const auto chooseNewType = [this](std::size_t row) { m_model.chooseNewType(row); };
+    onPick(m_newType, this, chooseNewType, quiet);
+    connect(m_primaryKey, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_redrawing) return;
+        m_model.setPrimaryKeyBox(on);
         redraw();
     });
-    connect(m_notNull, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_redrawing) m_model.notNullBox = on;
-    });
-    connect(m_unique, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_redrawing) m_model.uniqueBox = on;
-    });
-    connect(add, &QPushButton::clicked, this, [this] {
+    flag(m_notNull, m_model.notNullBox);
+    flag(m_unique, m_model.uniqueBox);
+    connect(m_add, &QPushButton::clicked, this, [this] {
         m_model.addColumn();
         redraw();
         m_columnName->setFocus();
@@ -227,15 +238,10 @@ QWidget* SqliteToolDialog::buildTablePane() {
         m_model.chooseColumn(std::size_t(row));
         redraw();
     });
-    connect(m_editorType, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_redrawing && row >= 0) m_model.editor.type = std::size_t(row);
-    });
-    connect(m_editorNotNull, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_redrawing) m_model.editor.notNull = on;
-    });
-    connect(m_editorUnique, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_redrawing) m_model.editor.unique = on;
-    });
+    const auto chooseEditorType = [this](std::size_t row) { m_model.editor.type = row; };
+    onPick(m_editorType, this, chooseEditorType, quiet);
+    flag(m_editorNotNull, m_model.editor.notNull);
+    flag(m_editorUnique, m_model.editor.unique);
     connect(m_update, &QPushButton::clicked, this, [this] {
         m_model.updateColumn();
         redraw();
@@ -247,8 +253,6 @@ QWidget* SqliteToolDialog::buildTablePane() {
     connect(m_version, &QComboBox::activated, this, [this](int index) {
         if (index >= 0) m_model.chooseVersion(std::size_t(index));
     });
-    connect(video, &QLabel::linkActivated, this, [this] { m_model.openHelpVideo(); });
-    return pane;
 }
 
 QWidget* SqliteToolDialog::buildCommandPane() {
@@ -256,10 +260,10 @@ QWidget* SqliteToolDialog::buildCommandPane() {
     pane->setObjectName(QStringLiteral("commandPane"));
     auto* grid = new QGridLayout(pane);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(buildGroup(Group::Insert), 0, 0);
-    grid->addWidget(buildGroup(Group::Update), 0, 1);
-    grid->addWidget(buildGroup(Group::Show), 1, 0);
-    grid->addWidget(buildGroup(Group::Delete), 1, 1);
+    grid->addWidget(buildPressGroup(Group::Insert), 0, 0);
+    grid->addWidget(buildPressGroup(Group::Update), 0, 1);
+    grid->addWidget(buildPressGroup(Group::Show), 1, 0);
+    grid->addWidget(buildDeleteGroup(), 1, 1);
 
     m_countRecords = checkBox(QStringLiteral("Toplam kaç kayıt var"), "countRecords");
     m_countRecords->setToolTip(QStringLiteral("Tablodaki kayıt sayısını veren kodu da ekler"));
@@ -275,18 +279,11 @@ QWidget* SqliteToolDialog::buildCommandPane() {
     return pane;
 }
 
-QWidget* SqliteToolDialog::buildGroup(Group g) {
-    static const char* const kTitles[] = {"Yeni Kayıt Ekle Komutu", "Güncelle Komutu",
-                                          "Kayıt Göster Komutu", "Kayıt Sil Komutu"};
-    static const char* const kInclude[] = {
-        "Ekle komutunu derlemeye dahil et", "Güncelle komutunu derlemeye dahil et",
-        "Kayıt göster komutunu derlemeye dahil et", "Sil komutunu derlemeye dahil et"};
-    const QString title = QString::fromUtf8(kTitles[g]);
+QGroupBox* SqliteToolDialog::groupBox(Group g) {
+    const QString title = QString::fromUtf8(kGroupTitles[g]);
     GroupView& view = m_groups[g];
     auto* box = new QGroupBox(title);
     box->setObjectName(childName(g, "Group"));
-    auto* v = new QVBoxLayout(box);
-
     view.result = new QPlainTextEdit;
     view.result->setObjectName(childName(g, "Result"));
     view.result->setAccessibleName(title + QStringLiteral(" sonucu"));
@@ -298,31 +295,37 @@ QWidget* SqliteToolDialog::buildGroup(Group g) {
         fixed.setStyleHint(QFont::Monospace);
         view.result->setFont(fixed);
     }
-    view.include = checkBox(QString::fromUtf8(kInclude[g]), nullptr);
+    view.include = checkBox(QString::fromUtf8(kIncludeTexts[g]), nullptr);
     view.include->setObjectName(childName(g, "Include"));
+    return box;
+}
 
-    if (g == Group::Delete) {
-        auto* create =
-            pushButton(QStringLiteral("<< Oluştur"), "deleteCreateButton",
-                       QStringLiteral("Birincil anahtara göre kayıt silme kodunu yazar"));
-        create->setAutoDefault(false);
-        m_deleteNotify =
-            checkBox(QStringLiteral("Silindiğinde kullanıcıya bilgi ver"), "deleteNotify");
-        auto* row = new QHBoxLayout;
-        row->addWidget(create);
-        row->addStretch(1);
-        v->addLayout(row);
-        v->addWidget(view.result, 1);
-        v->addWidget(view.include);
-        v->addWidget(m_deleteNotify);
-        connect(create, &QPushButton::clicked, this, [this] {
-            m_model.pressCommand(Group::Delete);
-            redraw();
-            redrawResult(Group::Delete);
-        });
-        return box;
-    }
+QGroupBox* SqliteToolDialog::buildDeleteGroup() {
+    QGroupBox* box = groupBox(Group::Delete);
+    GroupView& view = m_groups[Group::Delete];
+    view.press = pushButton(QStringLiteral("<< Oluştur"), "deleteCreateButton",
+                            QStringLiteral("Birincil anahtara göre kayıt silme kodunu yazar"));
+    view.press->setAutoDefault(false);
+    m_deleteNotify = checkBox(QStringLiteral("Silindiğinde kullanıcıya bilgi ver"), "deleteNotify");
+    auto* row = new QHBoxLayout;
+    row->addWidget(view.press);
+    row->addStretch(1);
+    auto* v = new QVBoxLayout(box);
+    v->addLayout(row);
+    v->addWidget(view.result, 1);
+    v->addWidget(view.include);
+    v->addWidget(m_deleteNotify);
+    return box;
+}
 
+QGroupBox* SqliteToolDialog::buildPressGroup(Group g) {
+    QGroupBox* box = groupBox(g);
+    const QString title = box->title();
+    GroupView& view = m_groups[g];
+    view.press = pushButton(QStringLiteral("Ekle ve Oluştur >>"), nullptr,
+                            QStringLiteral("Seçili hücreyi komuta ekler"));
+    view.press->setObjectName(childName(g, "PressButton"));
+    view.press->setAutoDefault(false);
     view.columns = columnList(childName(g, "Columns"), title + QStringLiteral(" hücreleri"));
     view.columns->setMaximumHeight(90);
     view.variable = new QLineEdit;
@@ -330,16 +333,14 @@ QWidget* SqliteToolDialog::buildGroup(Group g) {
     view.variable->setToolTip(
         QStringLiteral("Değerin alınacağı ya da yazılacağı değişken veya nesne"));
     auto* variableLabel = buddyLabel(QStringLiteral("Değişken yada Nesne Adı:"), view.variable);
+    // Three groups have this field; a screen reader must tell them apart.
+    view.variable->setAccessibleName(QStringLiteral("Değişken yada Nesne Adı (%1)").arg(title));
     view.editText = checkBox(QStringLiteral("Bu bir EditText değeri"), nullptr);
     view.editText->setObjectName(childName(g, "EditText"));
-    auto* press = pushButton(QStringLiteral("Ekle ve Oluştur >>"), nullptr,
-                             QStringLiteral("Seçili hücreyi komuta ekler"));
-    press->setObjectName(childName(g, "PressButton"));
-    press->setAutoDefault(false);
-    auto* reset =
+    view.reset =
         pushButton(QStringLiteral("Sıfırla"), nullptr, QStringLiteral("Bu komutu baştan başlatır"));
-    reset->setObjectName(childName(g, "ResetButton"));
-    reset->setAutoDefault(false);
+    view.reset->setObjectName(childName(g, "ResetButton"));
+    view.reset->setAutoDefault(false);
 
     auto* top = new QGridLayout;
     top->addWidget(view.columns, 0, 0, 3, 1);
@@ -348,9 +349,10 @@ QWidget* SqliteToolDialog::buildGroup(Group g) {
     top->addWidget(view.variable, 1, 2);
     top->addWidget(view.editText, 2, 2);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(press);
-    buttons->addWidget(reset);
+    buttons->addWidget(view.press);
+    buttons->addWidget(view.reset);
     buttons->addStretch(1);
+    auto* v = new QVBoxLayout(box);
     v->addLayout(top);
     v->addLayout(buttons);
     v->addWidget(view.result, 1);
@@ -367,17 +369,6 @@ QWidget* SqliteToolDialog::buildGroup(Group g) {
             checkBox(QStringLiteral("Güncellendiğinde kullanıcıya bilgi ver"), "updateNotify");
         v->addWidget(m_updateNotify);
     }
-
-    connect(press, &QPushButton::clicked, this, [this, g] {
-        m_model.pressCommand(g);
-        redraw();
-        redrawResult(g);
-    });
-    connect(reset, &QPushButton::clicked, this, [this, g] {
-        m_model.commands.reset(g);
-        redraw();
-        redrawResult(g);
-    });
     return box;
 }
 
@@ -393,11 +384,25 @@ void SqliteToolDialog::connectGroup(Group g) {
         rc.setIncluded(g, on);
         redraw();
     });
+    connect(view.press, &QPushButton::clicked, this, [this, g] {
+        m_model.pressCommand(g);
+        redraw();
+        redrawResult(g);
+    });
+    const auto notify = [this](QCheckBox* box, bool& target) {
+        connect(box, &QCheckBox::toggled, this, [this, &target](bool on) {
+            if (!m_redrawing) target = on;
+        });
+    };
     if (g == Group::Delete) {
-        connect(m_deleteNotify, &QCheckBox::toggled, this,
-                [&rc](bool on) { rc.deleteNotify = on; });
+        notify(m_deleteNotify, rc.deleteNotify);
         return;
     }
+    connect(view.reset, &QPushButton::clicked, this, [this, g] {
+        m_model.commands.reset(g);
+        redraw();
+        redrawResult(g);
+    });
     connect(view.columns, &QListWidget::currentRowChanged, this, [this, g, &rc](int row) {
         if (m_redrawing || row < 0 || std::size_t(row) >= m_model.columns().size()) return;
         rc.chooseColumn(g, m_model.columns()[std::size_t(row)].name);
@@ -411,12 +416,10 @@ void SqliteToolDialog::connectGroup(Group g) {
         redraw();
     });
     if (g == Group::Insert) {
-        connect(m_insertNotify, &QCheckBox::toggled, this,
-                [&rc](bool on) { rc.insertNotify = on; });
-        connect(m_insertClear, &QCheckBox::toggled, this, [&rc](bool on) { rc.insertClear = on; });
+        notify(m_insertNotify, rc.insertNotify);
+        notify(m_insertClear, rc.insertClear);
     } else if (g == Group::Update) {
-        connect(m_updateNotify, &QCheckBox::toggled, this,
-                [&rc](bool on) { rc.updateNotify = on; });
+        notify(m_updateNotify, rc.updateNotify);
     }
 }
 
@@ -447,7 +450,6 @@ void SqliteToolDialog::redraw() {
     m_editorKey->setChecked(e.primaryKey);
     m_editorNotNull->setChecked(e.notNull);
     m_editorUnique->setChecked(e.unique);
-    m_editorKey->setEnabled(false);
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_editorType, m_editorNotNull, m_editorUnique, m_update})
         w->setEnabled(e.enabled);
@@ -480,12 +482,6 @@ void SqliteToolDialog::redrawResult(Group g) {
     m_redrawing = true;
     m_groups[g].result->setPlainText(qs(m_model.commands.group(g).result));
     m_redrawing = false;
-}
-
-void SqliteToolDialog::save() {
-    if (!m_model.prepareSave().ok()) return;
-    if (const auto path = m_model.askSavePath()) m_model.saveTo(*path);
-    redraw();
 }
 
 void SqliteToolDialog::reject() {

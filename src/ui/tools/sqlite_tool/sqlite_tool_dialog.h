@@ -6,7 +6,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -26,23 +28,31 @@ public:
     void reject() override;
 
 private:
-    // The controls of one command group; delete has no list, variable or EditText box.
+    // The controls of one command group; delete has no list, variable, EditText box or reset.
     struct GroupView {
         QListWidget* columns = nullptr;
         QLineEdit* variable = nullptr;
         QCheckBox* editText = nullptr;
+        QPushButton* press = nullptr;  // "Ekle ve Oluştur >>", or delete's "<< Oluştur"
+        QPushButton* reset = nullptr;
         QPlainTextEdit* result = nullptr;
         QCheckBox* include = nullptr;
     };
 
     QWidget* buildTablePane();
+    QLayout* buildNewColumn();
+    QGroupBox* buildEditorBox();
+    QLayout* buildDatabaseFields();
+    void connectTablePane();
     QWidget* buildCommandPane();
-    QWidget* buildGroup(RecordCommands::Group group);
+    // The box, result, inclusion box and press button every group has.
+    QGroupBox* groupBox(RecordCommands::Group group);
+    QGroupBox* buildPressGroup(RecordCommands::Group group);
+    QGroupBox* buildDeleteGroup();
     void connectGroup(RecordCommands::Group group);
 
     void redraw();
     void redrawResult(RecordCommands::Group group);
-    void save();
 
     SqliteTool& m_model;
     bool m_redrawing = false;  // programmatic changes are not the user's choices
@@ -53,6 +63,7 @@ private:
     QCheckBox* m_primaryKey = nullptr;
     QCheckBox* m_notNull = nullptr;
     QCheckBox* m_unique = nullptr;
+    QPushButton* m_add = nullptr;
     QLabel* m_caption = nullptr;
     QListWidget* m_columns = nullptr;
     QLabel* m_count = nullptr;

@@ -1,0 +1,92 @@
+// The real file dialogs, as the window's services open them, over folders of the test's own.
+#include <QAbstractItemView>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+
+#include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/tabhost_wizard/tabhost_wizard.h"
+#include "ui_support.h"
+
+namespace nakkas::test {
+namespace {
+
+// The names the dialog's file list shows, once the folder has been read.
+QStringList listedNames(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    if (!view) return {};
+    QStringList names;
+    // A folder that never fills shows as an empty list, which the caller reports.
+    (void)QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) > 0; }, 3000);
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    return names;
+}
+
+void touch(const QTemporaryDir& dir, const char* name) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+TEST(FileDialogsUi, TheIconPickerListsPngFilesOnly) {
+    QTemporaryDir dir;
+    touch(dir, "a.png");
+    touch(dir, "b.txt");
+    RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
+    TabHostProject project;
+    MenuRecords menu;
+    TabHostWizard wizard(services, project, menu, {"AnaEkran", "t", "t", "ic_launcher", "com.a"});
+    ASSERT_TRUE(wizard.list().ok());
+    wizard.chooseTab(0);
+    ModalHandler picker([&](QDialog& d) {
+        auto& files = static_cast<QFileDialog&>(d);
+        files.setDirectory(dir.path());
+        EXPECT_EQ(listedNames(files), QStringList{QStringLiteral("a.png")});
+        child<QLineEdit>(files, "fileNameEdit").setText(QStringLiteral("a.png"));
+        QMetaObject::invokeMethod(&files, "accept");
+    });
+    EXPECT_TRUE(wizard.pickIcon().ok());
+    ASSERT_TRUE(picker.handled());
+    EXPECT_EQ(wizard.selectedRecord()->iconName, "a");
+}
+
+TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithTheJavaExtension) {
+    QTemporaryDir dir;
+    RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
+    SqliteToolState state{"2"};
+    SqliteTool tool(services, state, {"Kisiler", "Rehber.db", "com.zep"});
+    tool.chooseNewType(1);
+    tool.columnName = "ad";
+    ASSERT_TRUE(tool.addColumn().ok());
+    ModalHandler saver([&](QDialog& d) {
+        auto& files = static_cast<QFileDialog&>(d);
+        EXPECT_EQ(files.nameFilters(), QStringList{QStringLiteral("Java Kaynak Kod (*.java)")});
+        files.setDirectory(dir.path());
+        EXPECT_EQ(child<QLineEdit>(files, "fileNameEdit").text(), QStringLiteral("DatabaseHelper"));
+        QMetaObject::invokeMethod(&files, "accept");
+    });
+    EXPECT_TRUE(tool.save().ok());
+    ASSERT_TRUE(saver.handled());
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("DatabaseHelper.java"))));
+}
+
+// A window title holds one line: the folder browser takes the prompt's first line as its title.
+TEST(FileDialogsUi, TheFolderBrowserIsTitledWithThePromptsFirstLine) {
+    QTemporaryDir dir;
+    RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
+    TabHostProject project;
+    MenuRecords menu;
+    TabHostWizard wizard(services, project, menu, {"AnaEkran", "t", "t", "ic_launcher", "com.a"});
+    ASSERT_TRUE(wizard.list().ok());
+    ModalHandler browser([&](QDialog& d) {
+        static_cast<QFileDialog&>(d).setDirectory(dir.path());
+        QMetaObject::invokeMethod(&d, "accept");
+    });
+    EXPECT_TRUE(wizard.pickFolder().ok());
+    ASSERT_TRUE(browser.handled());
+    EXPECT_EQ(browser.title(), QStringLiteral("Lütfen ZEP klasörünün oluşacağı yeri seçin."));
+    EXPECT_EQ(project.outputFolder, dir.path().toStdString());
+}
+
+}  // namespace
+}  // namespace nakkas::test
