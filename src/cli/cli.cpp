@@ -1,15 +1,24 @@
 #include "cli.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <string>
 
+#include "app/language_setting.h"
 #include "platform/visible_text.h"
 #include "text/utf8.h"
 
 namespace nakkas::cli {
 
 namespace {
+
+// "java" or "kotlin", as --lang takes it.
+std::string languageOption(Language language) {
+    std::string name(languageName(language));
+    for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
 
 constexpr std::string_view kVersion = "nakkas-cli 1.0.0 (Nakkas 2012)";
 
@@ -103,6 +112,18 @@ bool parseArgs(std::span<const std::string> argv, std::span<const OptionSpec> sp
     return true;
 }
 
+Language Context::language() {
+    if (!chosenLanguage) chosenLanguage = LanguageSetting(services).current();
+    return *chosenLanguage;
+}
+
+std::string usageText(const CommandSpec& command) {
+    std::string text(command.usage);
+    if (command.generatesCode)
+        text += "  --lang java|kotlin  çıktı dili (verilmezse kayıtlı CiktiDili; fabrika: java)\n";
+    return text;
+}
+
 int usageError(Context& ctx, std::string_view command, std::string_view message) {
     write(ctx.err, "nakkas-cli " + std::string(command) + ": " + visibleText(message) + "\n");
     write(ctx.err, "(kullanım için: nakkas-cli " + std::string(command) + " --help)\n");
@@ -149,12 +170,13 @@ int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE
     std::vector<OptionSpec> specs(options.begin(), options.end());
     if (std::none_of(specs.begin(), specs.end(), [](auto& s) { return s.name == "help"; }))
         specs.push_back({"help", false});
+    if (cmd->generatesCode) specs.push_back({"lang"});
     Args args;
     std::string error;
     const std::span<const std::string> rest(argv.data() + 1, argv.size() - 1);
     if (!parseArgs(rest, specs, args, error)) {
         write(err, "nakkas-cli " + std::string(cmd->name) + ": " + visibleText(error) + "\n");
-        write(err, cmd->usage);
+        write(err, usageText(*cmd));
         return kUsage;
     }
     Context ctx{services, out, err};
@@ -162,8 +184,16 @@ int dispatch(const std::vector<std::string>& argv, Services& services, std::FILE
         return usageError(ctx, cmd->name,
                           "fazladan argüman: " + args.positional[cmd->maxPositional]);
     if (args.flag("help")) {
-        write(out, cmd->usage);
+        write(out, usageText(*cmd));
         return kDone;
+    }
+    if (args.has("lang")) {
+        const std::string lang = args.value("lang");
+        const auto chosen = std::find_if(std::begin(kLanguages), std::end(kLanguages),
+                                         [&](Language l) { return lang == languageOption(l); });
+        if (chosen == std::end(kLanguages))
+            return usageError(ctx, cmd->name, "--lang java ya da kotlin olmalı: " + lang);
+        ctx.chosenLanguage = *chosen;
     }
     return cmd->run(args, ctx);
 }

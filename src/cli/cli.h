@@ -4,11 +4,14 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "text/language.h"
 
 namespace nakkas {
 class Services;
@@ -55,6 +58,11 @@ struct Context {
     Services& services;
     std::FILE* out;
     std::FILE* err;
+    // Given with --lang; otherwise the stored choice, read when first asked for.
+    std::optional<Language> chosenLanguage = std::nullopt;
+
+    // The language to generate in.
+    Language language();
 };
 
 // Writes to the stream; a failed write is noticed once, when the program ends (see runCli).
@@ -71,7 +79,12 @@ struct CommandSpec {
     // How many arguments other than options the command takes at most. More are refused before
     // the command runs, with the same usage error for every command.
     std::size_t maxPositional = 0;
+    // Commands that write code take --lang, which their usage text then names.
+    bool generatesCode = false;
 };
+
+// What "COMMAND --help" prints: the command's usage, and the --lang line where it applies.
+std::string usageText(const CommandSpec& command);
 
 // Literals joined at compile time, for usage texts that share a line with another command's.
 template <std::size_t... N>

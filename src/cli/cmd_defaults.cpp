@@ -1,4 +1,5 @@
 #include "app/defaults.h"
+#include "app/language_setting.h"
 #include "cli.h"
 
 namespace nakkas::cli {
@@ -35,6 +36,11 @@ int run(const Args&, Context& ctx) {
         text += escaped(d.*f.member);
         text += '\n';
     }
+    // The output language as the program reads it: anything but "Kotlin" counts as Java.
+    text += kLanguageKey;
+    text += '=';
+    text += languageName(LanguageSetting(ctx.services).current());
+    text += '\n';
     write(ctx.out, text);
     return kDone;
 }
@@ -43,7 +49,7 @@ int run(const Args&, Context& ctx) {
 
 extern const CommandSpec kDefaultsCommand{
     "defaults",
-    "Kayıtlı yedi varsayılanı yazar",
+    "Kayıtlı yedi varsayılanı ve çıktı dilini yazar",
     "Kullanım: nakkas-cli defaults\n"
     "  Değerlerdeki CR, LF ve ters bölü \\r, \\n ve \\\\ olarak "
     "yazılır.\n",

@@ -67,6 +67,7 @@ extern const CommandSpec kDialogCommand{
     "  --toast yalnızca Toast Mesaj için verilir ve orada gereklidir.\n",
     kOptions,
     run,
-    1};
+    1,
+    true};
 
 }  // namespace nakkas::cli

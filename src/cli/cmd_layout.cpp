@@ -74,6 +74,7 @@ extern const CommandSpec kLayoutCommand{
     "  Include edilen layout'lar aynı klasörden okunur.\n",
     kOptions,
     run,
-    1};
+    1,
+    true};
 
 }  // namespace nakkas::cli

@@ -31,9 +31,13 @@ int run(const Args& args, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kMenuCommand{
-    "menu", "Bir ile altı maddelik seçenek menüsünün kodunu ve menu dosyasını yazar",
+    "menu",
+    "Bir ile altı maddelik seçenek menüsünün kodunu ve menu dosyasını yazar",
     "Kullanım: nakkas-cli menu --title METİN [--title METİN]...\n"
     "  Her --title sırayla bir menü maddesi ekler (en az 1, en çok 6).\n",
-    kOptions, run};
+    kOptions,
+    run,
+    0,
+    true};
 
 }  // namespace nakkas::cli

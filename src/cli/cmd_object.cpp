@@ -73,6 +73,7 @@ extern const CommandSpec kObjectCommand{
     "  --item yalnızca Spinner, GridView ve ListView için verilir (en az bir tane).\n",
     kOptions,
     run,
-    1};
+    1,
+    true};
 
 }  // namespace nakkas::cli

@@ -48,12 +48,16 @@ int run(const Args& args, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kPrefsCommand{
-    "prefs", "Bir değeri paylaşılan ayarlarda saklayan ve okuyan kodu yazar",
+    "prefs",
+    "Bir değeri paylaşılan ayarlarda saklayan ve okuyan kodu yazar",
     "Kullanım: nakkas-cli prefs --type GİRDİ --mode GİRDİ [--var AD] [--key ANAHTAR]\n"
     "                         [--file AD] [--no-write] [--no-read]\n"
     "  --type: Tamsayı, Metin, \"Uzun Tamsayı\", \"Ondalıklı Sayı\", Evet-Hayır.\n"
     "  --mode: \"Sadece bu uygulama erişir\", \"Ekleme Yapılır\", \"Tüm uygulamalar okur\",\n"
     "          \"Tüm uygulamalar yazar\".\n",
-    kOptions, run};
+    kOptions,
+    run,
+    0,
+    true};
 
 }  // namespace nakkas::cli

@@ -44,6 +44,7 @@ extern const CommandSpec kSnippetCommand{
     "Kullanım: nakkas-cli snippet ÖĞE|ETİKET\n       nakkas-cli snippet --list\n",
     kOptions,
     run,
-    1};
+    1,
+    true};
 
 }  // namespace nakkas::cli

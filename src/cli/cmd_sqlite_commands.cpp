@@ -95,7 +95,12 @@ constexpr auto kUsageText = joinedText(
 }  // namespace
 
 extern const CommandSpec kSqliteCommandsCommand{
-    "sqlite-commands", "Tablo için kayıt ekleme, güncelleme, gösterme, silme komutlarını yazar",
-    textOf(kUsageText), kOptions, run};
+    "sqlite-commands",
+    "Tablo için kayıt ekleme, güncelleme, gösterme, silme komutlarını yazar",
+    textOf(kUsageText),
+    kOptions,
+    run,
+    0,
+    true};
 
 }  // namespace nakkas::cli

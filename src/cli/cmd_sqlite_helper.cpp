@@ -47,6 +47,10 @@ constexpr auto kUsageText = joinedText(
 
 extern const CommandSpec kSqliteHelperCommand{"sqlite-helper",
                                               "Tablodan DatabaseHelper.java sınıfını yazar",
-                                              textOf(kUsageText), kOptions, run};
+                                              textOf(kUsageText),
+                                              kOptions,
+                                              run,
+                                              0,
+                                              true};
 
 }  // namespace nakkas::cli

@@ -192,7 +192,8 @@ int run(const Args& args, Context& ctx) {
 }  // namespace
 
 extern const CommandSpec kTabHostCommand{
-    "tabhost", "Tab Host projesini klasöre yazar",
+    "tabhost",
+    "Tab Host projesini klasöre yazar",
     "Kullanım: nakkas-cli tabhost --out KLASÖR [--package P] [--tabs N] [--tab K:ALAN=DEĞER]...\n"
     "         [--start K] [--fullscreen] [--orientation 0|1|2] [--lifecycle AD]...\n"
     "         [--menu] [--menu-title METİN]... [--menu-icon J=PNG]... [--app-id METİN]\n"
@@ -202,6 +203,9 @@ extern const CommandSpec kTabHostCommand{
     "        FrameLayout), scroll (0|1), icon (PNG dosyası)\n"
     "  AD: onStart, onPause, onResume, onRestart, onStop, onDestroy\n"
     "  Proje KLASÖR/Zep altına yazılır; var olan klasör yalnızca --replace ile çöpe gider.\n",
-    kOptions, run};
+    kOptions,
+    run,
+    0,
+    true};
 
 }  // namespace nakkas::cli

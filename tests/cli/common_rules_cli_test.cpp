@@ -116,5 +116,29 @@ TEST(CommonRulesCli, ControlCharactersAreEchoedVisibly) {
     }
 }
 
+// Every command that writes code takes --lang in both forms, names it in its help, and refuses
+// any other language; a command that writes none does not take it.
+TEST(CommonRulesCli, LangIsTakenByTheGeneratingCommandsOnly) {
+    FakeServices services;
+    for (const Args& args : {Args{"object", "Button", "--lang", "kotlin"},
+                             Args{"object", "Button", "--lang=java"}, Args{"snippet", "--list"}}) {
+        EXPECT_EQ(runCli(services, args).status, 0) << args.back();
+    }
+    const CliRun wrong = runCli(services, {"snippet", "KPBtn01", "--lang", "Kotlin"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_TRUE(
+        wrong.err.starts_with("nakkas-cli snippet: --lang java ya da kotlin olmalı: Kotlin\n"))
+        << wrong.err;
+    EXPECT_EQ(runCli(services, {"defaults", "--lang", "java"}).status, 2);
+    for (const char* command : {"object", "snippet", "dialog", "prefs", "menu", "sqlite-helper",
+                                "sqlite-commands", "tabhost", "layout"}) {
+        EXPECT_NE(runCli(services, {command, "--help"}).out.find("--lang java|kotlin"),
+                  std::string::npos)
+            << command;
+    }
+    EXPECT_EQ(services.readString("Varsayilanlar", "CiktiDili"), std::nullopt);  // never written
+}
+
 }  // namespace
 }  // namespace nakkas::test

@@ -24,7 +24,20 @@ TEST(DefaultsCli, ListsTheSevenValuesWithLineBreaksEscaped) {
               "Veritabani=C:\\\\yol\\r\\n.db\n"
               "TabloAdi=x\\nKodPaneli=EVET\n"
               "VTVersiyon=2\n"
-              "KodPaneli=Ağaçİşleri\n");
+              "KodPaneli=Ağaçİşleri\n"
+              "CiktiDili=Java\n");
+}
+
+// The output language as the program reads it: only the exact "Kotlin" is Kotlin.
+TEST(DefaultsCli, ListsTheOutputLanguageAsRead) {
+    for (const auto& [stored, shown] :
+         {std::pair{"Kotlin", "CiktiDili=Kotlin\n"}, std::pair{"kotlin", "CiktiDili=Java\n"},
+          std::pair{"Swift", "CiktiDili=Java\n"}}) {
+        FakeServices services;
+        services.strings = {{{"Varsayilanlar", "CiktiDili"}, stored}};
+        const CliRun r = runCli(services, {"defaults"});
+        EXPECT_TRUE(r.out.ends_with(shown)) << stored;
+    }
 }
 
 }  // namespace

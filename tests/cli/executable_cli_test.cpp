@@ -66,7 +66,8 @@ TEST(ExecutableCli, OutputThatCannotBeWrittenIsAFailure) {
 std::string factoryWith(const std::vector<std::pair<std::string, std::string>>& values = {}) {
     std::string out =
         "ActivityAdi=MainActivity\nPaketAdi=com.example.uygulamaadiniz\nSimgeAdi=ic_launcher\n"
-        "Veritabani=Veritabanim.db\nTabloAdi=TabloAdim\nVTVersiyon=2\nKodPaneli=HAYIR\n";
+        "Veritabani=Veritabanim.db\nTabloAdi=TabloAdim\nVTVersiyon=2\nKodPaneli=HAYIR\n"
+        "CiktiDili=Java\n";
     for (const auto& [key, value] : values) {
         const size_t at = out.find(key + "=") + key.size() + 1;
         out.replace(at, out.find('\n', at) - at, value);
@@ -116,12 +117,12 @@ TEST(ExecutableCli, TheSettingsFileAloneGivesTheStoredValues) {
 }
 
 // A FIFO at the settings path would block the reader for ever. Commands that need no stored
-// value never look at the path at all.
+// value never look at the path at all; a language given on the command line is such a value.
 TEST(ExecutableCli, ASettingsPathThatIsNoRegularFileReadsAsFactory) {
     CliHome home;
     std::filesystem::create_directories(home.settingsFile().parent_path());
     ASSERT_EQ(mkfifo(home.settingsFile().c_str(), 0600), 0);
-    for (const Args& args : {Args{"--version"}, Args{"object", "Button"}}) {
+    for (const Args& args : {Args{"--version"}, Args{"object", "Button", "--lang", "java"}}) {
         const CliResult r = home.run(args);
         EXPECT_EQ(r.status, 0) << args[0];
         EXPECT_EQ(r.err, "") << args[0];

@@ -152,6 +152,12 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
                               MessageIcon::Question, MessageButtons::YesNo);
                 EXPECT_TRUE(calls.empty());
                 break;
+            case CommandKind::OutputLanguage:  // stored at once, with no dialog
+                EXPECT_EQ(view.language(), kLanguages[c.arg]);
+                EXPECT_EQ(s.writeLog,
+                          c.arg == 0 ? Calls{} : Calls{"Varsayilanlar/CiktiDili=Kotlin"});
+                EXPECT_TRUE(calls.empty());
+                break;
             case CommandKind::LayoutToCode:  // the file dialog, answered with cancel
                 ASSERT_EQ(s.dialogs.size(), 1u);
                 EXPECT_EQ(s.dialogs[0].kind, "open");

@@ -96,6 +96,7 @@ TEST(Ribbon, ElementsInDisplayOrderWithTheDropDownApplicationMenuAndTabRow) {
     EXPECT_EQ(ids(r.applicationMenu, &RibbonElement::label),
               (Strings{"Sıfırla", "|", "Oluştur", "Ayarlar", "Hakkında", "|", "Çıkış"}));
     EXPECT_EQ(r.tabRowElement.label, "Hakkında");
+    EXPECT_EQ(ids(r.tabRowChoices, &RibbonElement::label), (Strings{"Java", "Kotlin"}));
 }
 
 // An element that appears in several places sends the same command from each.
@@ -112,7 +113,8 @@ TEST(Ribbon, EveryElementSendsTheCommandOfItsRow) {
         {"ID_BUTTON14", {K::ChooseEntry, 12}}, {"ID_BUTTON15", {K::ChooseEntry, 13}},
         {"ID_BUTTON16", {K::ChooseEntry, 14}}, {"ID_BUTTON17", {K::ChooseEntry, 15}},
         {"BnRatingBar", {K::ChooseEntry, 16}}, {"BnDatePicker", {K::ChooseEntry, 17}},
-        {"ID_BUTTON18", {K::Generate, 0}}, {"LN_PROGRAMAYARLARI", {K::ProgramSettings, 0}},
+        {"ID_BUTTON18", {K::Generate, 0}}, {"CiktiJava", {K::OutputLanguage, 0}},
+        {"CiktiKotlin", {K::OutputLanguage, 1}}, {"LN_PROGRAMAYARLARI", {K::ProgramSettings, 0}},
         {"ID_APP_ABOUT", {K::About, 0}}, {"WzActivityBtn", {K::ChooseEntry, 10}},
         {"KPBtn03", {K::MenuDesigner, 0}}, {"CokluListe01", {K::ChooseEntry, 6}},
         {"CokluListe02", {K::ChooseEntry, 7}}, {"CokluListe03", {K::ChooseEntry, 14}},
@@ -144,7 +146,8 @@ TEST(Ribbon, EveryElementSendsTheCommandOfItsRow) {
 TEST(Ribbon, TooltipsLabelsAndIcons) {
     // clang-format off
     const std::set<std::string_view> withTips{"IDC_BUTTON3A", "IDC_BUTTON2A", "ID_BUTTON18",
-        "LN_PROGRAMAYARLARI", "YARDIM_BIR", "YARDIM_IKI", "YARDIM_UC", "YARDIM_DORT", "ID_APP_ABOUT", "LayoutXmlKod"};
+        "LN_PROGRAMAYARLARI", "YARDIM_BIR", "YARDIM_IKI", "YARDIM_UC", "YARDIM_DORT", "ID_APP_ABOUT", "LayoutXmlKod",
+        "CiktiJava", "CiktiKotlin"};
     // clang-format on
     std::vector<const RibbonElement*> all = allCommandElements();
     all.push_back(&ribbon().categories[1].panels[2].elements.at(0));  // the drop-down button
@@ -186,6 +189,13 @@ TEST(KeyTips, WalksFromCategoriesToElements) {
 
     keys.alt();
     keys.alt();
+    EXPECT_EQ(keys.mode(), KeyTips::Mode::Off);
+
+    // The output language is chosen from the first level, whatever category is open.
+    keys.alt();
+    const auto kotlin = keys.type("k");
+    ASSERT_NE(kotlin.element, nullptr);
+    EXPECT_EQ(kotlin.element->id, "CiktiKotlin");
     EXPECT_EQ(keys.mode(), KeyTips::Mode::Off);
 }
 

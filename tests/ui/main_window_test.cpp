@@ -174,5 +174,32 @@ TEST(MainWindowUi, ShowsTheStoredLookAndStoresTheChosenOne) {
     EXPECT_EQ(services.ints["ApplicationLook"], 215);
 }
 
+// The ribbon shows the output language at all times; a click, a key tip or a screen reader's
+// toggle switches it, and pressing the chosen one again changes nothing.
+TEST(MainWindowUi, TheLanguageButtonsShowAndSwitchTheOutputLanguage) {
+    FakeServices services;
+    services.strings[{"Varsayilanlar", "CiktiDili"}] = "Kotlin";
+    Defaults defaults = Defaults::factory();
+    MainWindow window(services, defaults);
+    auto& java = child<QToolButton>(window.ribbonWidget(), "CiktiJava");
+    auto& kotlin = child<QToolButton>(window.ribbonWidget(), "CiktiKotlin");
+    EXPECT_TRUE(kotlin.isChecked());
+    EXPECT_FALSE(java.isChecked());
+
+    clickRibbon(window, "CiktiJava");
+    EXPECT_EQ(window.formView().model().language(), Language::Java);
+    EXPECT_TRUE(java.isChecked());
+    EXPECT_FALSE(kotlin.isChecked());
+    clickRibbon(window, "CiktiJava");
+    EXPECT_TRUE(java.isChecked());
+    EXPECT_EQ(services.writeLog, std::vector<std::string>{"Varsayilanlar/CiktiDili=Java"});
+
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&kotlin);
+    ASSERT_NE(reader, nullptr);
+    reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(window.formView().model().language(), Language::Kotlin);
+    EXPECT_FALSE(java.isChecked());
+}
+
 }  // namespace
 }  // namespace nakkas::test

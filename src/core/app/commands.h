@@ -19,8 +19,9 @@ enum class CommandKind {
     Help,  // arg: help page index
     Reset,
     Exit,
+    OutputLanguage,  // arg: Language
 };
-inline constexpr int kCommandKindCount = static_cast<int>(CommandKind::Exit) + 1;
+inline constexpr int kCommandKindCount = static_cast<int>(CommandKind::OutputLanguage) + 1;
 
 struct Command {
     CommandKind kind = CommandKind::None;

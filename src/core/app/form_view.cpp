@@ -23,7 +23,8 @@ FormView::FormView(Services& services, DialogHost& host, Defaults& defaults, Pan
       m_host(host),
       m_defaults(defaults),
       m_definer(defaults.ActivityAdi),
-      m_panel(panelText) {
+      m_panel(panelText),
+      m_language(services) {
     m_tools.sqlite.version = defaults.VTVersiyon;
     m_panel.replace(defaults.startWithEmptyPanel() ? std::string() : std::string(bannerText()));
 }
@@ -59,7 +60,16 @@ void FormView::run(const Command& command) {
             return reset();
         case CommandKind::Exit:
             return exit();
+        case CommandKind::OutputLanguage:
+            if (command.arg >= 0 && command.arg < int(std::size(kLanguages)))
+                chooseLanguage(kLanguages[command.arg]);
+            return;
     }
+}
+
+Outcome FormView::chooseLanguage(Language language) {
+    if (!m_language.choose(language)) return Outcome::done();
+    return m_language.store();
 }
 
 void FormView::finishTool(bool confirmed, const std::string& resultText) {

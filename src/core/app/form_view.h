@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "app/defaults.h"
+#include "app/language_setting.h"
 #include "app/program_settings.h"
 #include "definer/code_panel.h"
 #include "definer/definer_form.h"
@@ -58,6 +59,8 @@ public:
     CodePanel& panel() { return m_panel; }
     const Defaults& defaults() const { return m_defaults; }
     ToolState& tools() { return m_tools; }
+    // The language every generator writes in; the ribbon shows it.
+    Language language() const { return m_language.current(); }
 
     // Where the help pages were installed.
     void setHelpFolder(std::string folder) { m_helpFolder = std::move(folder); }
@@ -76,6 +79,8 @@ public:
     void sqliteTool();
     void dialogDesigner(int type);
     void layoutToCode();
+    // Takes effect at once and is stored; a failed store is reported and the choice kept.
+    Outcome chooseLanguage(Language language);
 
     // Code panel tool buttons that need the desktop.
     void copyAll();
@@ -100,6 +105,7 @@ private:
     CodePanel m_panel;
     std::string m_helpFolder;
     ToolState m_tools;
+    LanguageSetting m_language;
 };
 
 }  // namespace nakkas

@@ -30,6 +30,14 @@ KeyTips::Effect KeyTips::type(std::string_view tip) {
             out.openApplicationMenu = true;
             return out;
         }
+        for (const auto& e : m_ribbon.tabRowChoices) {
+            if (same(tip, e.keyTip)) {
+                m_mode = Mode::Off;
+                out.handled = true;
+                out.element = &e;
+                return out;
+            }
+        }
         for (size_t i = 0; i < m_ribbon.categories.size(); ++i) {
             if (same(tip, m_ribbon.categories[i].keyTip)) {
                 m_mode = Mode::Elements;

@@ -7,8 +7,9 @@
 
 namespace nakkas {
 
-// Keyboard access to the ribbon: Alt shows the tips of the categories and of the application
-// button, a category's tip opens it and shows its elements' tips, an element's tip runs it.
+// Keyboard access to the ribbon: Alt shows the tips of the categories, of the application button
+// and of the tab row's choices; a category's tip opens it and shows its elements' tips, an
+// element's or a choice's tip runs it.
 class KeyTips {
 public:
     enum class Mode { Off, Categories, Elements };

@@ -7,6 +7,7 @@
 
 #include "definer/widget_catalogue.h"
 #include "snippets/snippet_catalogue.h"
+#include "text/language.h"
 #include "tools/dialog_designer/dialog_text.h"
 
 namespace nakkas {
@@ -56,6 +57,19 @@ constexpr std::string_view kSettingsText =
 constexpr std::string_view kAboutTitle = "Program Hakkında";
 constexpr std::string_view kAboutText =
     "Hakkında kutusunu açarak size program hakkında bilgi verir.";
+
+// The output language: one pressed button of two.
+struct LanguageButton {
+    std::string_view id;
+    Language language;
+    std::string_view keyTip;
+    std::string_view icon;
+    std::string_view tip;
+};
+constexpr LanguageButton kLanguageButtons[] = {
+    {"CiktiJava", Language::Java, "J", "java", "Kodlar Java olarak oluşturulur"},
+    {"CiktiKotlin", Language::Kotlin, "K", "kotlin", "Kodlar Kotlin olarak oluşturulur"},
+};
 
 Command cmd(CommandKind kind, int arg = 0) {
     return Command{kind, arg};
@@ -169,6 +183,13 @@ Ribbon build() {
     };
     r.tabRowElement = element("ID_APP_ABOUT", "Hakkında", {}, "about", cmd(CommandKind::About),
                               kAboutTitle, kAboutText);
+    for (const LanguageButton& b : kLanguageButtons) {
+        RibbonElement e =
+            element(b.id, languageName(b.language), b.keyTip, b.icon,
+                    cmd(CommandKind::OutputLanguage, int(b.language)), "Çıktı Dili", b.tip);
+        e.checkable = true;
+        r.tabRowChoices.push_back(std::move(e));
+    }
     r.applicationKeyTip = "Q";
     return r;
 }
@@ -194,6 +215,7 @@ std::vector<const RibbonElement*> allCommandElements() {
             for (const auto& e : p.elements) collect(e, out);
     for (const auto& e : r.applicationMenu) collect(e, out);
     collect(r.tabRowElement, out);
+    for (const auto& e : r.tabRowChoices) collect(e, out);
     return out;
 }
 

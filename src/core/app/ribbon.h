@@ -18,6 +18,9 @@ struct RibbonElement {
     Command command;
     std::vector<RibbonElement> dropDown;  // entries of a menu button
     bool separator = false;               // a separator line in a menu
+    // Shows as pressed while the program's state equals its command: of the elements with the
+    // same command kind, exactly one is pressed.
+    bool checkable = false;
 };
 
 struct RibbonPanel {
@@ -35,7 +38,10 @@ struct Ribbon {
     std::vector<RibbonCategory> categories;
     std::vector<RibbonElement> applicationMenu;  // with separators
     RibbonElement tabRowElement;                 // "Hakkında" at the right end of the tab row
-    std::string_view applicationKeyTip;          // "Q"
+    // The output language, pressed one of two, in the tab row before "Hakkında": seen whatever
+    // category is open. Their key tips stand beside the categories'.
+    std::vector<RibbonElement> tabRowChoices;
+    std::string_view applicationKeyTip;  // "Q"
 };
 
 // The whole ribbon, built once from its tables and the widget and snippet catalogues.

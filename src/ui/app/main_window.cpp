@@ -44,6 +44,12 @@ MainWindow::MainWindow(Services& services, Defaults& defaults, QWidget* parent)
     m_form = new FormViewWidget(services, *this, defaults, this);
     setCentralWidget(m_form);
     connect(m_ribbon, &RibbonWidget::commandTriggered, m_form, &FormViewWidget::run);
+    // After the form has run a command: the ribbon shows the language it left.
+    const auto showLanguage = [this] {
+        m_ribbon->showPressed({CommandKind::OutputLanguage, int(m_form->model().language())});
+    };
+    connect(m_ribbon, &RibbonWidget::commandTriggered, this, showLanguage);
+    showLanguage();
     connect(m_form, &FormViewWidget::cardRequested, this, [this] {
         CardDialog card(this);
         card.exec();

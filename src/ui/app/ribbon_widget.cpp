@@ -1,6 +1,7 @@
 #include "ribbon_widget.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -72,6 +73,14 @@ RibbonWidget::RibbonWidget(QWidget* parent) : QWidget(parent), m_keyTips(ribbon(
     tabRow->addWidget(m_tabs);
     tabRow->addStretch(1);
 
+    for (const RibbonElement& choice : r.tabRowChoices) {
+        auto* b = makeButton(choice, false);
+        // Words only: the tab row must keep room for every category's tab.
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        m_tabRowChoices[&choice] = b;
+        tabRow->addWidget(b);
+    }
     auto* about = makeButton(r.tabRowElement, false);
     about->setObjectName(QStringLiteral("tabRowAbout"));
     about->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -192,6 +201,18 @@ QToolButton* RibbonWidget::makeButton(const RibbonElement& e, bool large) {
     }
     if (!e.dropDown.empty()) {
         b->setMenu(makeMenu(e.dropDown, b));
+    } else if (e.checkable) {
+        // One pressed button per command kind. The state, not the click, is what counts, so a
+        // screen reader's toggle chooses as a click does.
+        QButtonGroup*& group = m_groups[e.command.kind];
+        if (!group) group = new QButtonGroup(this);
+        group->addButton(b);
+        b->setCheckable(true);
+        b->setChecked(m_pressed.count(e.command.kind) && m_pressed[e.command.kind] == e.command);
+        const RibbonElement* element = &e;
+        connect(b, &QToolButton::toggled, this, [this, element](bool on) {
+            if (on && !m_showingPressed) activate(*element);
+        });
     } else {
         const RibbonElement* element = &e;
         connect(b, &QToolButton::clicked, this, [this, element] { activate(*element); });
@@ -214,6 +235,19 @@ QMenu* RibbonWidget::makeMenu(const std::vector<RibbonElement>& entries, QWidget
         connect(a, &QAction::triggered, this, [this, element] { activate(*element); });
     }
     return menu;
+}
+
+void RibbonWidget::showPressed(const Command& command) {
+    m_pressed[command.kind] = command;
+    m_showingPressed = true;
+    const auto show = [&](const std::map<const RibbonElement*, QToolButton*>& buttons) {
+        for (const auto& [element, button] : buttons)
+            if (element->checkable && element->command.kind == command.kind)
+                button->setChecked(element->command == command);
+    };
+    show(m_tabRowChoices);
+    for (const auto& page : m_pageButtons) show(page);
+    m_showingPressed = false;
 }
 
 void RibbonWidget::activate(const RibbonElement& element) {
@@ -257,6 +291,7 @@ void RibbonWidget::showTips() {
     const Ribbon& r = ribbon();
     if (m_keyTips.mode() == KeyTips::Mode::Categories) {
         badge(qs(r.applicationKeyTip), m_appButton);
+        for (const auto& [element, button] : m_tabRowChoices) badge(qs(element->keyTip), button);
         QWidget* top = window();
         for (int i = 0; i < int(r.categories.size()); ++i) {
             if (r.categories[size_t(i)].keyTip.empty()) continue;

@@ -7,6 +7,7 @@
 #include "app/key_tips.h"
 #include "app/ribbon.h"
 
+class QButtonGroup;
 class QLabel;
 class QMenu;
 class QStackedWidget;
@@ -30,6 +31,8 @@ public:
     // The button of an element, by element id (the first one when it appears twice).
     QToolButton* button(std::string_view elementId);
     QMenu* applicationMenu() const { return m_appMenu; }
+    // Presses the checkable button whose command this is, and releases the others of its kind.
+    void showPressed(const Command& command);
 
 signals:
     void commandTriggered(const nakkas::Command& command);
@@ -53,9 +56,13 @@ private:
     QTabBar* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     std::vector<std::map<const RibbonElement*, QToolButton*>> m_pageButtons;
+    std::map<const RibbonElement*, QToolButton*> m_tabRowChoices;
     std::vector<bool> m_built;
     std::vector<QLabel*> m_badges;
     bool m_altPending = false;
+    std::map<CommandKind, QButtonGroup*> m_groups;  // of the checkable buttons, per kind
+    std::map<CommandKind, Command> m_pressed;       // also for pages not built yet
+    bool m_showingPressed = false;
 };
 
 }  // namespace nakkas

@@ -52,11 +52,41 @@ std::string textFileBytes(std::string_view utf8Text) {
     return bytes;
 }
 
-bool writeTextFile(Services& services, const std::string& path, std::string_view utf8Text) {
-    if (services.writeFile(path, textFileBytes(utf8Text))) return true;
+std::string utf8FileBytes(std::string_view utf8Text) {
+    std::string bytes;
+    bytes.reserve(utf8Text.size());
+    for (size_t i = 0; i < utf8Text.size();) {
+        const size_t start = i;
+        const auto cp = decodeUtf8(utf8Text, i);
+        if (!cp) {
+            bytes += "\xEF\xBF\xBD";
+        } else if (*cp == '\r') {
+            bytes += '\n';
+            if (i < utf8Text.size() && utf8Text[i] == '\n') ++i;
+        } else {
+            bytes.append(utf8Text.substr(start, i - start));
+        }
+    }
+    return bytes;
+}
+
+namespace {
+
+bool writeBytes(Services& services, const std::string& path, const std::string& bytes) {
+    if (services.writeFile(path, bytes)) return true;
     services.messageBox(std::string(kTextFileWriterError), "Hata", MessageIcon::None,
                         MessageButtons::Ok);
     return false;
+}
+
+}  // namespace
+
+bool writeTextFile(Services& services, const std::string& path, std::string_view utf8Text) {
+    return writeBytes(services, path, textFileBytes(utf8Text));
+}
+
+bool writeUtf8TextFile(Services& services, const std::string& path, std::string_view utf8Text) {
+    return writeBytes(services, path, utf8FileBytes(utf8Text));
 }
 
 }  // namespace nakkas

@@ -20,4 +20,12 @@ std::string textFileBytes(std::string_view utf8Text);
 // cannot be written, shows the writer's own message and returns false with nothing written.
 bool writeTextFile(Services& services, const std::string& path, std::string_view utf8Text);
 
+// The bytes of a source file as today's editors write it: UTF-8 without a byte order mark, each
+// line ending in LF alone (CR LF and a lone CR both become LF). A broken UTF-8 sequence becomes
+// U+FFFD, so the file is always valid UTF-8 and no following character is lost.
+std::string utf8FileBytes(std::string_view utf8Text);
+
+// Writes the text in that form, with the same message and answer as writeTextFile.
+bool writeUtf8TextFile(Services& services, const std::string& path, std::string_view utf8Text);
+
 }  // namespace nakkas
