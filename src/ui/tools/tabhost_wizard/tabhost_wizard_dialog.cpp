@@ -298,9 +298,9 @@ QLayout* TabHostWizardDialog::buildButtonRow() {
 // Events go to the model; fields are read whatever changed them, and a redraw's own changes
 // are not events.
 void TabHostWizardDialog::connectEvents() {
-    const auto text = [this](QLineEdit* edit, void (TabHostWizard::*set)(std::string)) {
+    const auto text = [this](QLineEdit* edit, auto set) {
         connect(edit, &QLineEdit::textChanged, this, [this, set](const QString& t) {
-            if (!m_redrawing) (m_model.*set)(us(t));
+            if (!m_redrawing) set(us(t));
         });
     };
     const auto flag = [this](QCheckBox* box, auto set, bool redrawAfter = false) {
@@ -310,9 +310,9 @@ void TabHostWizardDialog::connectEvents() {
             if (redrawAfter) redraw();
         });
     };
-    const auto choice = [this](QComboBox* list, void (TabHostWizard::*choose)(int)) {
+    const auto choice = [this](QComboBox* list, auto choose) {
         connect(list, &QComboBox::currentIndexChanged, this, [this, choose](int i) {
-            if (!m_redrawing) (m_model.*choose)(i);
+            if (!m_redrawing) choose(i);
         });
     };
 
@@ -328,16 +328,16 @@ void TabHostWizardDialog::connectEvents() {
         redrawTabFields();
     };
     onPick(m_tabs, this, chooseTab, [this] { return m_redrawing; });
-    text(m_tabActivity, &TabHostWizard::setActivityName);
-    text(m_tabTitle, &TabHostWizard::setTitle);
-    text(m_iconName, &TabHostWizard::setIconName);
-    text(m_appId, &TabHostWizard::setApplicationId);
-    text(m_windowTitle, &TabHostWizard::setWindowTitle);
-    text(m_package, &TabHostWizard::setPackageName);
-    choice(m_layoutStyle, &TabHostWizard::chooseLayout);
-    choice(m_orientation, &TabHostWizard::chooseOrientation);
-    choice(m_targetVersion, &TabHostWizard::chooseTargetVersion);
-    choice(m_minVersion, &TabHostWizard::chooseMinVersion);
+    text(m_tabActivity, [this](std::string t) { m_model.setActivityName(std::move(t)); });
+    text(m_tabTitle, [this](std::string t) { m_model.setTitle(std::move(t)); });
+    text(m_iconName, [this](std::string t) { m_model.setIconName(std::move(t)); });
+    text(m_appId, [this](std::string t) { m_model.setApplicationId(std::move(t)); });
+    text(m_windowTitle, [this](std::string t) { m_model.setWindowTitle(std::move(t)); });
+    text(m_package, [this](std::string t) { m_model.setPackageName(std::move(t)); });
+    choice(m_layoutStyle, [this](int i) { m_model.chooseLayout(i); });
+    choice(m_orientation, [this](int i) { m_model.chooseOrientation(i); });
+    choice(m_targetVersion, [this](int i) { m_model.chooseTargetVersion(i); });
+    choice(m_minVersion, [this](int i) { m_model.chooseMinVersion(i); });
     flag(m_scroll, [this](bool on) { m_model.setScroll(on); });
     flag(m_fullScreen, [this](bool on) { m_model.setFullScreen(on); });
     flag(m_openWhenDone, [this](bool on) { m_model.setOpenWhenDone(on); });
