@@ -32,7 +32,7 @@ int run(const Args& args, Context& ctx) {
     }
     // The text goes out as it is, CR LF included and without a trailing newline of our own, so
     // that it can be piped straight into a file.
-    write(ctx.out, snippet->text);
+    write(ctx.out, snippet->text(ctx.language()));
     return kDone;
 }
 

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "cli_runner.h"
 #include "expected_files.h"
 
 namespace nakkas::test {
 namespace {
+
+using Args = std::vector<std::string>;
 
 TEST(SnippetCli, ListGivesElementTabLabelPerLine) {
     const CliRun r = runCli({"snippet", "--list"});
@@ -46,8 +50,22 @@ TEST(SnippetCli, PrintsTheTextWhole) {
     }
 }
 
+// --lang in both forms, and without it the stored choice.
+TEST(SnippetCli, PrintsTheChosenLanguage) {
+    for (const auto& [stored, args, expected] :
+         {std::tuple{"", Args{"snippet", "KP_BARKOD", "--lang", "kotlin"}, "kotlin/"},
+          std::tuple{"Kotlin", Args{"snippet", "KP_BARKOD"}, "kotlin/"},
+          std::tuple{"Kotlin", Args{"snippet", "KP_BARKOD", "--lang=java"}, ""}}) {
+        FakeServices services;
+        if (*stored) services.strings = {{{"Varsayilanlar", "CiktiDili"}, stored}};
+        const CliRun r = runCli(services, args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(sameText(r.out, readDataCrLf(std::string(expected) + "snippets/KP_BARKOD.txt")))
+            << args.back();
+    }
+}
+
 TEST(SnippetCli, UsageErrors) {
-    using Args = std::vector<std::string>;
     const std::pair<Args, std::string> cases[] = {
         {{"snippet"}, "nakkas-cli snippet: kod parçası adı eksik\n"},
         {{"snippet", "Barkod"},

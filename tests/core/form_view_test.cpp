@@ -135,7 +135,7 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
                               MessageIcon::Error, MessageButtons::Ok);
                 break;
             case CommandKind::Snippet:
-                EXPECT_EQ(view.panel().text(), snippetCatalogue()[size_t(c.arg)].text);
+                EXPECT_EQ(view.panel().text(), snippetCatalogue()[size_t(c.arg)].java);
                 break;
             case CommandKind::Help:
                 EXPECT_EQ(s.opened, Calls{"/usr/share/nakkas/yardim/" +
@@ -178,6 +178,20 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
 TEST(FormView, ThePanelStartsWithTheBannerUnlessSetToStartEmpty) {
     EXPECT_EQ(Shell("EVET").view->panel().text(), "");
     EXPECT_EQ(Shell("evet").view->panel().text(), bannerText());
+}
+
+// The video snippet holds the program's sample address, so its text is only checked whole by the
+// catalogue's own test.
+TEST(FormView, SnippetsFollowTheChosenLanguage) {
+    Shell shell;
+    FormView& view = *shell.view;
+    const int screenSize = int(findSnippet("KPBtn114") - snippetCatalogue().data());
+    view.chooseLanguage(Language::Kotlin);
+    view.snippet(screenSize);
+    EXPECT_TRUE(panelIs(view, "kotlin/snippets/KPBtn114.txt"));
+    view.chooseLanguage(Language::Java);
+    view.snippet(screenSize);
+    EXPECT_TRUE(panelIs(view, "snippets/KPBtn114.txt"));
 }
 
 TEST(FormView, ResetShowsTheBannerWhateverTheSettingAndRestarts) {

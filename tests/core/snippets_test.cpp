@@ -20,17 +20,29 @@ TEST(SnippetCatalogue, FindsBySpelledElementOrLabelOnly) {
         EXPECT_EQ(findSnippet(miss), nullptr) << miss;
 }
 
-// Each text whole, from the file named after its element. The sample video page and the mail
-// recipient are the program's own choice; the files mark where they stand.
+// Each text whole, in both languages, from the file named after its element. The sample video
+// page and the mail recipient are the program's own choice; the files mark where they stand.
+//
+// Where each Kotlin text is pasted ("split": class members above the line "// onCreate içinde:",
+// statements below it):
+//   statements  KPBtn01 KPBtn06 KPBtn115 KPBtn07 KPBtn114 KPBtn12 EPOSTA_GONDER SMS_KIMLIK
+//               KP_BARKOD KP_CIHAZBILGILERI KP_SIMBILGILERI KP_INTERNETEBAGLIMIYIM
+//   split       KPBtn02 KPBtn04 KPBtn08 KPBtn09 KPBtn10 KPBtn11 KP_TARIHSAAT KP_FLASHLAMBASI
+//               KP_BELLEKBILGILERI
+//   members     none
 TEST(SnippetTexts, EveryTextWhole) {
     ASSERT_EQ(snippetCatalogue().size(), 21u);
-    for (const Snippet& s : snippetCatalogue()) {
-        std::string expected = test::readDataCrLf("snippets/" + std::string(s.element) + ".txt");
-        for (const auto& [mark, value] : {std::pair{"@VIDEO_PAGE@", kSampleVideoAddress},
-                                          std::pair{"@MAIL@", kSampleMailRecipient}})
-            if (const auto at = expected.find(mark); at != std::string::npos)
-                expected.replace(at, std::string_view(mark).size(), value);
-        EXPECT_TRUE(test::sameText(std::string(s.text), expected)) << s.element;
+    for (const auto& [language, folder] : {std::pair{Language::Java, "snippets/"},
+                                           std::pair{Language::Kotlin, "kotlin/snippets/"}}) {
+        for (const Snippet& s : snippetCatalogue()) {
+            std::string expected = test::readDataCrLf(folder + std::string(s.element) + ".txt");
+            for (const auto& [mark, value] : {std::pair{"@VIDEO_PAGE@", kSampleVideoAddress},
+                                              std::pair{"@MAIL@", kSampleMailRecipient}})
+                if (const auto at = expected.find(mark); at != std::string::npos)
+                    expected.replace(at, std::string_view(mark).size(), value);
+            EXPECT_TRUE(test::sameText(std::string(s.text(language)), expected))
+                << languageName(language) << " " << s.element;
+        }
     }
 }
 

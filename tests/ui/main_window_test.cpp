@@ -139,7 +139,7 @@ TEST(MainWindowUi, SnippetReplacesThePanelOnceAndExitClosesOnlyAfterYes) {
     click(w.window, "storeButton");  // the start-up banner
     const std::string stored = w.model().panel().slot(0);
     ASSERT_FALSE(stored.empty());
-    const std::string screenSize(findSnippet("KPBtn114")->text);
+    const std::string screenSize(findSnippet("KPBtn114")->java);
     clickRibbon(w.window, "KPBtn114");
     clickRibbon(w.window, "KPBtn114");
     EXPECT_EQ(w.panel(), screenSize);

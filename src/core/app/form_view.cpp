@@ -168,7 +168,7 @@ void FormView::about() {
 void FormView::snippet(int index) {
     const auto snippets = snippetCatalogue();
     if (index < 0 || size_t(index) >= snippets.size()) return;
-    m_panel.replace(std::string(snippets[size_t(index)].text));
+    m_panel.replace(std::string(snippets[size_t(index)].text(language())));
 }
 
 void FormView::help(int page) {
