@@ -1,0 +1,9 @@
+package android.view;
+
+import android.util.DisplayMetrics;
+
+public final class Display {
+    Display() {}
+
+    public void getMetrics(DisplayMetrics outMetrics) { throw new RuntimeException("Stub!"); }
+}

@@ -1,0 +1,11 @@
+package android.view;
+
+public interface WindowManager {
+    Display getDefaultDisplay();
+
+    class LayoutParams {
+        public static final int FLAG_FULLSCREEN = 0x00000400;
+
+        public LayoutParams() { throw new RuntimeException("Stub!"); }
+    }
+}
