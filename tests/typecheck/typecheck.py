@@ -61,7 +61,6 @@ class Block:
     members: list = field(default_factory=list)
     tops: list = field(default_factory=list)
     uses: list = field(default_factory=list)
-    matched: bool = False
 
 
 @dataclass
@@ -447,13 +446,14 @@ def parse_diagnostics(output, pattern, message_group):
                 current = Diagnostic(m.group(1), int(m.group(2)), m.group(message_group), [])
                 found.append(current)
             continue
-        if current is not None:
+        if line.startswith("error:") or line.startswith("exception:"):
+            loose.append(line)  # the compiler's own trouble, on no text
+            current = None
+        elif current is not None:
             current.detail.append(line)
             symbol = line.strip()
             if symbol.startswith("symbol:"):
                 current.summary += ": " + " ".join(symbol[len("symbol:"):].split())
-        elif line.startswith("error:") or line.startswith("exception:"):
-            loose.append(line)
     return found, loose
 
 
@@ -462,12 +462,12 @@ def compile_all(language, sources, tools, work):
     shutil.rmtree(out, ignore_errors=True)
     files = [str(s.path) for s in sources]
     if language == "java":
-        command = [tools["javac"], "-encoding", "UTF-8", "-nowarn", "-Xmaxerrs", "100000",
+        command = [tools["compiler"], "-encoding", "UTF-8", "-nowarn", "-Xmaxerrs", "100000",
                    "--should-stop=ifError=FLOW", "--should-stop=ifNoError=FLOW",
                    "-cp", tools["stub"], "-d", str(out)] + files
         pattern, group = JAVAC_LINE, 4
     else:
-        command = [tools["kotlinc"], "-nowarn", "-cp", tools["stub"], "-d", str(out)] + files
+        command = [tools["compiler"], "-nowarn", "-cp", tools["stub"], "-d", str(out)] + files
         pattern, group = KOTLINC_LINE, 5
     run = subprocess.run(command, capture_output=True, text=True)
     output = run.stdout + run.stderr
@@ -482,16 +482,16 @@ def compile_all(language, sources, tools, work):
 
 
 def find_tools(args):
-    tools = {"stub": args.stub_jar, "aapt": args.aapt, "framework": args.framework_res}
-    tools[args.lang == "java" and "javac" or "kotlinc"] = (
-        args.javac if args.lang == "java" else args.kotlinc)
-    missing = []
-    for key, package in (("javac", "default-jdk-headless"), ("kotlinc", "kotlin"),
-                         ("aapt", "aapt"), ("framework", "android-framework-res")):
-        if key in tools and not (tools[key] and Path(tools[key]).exists()):
-            missing.append(f"{key} (Debian package {package})")
+    """The tools of this language's check, and what is missing of them."""
+    tools = {"stub": args.stub_jar, "aapt": args.aapt, "framework": args.framework_res,
+             "compiler": args.javac if args.lang == "java" else args.kotlinc}
+    needs = {"compiler": ("javac", "default-jdk-headless") if args.lang == "java"
+                         else ("kotlinc", "kotlin"),
+             "aapt": ("aapt", "aapt"), "framework": ("framework-res.apk", "android-framework-res")}
+    missing = [f"{name} (Debian package {package})" for key, (name, package) in needs.items()
+               if not (tools[key] and Path(tools[key]).exists())]
     if not (tools["stub"] and Path(tools["stub"]).is_file()):
-        missing.append("the Android API stub jar (built when the JDK is found)")
+        missing.append("the Android API stub jar (the build makes it when it finds the JDK)")
     return tools, missing
 
 
@@ -532,8 +532,8 @@ def main():
 
     problems = []
     for block in table.blocks:
-        block.matched = any(fnmatch.fnmatchcase(t.name, p) for t in texts for p in block.patterns)
-        if not block.matched and not all(p.startswith("kotlin/") for p in block.patterns):
+        matched = any(fnmatch.fnmatchcase(t.name, p) for t in texts for p in block.patterns)
+        if not matched and not all(p.startswith("kotlin/") for p in block.patterns):
             problems.append(f"placement.txt:{block.line}: [{' '.join(block.patterns)}] "
                             "names no text")
     for name in expected:
