@@ -9,6 +9,4 @@ public class Dialog implements DialogInterface {
     public void setTitle(CharSequence title) { throw new RuntimeException("Stub!"); }
     public void setCancelable(boolean flag) { throw new RuntimeException("Stub!"); }
     public void show() { throw new RuntimeException("Stub!"); }
-    public void cancel() { throw new RuntimeException("Stub!"); }
-    public void dismiss() { throw new RuntimeException("Stub!"); }
 }

@@ -4,12 +4,10 @@ import android.content.Context;
 
 @Deprecated
 public class ProgressDialog extends AlertDialog {
-    public static final int STYLE_SPINNER = 0;
     public static final int STYLE_HORIZONTAL = 1;
 
     public ProgressDialog(Context context) { super(context); throw new RuntimeException("Stub!"); }
 
-    public static ProgressDialog show(Context context, CharSequence title, CharSequence message) { throw new RuntimeException("Stub!"); }
     public static ProgressDialog show(Context context, CharSequence title, CharSequence message, boolean indeterminate, boolean cancelable) { throw new RuntimeException("Stub!"); }
     public void setMessage(CharSequence message) { throw new RuntimeException("Stub!"); }
     public void setProgressStyle(int style) { throw new RuntimeException("Stub!"); }

@@ -5,7 +5,9 @@ import android.content.res.Resources;
 
 public abstract class Context {
     public static final int MODE_PRIVATE = 0x0000;
+    @Deprecated
     public static final int MODE_WORLD_READABLE = 0x0001;
+    @Deprecated
     public static final int MODE_WORLD_WRITEABLE = 0x0002;
     public static final int MODE_APPEND = 0x8000;
 
@@ -24,6 +26,5 @@ public abstract class Context {
     public abstract SharedPreferences getSharedPreferences(String name, int mode);
     public abstract void startActivity(Intent intent);
     public abstract Intent registerReceiver(BroadcastReceiver receiver, IntentFilter filter);
-    public abstract void unregisterReceiver(BroadcastReceiver receiver);
     public abstract Object getSystemService(String name);
 }

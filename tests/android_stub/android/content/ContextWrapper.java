@@ -12,6 +12,5 @@ public class ContextWrapper extends Context {
     public SharedPreferences getSharedPreferences(String name, int mode) { throw new RuntimeException("Stub!"); }
     public void startActivity(Intent intent) { throw new RuntimeException("Stub!"); }
     public Intent registerReceiver(BroadcastReceiver receiver, IntentFilter filter) { throw new RuntimeException("Stub!"); }
-    public void unregisterReceiver(BroadcastReceiver receiver) { throw new RuntimeException("Stub!"); }
     public Object getSystemService(String name) { throw new RuntimeException("Stub!"); }
 }

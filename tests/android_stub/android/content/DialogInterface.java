@@ -1,9 +1,6 @@
 package android.content;
 
 public interface DialogInterface {
-    void cancel();
-    void dismiss();
-
     interface OnClickListener {
         void onClick(DialogInterface dialog, int which);
     }

@@ -15,6 +15,5 @@ public interface SharedPreferences {
         Editor putFloat(String key, float value);
         Editor putBoolean(String key, boolean value);
         boolean commit();
-        void apply();
     }
 }

@@ -9,7 +9,6 @@ public class Camera {
     public void setParameters(Camera.Parameters params) { throw new RuntimeException("Stub!"); }
     public final void startPreview() { throw new RuntimeException("Stub!"); }
     public final void stopPreview() { throw new RuntimeException("Stub!"); }
-    public final void release() { throw new RuntimeException("Stub!"); }
 
     public class Parameters {
         public static final String FLASH_MODE_OFF = "off";

@@ -1,6 +1,7 @@
 package android.view;
 
 public interface WindowManager {
+    @Deprecated
     Display getDefaultDisplay();
 
     class LayoutParams {

@@ -7,6 +7,5 @@ import android.view.View;
 public class ImageView extends View {
     public ImageView(Context context) { super(context); throw new RuntimeException("Stub!"); }
 
-    public void setImageResource(int resId) { throw new RuntimeException("Stub!"); }
     public void setImageBitmap(Bitmap bm) { throw new RuntimeException("Stub!"); }
 }

@@ -5,7 +5,4 @@ import android.view.View;
 
 public class ProgressBar extends View {
     public ProgressBar(Context context) { super(context); throw new RuntimeException("Stub!"); }
-
-    public void setProgress(int progress) { throw new RuntimeException("Stub!"); }
-    public void setMax(int max) { throw new RuntimeException("Stub!"); }
 }

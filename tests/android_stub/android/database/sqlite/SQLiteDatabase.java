@@ -11,7 +11,6 @@ public final class SQLiteDatabase extends SQLiteClosable {
     public long insert(String table, String nullColumnHack, ContentValues values) { throw new RuntimeException("Stub!"); }
     public int update(String table, ContentValues values, String whereClause, String[] whereArgs) { throw new RuntimeException("Stub!"); }
     public int delete(String table, String whereClause, String[] whereArgs) { throw new RuntimeException("Stub!"); }
-    public Cursor query(String table, String[] columns, String selection, String[] selectionArgs, String groupBy, String having, String orderBy) { throw new RuntimeException("Stub!"); }
     public Cursor query(String table, String[] columns, String selection, String[] selectionArgs, String groupBy, String having, String orderBy, String limit) { throw new RuntimeException("Stub!"); }
     public Cursor rawQuery(String sql, String[] selectionArgs) { throw new RuntimeException("Stub!"); }
 

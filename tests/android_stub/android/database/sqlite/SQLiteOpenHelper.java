@@ -7,7 +7,6 @@ public abstract class SQLiteOpenHelper {
 
     public SQLiteDatabase getWritableDatabase() { throw new RuntimeException("Stub!"); }
     public SQLiteDatabase getReadableDatabase() { throw new RuntimeException("Stub!"); }
-    public void close() { throw new RuntimeException("Stub!"); }
     public abstract void onCreate(SQLiteDatabase db);
     public abstract void onUpgrade(SQLiteDatabase db, int oldVersion, int newVersion);
 }
