@@ -137,7 +137,7 @@ class Text:
     name: str  # path under tests/data or tests/typecheck, the name every message uses
     path: Path
     language: str
-    tree: Path | None = None  # resources of a project tree (the folder with AndroidManifest.xml)
+    tree: Path | None = None  # the folder of a project tree
     package: str = ""
 
 
@@ -282,9 +282,11 @@ def wrap_text(text, table, packages, by_name, work):
         # once; every line keeps its number.
         name = re.search(r"\b(?:class|object)\s+(\w+)", "\n".join(lines))
         src = Source(folder / ((name.group(1) if name else "Text") + (".java" if java else ".kt")))
+        moved = False
         for i, line in enumerate(lines):
-            if line.strip().startswith("package"):
+            if not moved and re.match(r"\s*package\b", line):
                 line = re.sub(r"package\s*[\w.]*", f"package {text.package}", line, count=1)
+                moved = True
             src.add(line, text.name, f"{text.name}:{i + 1}")
         names = {}
         resource_names(lines, names)
@@ -412,9 +414,11 @@ def wrap_tree(text, data_dir, tools, work):
     for path in sorted(text.tree.glob("src/**/*" + suffix)):
         relative = path.relative_to(text.tree).as_posix()
         src = Source(work / text.language / text.package / path.name)
+        moved = False
         for i, line in enumerate(read_lines(path)):
-            if line.strip().startswith("package "):
+            if not moved and re.match(r"\s*package\b", line):
                 line = re.sub(r"package\s+[\w.]+", f"package {text.package}", line, count=1)
+                moved = True
             src.add(line, text.name, f"{text.name}/{relative}:{i + 1}")
         sources.append(src)
     return sources
