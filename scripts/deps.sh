@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev libpugixml-dev libglib2.0-0 libfontconfig-dev
   fonts-liberation xvfb xauth clang-format
   desktop-file-utils appstream groff-base man-db dpkg-dev lintian
+  default-jdk-headless kotlin aapt android-framework-res python3
 )
 
 missing=()

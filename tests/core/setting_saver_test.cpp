@@ -41,7 +41,8 @@ TEST(SettingSaver, BuildsTheCodeWithTheChosenBlocks) {
                           Case{Tamsayi, Private, false, false, "tamsayi_hicbiri"},
                           Case{Tamsayi, Private, true, false, "tamsayi_yazma"},
                           Case{Tamsayi, Private, false, true, "tamsayi_okuma"},
-                          Case{Metin, Append, true, true, "metin"}}) {
+                          Case{Metin, Append, true, true, "metin"},
+                          Case{Ondalikli, WorldWritable, false, false, "ondalikli_tum_yazar"}}) {
         SCOPED_TRACE(c.expected);
         Saver s;
         s.model.writeBlock = c.write;

@@ -1,0 +1,6 @@
+package android.app;
+
+@Deprecated
+public class ActivityGroup extends Activity {
+    public ActivityGroup() { throw new RuntimeException("Stub!"); }
+}

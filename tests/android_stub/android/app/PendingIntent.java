@@ -1,0 +1,5 @@
+package android.app;
+
+public final class PendingIntent {
+    PendingIntent() {}
+}

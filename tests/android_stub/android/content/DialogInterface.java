@@ -1,0 +1,7 @@
+package android.content;
+
+public interface DialogInterface {
+    interface OnClickListener {
+        void onClick(DialogInterface dialog, int which);
+    }
+}

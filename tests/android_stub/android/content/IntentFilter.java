@@ -1,0 +1,5 @@
+package android.content;
+
+public class IntentFilter {
+    public IntentFilter(String action) { throw new RuntimeException("Stub!"); }
+}

@@ -1,0 +1,5 @@
+package android.content.res;
+
+public final class AssetManager {
+    AssetManager() {}
+}

@@ -1,0 +1,5 @@
+package android.graphics;
+
+public final class Bitmap {
+    Bitmap() {}
+}

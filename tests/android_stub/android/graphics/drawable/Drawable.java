@@ -1,0 +1,5 @@
+package android.graphics.drawable;
+
+public abstract class Drawable {
+    public Drawable() { throw new RuntimeException("Stub!"); }
+}

@@ -1,0 +1,7 @@
+package android.hardware;
+
+public class SensorEvent {
+    public final float[] values = null;
+
+    SensorEvent() {}
+}

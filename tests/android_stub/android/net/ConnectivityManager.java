@@ -1,0 +1,8 @@
+package android.net;
+
+public class ConnectivityManager {
+    ConnectivityManager() {}
+
+    @Deprecated
+    public NetworkInfo getActiveNetworkInfo() { throw new RuntimeException("Stub!"); }
+}

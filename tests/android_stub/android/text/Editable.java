@@ -1,0 +1,4 @@
+package android.text;
+
+public interface Editable extends CharSequence {
+}

@@ -1,0 +1,5 @@
+package android.view;
+
+public interface MenuItem {
+    int getItemId();
+}

@@ -1,0 +1,7 @@
+package android.webkit;
+
+public abstract class WebSettings {
+    WebSettings() {}
+
+    public abstract void setJavaScriptEnabled(boolean flag);
+}

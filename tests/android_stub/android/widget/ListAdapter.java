@@ -1,0 +1,4 @@
+package android.widget;
+
+public interface ListAdapter extends Adapter {
+}

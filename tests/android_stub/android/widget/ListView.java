@@ -1,0 +1,9 @@
+package android.widget;
+
+import android.content.Context;
+
+public class ListView extends AbsListView {
+    public ListView(Context context) { super(context); throw new RuntimeException("Stub!"); }
+
+    public void setAdapter(ListAdapter adapter) { throw new RuntimeException("Stub!"); }
+}
