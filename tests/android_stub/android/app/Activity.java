@@ -28,6 +28,7 @@ public class Activity extends ContextThemeWrapper {
     public Window getWindow() { throw new RuntimeException("Stub!"); }
     public WindowManager getWindowManager() { throw new RuntimeException("Stub!"); }
     public void setRequestedOrientation(int requestedOrientation) { throw new RuntimeException("Stub!"); }
+    public int getRequestedOrientation() { throw new RuntimeException("Stub!"); }
     public Object getSystemService(String name) { throw new RuntimeException("Stub!"); }
     public void startActivity(Intent intent) { throw new RuntimeException("Stub!"); }
     public void startActivityForResult(Intent intent, int requestCode) { throw new RuntimeException("Stub!"); }

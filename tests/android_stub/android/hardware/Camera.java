@@ -17,5 +17,6 @@ public class Camera {
         Parameters() {}
 
         public void setFlashMode(String value) { throw new RuntimeException("Stub!"); }
+        public String getFlashMode() { throw new RuntimeException("Stub!"); }
     }
 }

@@ -8,4 +8,5 @@ public class AudioManager {
     AudioManager() {}
 
     public void setRingerMode(int ringerMode) { throw new RuntimeException("Stub!"); }
+    public int getRingerMode() { throw new RuntimeException("Stub!"); }
 }

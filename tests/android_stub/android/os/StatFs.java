@@ -9,4 +9,7 @@ public class StatFs {
     public int getBlockCount() { throw new RuntimeException("Stub!"); }
     @Deprecated
     public int getAvailableBlocks() { throw new RuntimeException("Stub!"); }
+    public long getBlockSizeLong() { throw new RuntimeException("Stub!"); }
+    public long getBlockCountLong() { throw new RuntimeException("Stub!"); }
+    public long getAvailableBlocksLong() { throw new RuntimeException("Stub!"); }
 }

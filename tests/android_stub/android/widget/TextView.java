@@ -12,4 +12,5 @@ public class TextView extends View {
     public CharSequence getText() { throw new RuntimeException("Stub!"); }
     public void addTextChangedListener(TextWatcher watcher) { throw new RuntimeException("Stub!"); }
     public void setTypeface(Typeface tf) { throw new RuntimeException("Stub!"); }
+    public Typeface getTypeface() { throw new RuntimeException("Stub!"); }
 }
