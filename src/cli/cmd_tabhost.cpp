@@ -99,7 +99,8 @@ int run(const Args& args, Context& ctx) {
                      {},
                      {},
                      defaults.SimgeAdi,
-                     defaults.PaketAdi});
+                     defaults.PaketAdi,
+                     ctx.language()});
     w.tabCountText = args.value("tabs", "1");
     if (!w.list().ok()) return kRefused;
     w.setOutputFolder(args.value("out"));

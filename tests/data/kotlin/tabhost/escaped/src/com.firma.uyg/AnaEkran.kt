@@ -1,0 +1,18 @@
+package com.firma.uyg
+
+import android.app.TabActivity
+import android.content.Intent
+import android.os.Bundle
+
+class AnaEkran : TabActivity() {
+    override fun onCreate(savedInstanceState: Bundle?) {
+        super.onCreate(savedInstanceState)
+        setContentView(R.layout.activity_main)
+        val tab1Spc = tabHost.newTabSpec("")
+        tab1Spc.setIndicator("Baslik \"1\" & <2> \\ yol \$x \${y}", resources.getDrawable(R.drawable.simge_tab1))
+        val tab1Intent = Intent(this, Tab1Activity::class.java)
+        tab1Spc.setContent(tab1Intent)
+        tabHost.addTab(tab1Spc)
+        tabHost.currentTab = 0
+    }
+}
