@@ -48,8 +48,8 @@ enum class ReplacePolicy {
     Replace,  // move it to the trash without asking
 };
 
-// What the wizard is opened with: the definer form's three names (the hand-over) and two stored
-// defaults.
+// What the wizard is opened with: the definer form's three names (the hand-over), two stored
+// defaults and the output language chosen on the ribbon.
 struct TabHostStart {
     std::string activityName;            // becomes the main activity's class name
     std::string variableName;            // shown only
