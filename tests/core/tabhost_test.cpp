@@ -314,8 +314,8 @@ TEST(TabHostProjectWriter, ThreeTabsWithEveryOptionAndALeftOverMenu) {
 }
 
 // What a Kotlin activity imports follows what it uses; a title cannot end its string literal nor
-// start a template in it.
-TEST(TabHostProjectWriter, KotlinPortraitLifecycleAndTitleLiterals) {
+// start a template in it; a menu without items keeps only the default branch.
+TEST(TabHostProjectWriter, KotlinPortraitLifecycleTitleLiteralsAndAnEmptyMenu) {
     Desk d;
     d.start.language = Language::Kotlin;
     TabHostWizard w = d.listed(2);
@@ -332,6 +332,7 @@ TEST(TabHostProjectWriter, KotlinPortraitLifecycleAndTitleLiterals) {
     e.start.language = Language::Kotlin;
     TabHostWizard x = e.listed(1);
     x.project().tabs[0] = {"Tab1Activity", "Başlık \"1\" & <2> \\ yol $x ${y}", "ic_launcher"};
+    x.setMenuFlag(true);
     x.project().applicationId = "Tom & Jerry";
     x.project().windowTitle =
         "x\"/><uses-permission android:name=\"android.permission.INTERNET\"/><x y=\"";

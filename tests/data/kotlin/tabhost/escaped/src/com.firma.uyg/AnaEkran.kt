@@ -3,6 +3,8 @@ package com.firma.uyg
 import android.app.TabActivity
 import android.content.Intent
 import android.os.Bundle
+import android.view.Menu
+import android.view.MenuItem
 
 class AnaEkran : TabActivity() {
     override fun onCreate(savedInstanceState: Bundle?) {
@@ -15,4 +17,17 @@ class AnaEkran : TabActivity() {
         tabHost.addTab(tab1Spc)
         tabHost.currentTab = 0
     }
+
+    // Menu Olusturma Kodlari buradan basliyor
+    override fun onCreateOptionsMenu(menu: Menu): Boolean {
+        menuInflater.inflate(R.layout.zep_menu, menu)
+        return true
+    }
+
+    override fun onOptionsItemSelected(item: MenuItem): Boolean {
+        return when (item.itemId) {
+            else -> super.onOptionsItemSelected(item)
+        }
+    }
+    //Menu Olusturma kodu burada bitti
 }
