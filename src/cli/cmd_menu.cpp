@@ -24,7 +24,7 @@ int run(const Args& args, Context& ctx) {
         designer.editTitle(titles[i]);
     }
     if (!designer.confirm().ok()) return kRefused;
-    write(ctx.out, menuCode(records));
+    write(ctx.out, menuCode(records, ctx.language()));
     return kDone;
 }
 

@@ -99,7 +99,8 @@ int run(const Args& args, Context& ctx) {
                      {},
                      {},
                      defaults.SimgeAdi,
-                     defaults.PaketAdi});
+                     defaults.PaketAdi,
+                     ctx.language()});
     w.tabCountText = args.value("tabs", "1");
     if (!w.list().ok()) return kRefused;
     w.setOutputFolder(args.value("out"));
@@ -202,7 +203,8 @@ extern const CommandSpec kTabHostCommand{
     "  ALAN: activity, title, iconname, layout (LinearLayout, RelativeLayout, TableLayout,\n"
     "        FrameLayout), scroll (0|1), icon (PNG dosyası)\n"
     "  AD: onStart, onPause, onResume, onRestart, onStop, onDestroy\n"
-    "  Proje KLASÖR/Zep altına yazılır; var olan klasör yalnızca --replace ile çöpe gider.\n",
+    "  Proje KLASÖR/Zep altına yazılır; var olan klasör yalnızca --replace ile çöpe gider.\n"
+    "  Kotlin'de etkinlikler .kt dosyası olur; manifest, layout ve menü dosyaları aynıdır.\n",
     kOptions,
     run,
     0,

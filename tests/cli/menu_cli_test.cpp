@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "cli_runner.h"
 #include "expected_files.h"
 
@@ -7,19 +9,29 @@ namespace nakkas::test {
 namespace {
 
 TEST(MenuCli, EachTitleIsOneItemInOrder) {
-    const CliRun r = runCli({"menu", "--title", "", "--title=Sil \"hepsi\""});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(sameText(r.out, readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
+    for (const auto& [lang, folder] : {std::pair{"--lang=java", "menu_designer/"},
+                                       std::pair{"--lang=kotlin", "kotlin/menu_designer/"}}) {
+        const CliRun r = runCli({"menu", "--title", "", "--title=Sil \"hepsi\"", lang});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(
+            sameText(r.out, readDataCrLf(folder + std::string("empty_and_quoted_titles.txt"))));
+    }
 }
 
+// The language is the stored choice unless --lang says otherwise.
 TEST(MenuCli, EveryIconIsTheStoredIconName) {
-    FakeServices services;
-    services.strings[{"Varsayilanlar", "SimgeAdi"}] = "menu_simge";
-    const CliRun r = runCli(services, {"menu", "--title", "Menu ismi 1", "--title", "Menu ismi 2",
-                                       "--title", "Menu ismi 3", "--title", "Menu ismi 4",
-                                       "--title", "Menu ismi 5", "--title", "Çıkış"});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(sameText(r.out, readDataCrLf("menu_designer/six_items.txt")));
+    for (const auto& [stored, folder] :
+         {std::pair{"Java", "menu_designer/"}, std::pair{"Kotlin", "kotlin/menu_designer/"}}) {
+        FakeServices services;
+        services.strings[{"Varsayilanlar", "SimgeAdi"}] = "menu_simge";
+        services.strings[{"Varsayilanlar", "CiktiDili"}] = stored;
+        const CliRun r =
+            runCli(services, {"menu", "--title", "Menu ismi 1", "--title", "Menu ismi 2", "--title",
+                              "Menu ismi 3", "--title", "Menu ismi 4", "--title", "Menu ismi 5",
+                              "--title", "Çıkış"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(sameText(r.out, readDataCrLf(folder + std::string("six_items.txt"))));
+    }
 }
 
 TEST(MenuCli, NoTitleOrMoreThanSixIsRefusedWithTheCountMessage) {

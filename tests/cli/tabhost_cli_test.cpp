@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 #include <tuple>
+#include <utility>
 
 #include "cli_runner.h"
 #include "project_tree.h"
@@ -36,13 +37,18 @@ const std::string kEveryOption =
     "3:title=Şehir~İçi --window-title Güzel~Uygulama --menu-title Menu~ismi~1 --menu-title "
     "Çıkış --menu-title Menu~ismi~3";
 
-TEST(TabHostCli, EveryOptionReachesTheProject) {
-    Workspace w;
-    const CliRun r = w.tabhost(kEveryOption);
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "/proje/Zep\n");
-    EXPECT_TRUE(sameProjectTree(w.services.fs.filesUnder("/proje/Zep"), "tabhost/three_tabs_menu"));
-    EXPECT_TRUE(w.services.opened.empty());
+TEST(TabHostCli, EveryOptionReachesTheProjectInEitherLanguage) {
+    for (const auto& [lang, tree] :
+         {std::pair{"", "tabhost/three_tabs_menu"},
+          std::pair{" --lang kotlin", "kotlin/tabhost/three_tabs_menu"}}) {
+        SCOPED_TRACE(tree);
+        Workspace w;
+        const CliRun r = w.tabhost(kEveryOption + lang);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "/proje/Zep\n");
+        EXPECT_TRUE(sameProjectTree(w.services.fs.filesUnder("/proje/Zep"), tree));
+        EXPECT_TRUE(w.services.opened.empty());
+    }
 }
 
 // The user's own file is kept without --replace, and trashed with the tree with it.

@@ -237,7 +237,10 @@ TEST(FormView, TheTabHostWizardStartsFromTheFormsNames) {
     expectHandedOver("tab_degisken2", "tabHost2");
     view.definer().advance = false;  // the wizard still opens, the counter stays
     expectHandedOver("tab_degisken3", "tabHost3");
+    EXPECT_EQ(shell.host.tabHostStart->language, Language::Java);
+    view.chooseLanguage(Language::Kotlin);
     expectHandedOver("tab_degisken3", "tabHost3");
+    EXPECT_EQ(shell.host.tabHostStart->language, Language::Kotlin);
     EXPECT_EQ(shell.host.calls, Calls(4, "tabhost"));
     EXPECT_EQ(view.definer().counter(entryOf("TabHost")), 3);
 }
@@ -353,6 +356,9 @@ TEST(FormView, MenuDesignerWritesOnlyTheDesignJustSavedAndNothingWhenCancelled) 
     view.menuDesigner();
     EXPECT_TRUE(panelIs(view, "menu_designer/one_item.txt"));
     EXPECT_EQ(menu.items[5].title, "Menu ismi 6");
+    view.chooseLanguage(Language::Kotlin);
+    view.menuDesigner();
+    EXPECT_TRUE(panelIs(view, "kotlin/menu_designer/one_item.txt"));
 
     view.panel().replace("kullanici metni");
     menu.items[1].iconSourcePath = "/simgeler/iki.png";            // the wizard's, kept

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "expected_files.h"
 #include "message_checks.h"
@@ -125,22 +126,29 @@ TEST(MenuDesigner, EditsStayInTheirOwnRecordAndSurviveACancel) {
     EXPECT_TRUE(saved.designer.confirmed());
 }
 
-TEST(MenuCode, WritesTheJavaPartInstructionsAndTheResource) {
+TEST(MenuCode, WritesTheMethodsInstructionsAndTheResourceInEitherLanguage) {
+    for (const auto& [language, folder] : {std::pair{Language::Java, "menu_designer/"},
+                                           std::pair{Language::Kotlin, "kotlin/menu_designer/"}}) {
+        SCOPED_TRACE(folder);
+        MenuRecords records;
+        resetMenuItems(records, "ic_launcher");
+        records.count = 1;
+        EXPECT_TRUE(test::sameText(menuCode(records, language),
+                                   test::readDataCrLf(folder + std::string("one_item.txt"))));
+
+        // Titles go in as typed, quotes escaped in the XML; records past the count are never
+        // read.
+        records.count = 2;
+        std::tie(records.items[0].title, records.items[1].title, records.items[2].title) =
+            std::tuple("", "Sil \"hepsi\"", "kullanılmaz");
+        EXPECT_TRUE(test::sameText(
+            menuCode(records, language),
+            test::readDataCrLf(folder + std::string("empty_and_quoted_titles.txt"))));
+
+        records.count = 9;
+        EXPECT_EQ(menuCode(records, language).find("zep7"), std::string::npos);
+    }
     MenuRecords records;
-    resetMenuItems(records, "ic_launcher");
-    records.count = 1;
-    EXPECT_TRUE(
-        test::sameText(menuCode(records), test::readDataCrLf("menu_designer/one_item.txt")));
-
-    // Titles go in as typed, quotes escaped in the XML; records past the count are never read.
-    records.count = 2;
-    std::tie(records.items[0].title, records.items[1].title, records.items[2].title) =
-        std::tuple("", "Sil \"hepsi\"", "kullanılmaz");
-    EXPECT_TRUE(test::sameText(menuCode(records),
-                               test::readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
-
-    records.count = 9;
-    EXPECT_EQ(menuCode(records).find("zep7"), std::string::npos);
     records.count = -1;
     EXPECT_EQ(menuXml(records, MenuTarget::CodePanel),
               "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<menu "

@@ -76,6 +76,21 @@ TEST(TabHostTexts, FoldingPortraitLinesAndFolders) {
                   "Oryantasyon = ActivityInfo.SCREEN_ORIENTATION_PORTRAIT;\n"
                   "setRequestedOrientation(Oryantasyon);\nTabHost tabHost = getTabHost();\n"),
         std::string::npos);
+    // The Java activity imports what its window and orientation lines use, at the block's end.
+    const auto addedImports = [&](bool fullScreen, int orientation) {
+        const std::string text = mainActivity({.packageName = "a",
+                                               .activityName = "A",
+                                               .tabs = {&tab, 1},
+                                               .fullScreen = fullScreen,
+                                               .orientation = orientation});
+        const std::string last = "import android.widget.TabHost.TabSpec;\n";
+        const size_t begin = text.find(last) + last.size();
+        return text.substr(begin, text.find("\npublic class") - begin);
+    };
+    EXPECT_EQ(addedImports(false, 0), "");
+    EXPECT_EQ(addedImports(false, 2), "import android.content.pm.ActivityInfo;\n");
+    EXPECT_EQ(addedImports(true, 0),
+              "import android.view.Window;\nimport android.view.WindowManager;\n");
     const ProjectFolders f = projectFolders("/home/ali/Proje/", "com.firma.uyg");
     EXPECT_EQ(f.root, "/home/ali/Proje/Zep");
     EXPECT_EQ(f.package, "/home/ali/Proje/Zep/src/com.firma.uyg");
@@ -247,44 +262,82 @@ TEST(TabHostProjectWriter, TwoTabsWithoutAMenuAndAgainWithYes) {
     EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/two_tabs"));
 }
 
+// The same design in both languages: only the activities differ.
 TEST(TabHostProjectWriter, ThreeTabsWithEveryOptionAndALeftOverMenu) {
-    Desk d;
-    d.s.fs.files["/resim/ev.png"] = "ev resmi";
-    d.s.fs.files["/resim/kapat.png"] = "kapat resmi";
-    TabHostWizard w = d.listed(3);
-    auto& tabs = w.project().tabs;
-    tabs[0] = {"Tab1Activity", "Tab Başlığı 1", "ev", "/resim/ev.png"};
-    tabs[1] = {"AyarlarActivity", "Ayarlar", "ic_launcher", "YOK", "TableLayout", true};
-    tabs[2] = {"Tab3Activity", "Şehir İçi", "harita", "YOK", "RelativeLayout"};
-    w.chooseStartTab(2);
-    w.setFullScreen(true);
-    w.chooseOrientation(2);
-    for (Lifecycle m : {Lifecycle::Destroy, Lifecycle::Stop, Lifecycle::Start})
-        w.setLifecycle(m, true);
-    w.chooseMinVersion(1);
-    w.chooseTargetVersion(7);
-    w.project().applicationId = "Uyg";
-    w.project().windowTitle = "Güzel Uygulama";
-    w.project().openWhenDone = false;
-    w.setMenuFlag(true);
-    ASSERT_TRUE(w.designMenu([](MenuDesigner& m) {
-                     m.countText = "3";
-                     return m.list().ok() && m.confirm().ok();
-                 }).ok());
-    w.setMenuFlag(false);
-    d.menu.items[1].title = "Çıkış";
-    d.menu.items[2].iconName = "kapat";
-    d.menu.items[2].iconSourcePath = "/resim/kapat.png";
-    d.menu.items[4].title = "kullanilmaz";
+    std::map<std::string, std::string> trees[2];
+    for (const Language language : kLanguages) {
+        SCOPED_TRACE(languageName(language));
+        Desk d;
+        d.start.language = language;
+        d.s.fs.files["/resim/ev.png"] = "ev resmi";
+        d.s.fs.files["/resim/kapat.png"] = "kapat resmi";
+        TabHostWizard w = d.listed(3);
+        auto& tabs = w.project().tabs;
+        tabs[0] = {"Tab1Activity", "Tab Başlığı 1", "ev", "/resim/ev.png"};
+        tabs[1] = {"AyarlarActivity", "Ayarlar", "ic_launcher", "YOK", "TableLayout", true};
+        tabs[2] = {"Tab3Activity", "Şehir İçi", "harita", "YOK", "RelativeLayout"};
+        w.chooseStartTab(2);
+        w.setFullScreen(true);
+        w.chooseOrientation(2);
+        for (Lifecycle m : {Lifecycle::Destroy, Lifecycle::Stop, Lifecycle::Start})
+            w.setLifecycle(m, true);
+        w.chooseMinVersion(1);
+        w.chooseTargetVersion(7);
+        w.project().applicationId = "Uyg";
+        w.project().windowTitle = "Güzel Uygulama";
+        w.project().openWhenDone = false;
+        w.setMenuFlag(true);
+        ASSERT_TRUE(w.designMenu([](MenuDesigner& m) {
+                         m.countText = "3";
+                         return m.list().ok() && m.confirm().ok();
+                     }).ok());
+        w.setMenuFlag(false);
+        d.menu.items[1].title = "Çıkış";
+        d.menu.items[2].iconName = "kapat";
+        d.menu.items[2].iconSourcePath = "/resim/kapat.png";
+        d.menu.items[4].title = "kullanilmaz";
 
+        ASSERT_TRUE(w.create().ok());
+        EXPECT_TRUE(sameProjectTree(d.tree(), language == Language::Java
+                                                  ? "tabhost/three_tabs_menu"
+                                                  : "kotlin/tabhost/three_tabs_menu"));
+        EXPECT_TRUE(d.s.opened.empty());
+        EXPECT_EQ(d.captions(), Strings{"Tamam"});
+        // Titles are folded only in what is written; the form keeps what the user typed.
+        EXPECT_EQ(d.project.windowTitle, "Güzel Uygulama");
+        EXPECT_EQ(d.project.tabs[2].title, "Şehir İçi");
+        EXPECT_EQ(d.menu.items[1].title, "Çıkış");
+        std::erase_if(trees[int(language)] = d.tree(),
+                      [](const auto& file) { return file.first.starts_with("src/"); });
+    }
+    EXPECT_EQ(trees[0], trees[1]);
+}
+
+// What a Kotlin activity imports follows what it uses; a title cannot end its string literal nor
+// start a template in it; a menu without items keeps only the default branch.
+TEST(TabHostProjectWriter, KotlinPortraitLifecycleTitleLiteralsAndAnEmptyMenu) {
+    Desk d;
+    d.start.language = Language::Kotlin;
+    TabHostWizard w = d.listed(2);
+    w.project().tabs[0].title = "Ana";
+    w.project().tabs[1].title = "Ayarlar";
+    w.chooseStartTab(1);
+    w.chooseOrientation(1);
+    for (Lifecycle m : {Lifecycle::Restart, Lifecycle::Resume, Lifecycle::Pause})
+        w.setLifecycle(m, true);
     ASSERT_TRUE(w.create().ok());
-    EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/three_tabs_menu"));
-    EXPECT_TRUE(d.s.opened.empty());
-    EXPECT_EQ(d.captions(), Strings{"Tamam"});
-    // Titles are folded only in what is written; the form keeps what the user typed.
-    EXPECT_EQ(d.project.windowTitle, "Güzel Uygulama");
-    EXPECT_EQ(d.project.tabs[2].title, "Şehir İçi");
-    EXPECT_EQ(d.menu.items[1].title, "Çıkış");
+    EXPECT_TRUE(sameProjectTree(d.tree(), "kotlin/tabhost/two_tabs"));
+
+    Desk e;
+    e.start.language = Language::Kotlin;
+    TabHostWizard x = e.listed(1);
+    x.project().tabs[0] = {"Tab1Activity", "Başlık \"1\" & <2> \\ yol $x ${y}", "ic_launcher"};
+    x.setMenuFlag(true);
+    x.project().applicationId = "Tom & Jerry";
+    x.project().windowTitle =
+        "x\"/><uses-permission android:name=\"android.permission.INTERNET\"/><x y=\"";
+    ASSERT_TRUE(x.create().ok());
+    EXPECT_TRUE(sameProjectTree(e.tree(), "kotlin/tabhost/escaped"));
 }
 
 // A quote typed into a title must not add an element to the manifest, nor "&" make it invalid,

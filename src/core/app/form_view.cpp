@@ -81,7 +81,7 @@ void FormView::menuDesigner() {
     resetMenuItems(m_tools.menu, m_defaults.SimgeAdi);
     MenuDesigner designer(m_services, m_tools.menu, MenuDesignMode::Normal);
     const bool confirmed = designer.finish(m_host.runMenuDesigner(designer)).ok();
-    finishTool(confirmed, confirmed ? menuCode(m_tools.menu) : std::string());
+    finishTool(confirmed, confirmed ? menuCode(m_tools.menu, language()) : std::string());
 }
 
 namespace {
@@ -137,7 +137,7 @@ void FormView::generate() {
     if (type == "tabHost") {
         TabHostWizard wizard(m_services, m_tools.tabHost, m_tools.menu,
                              {m_definer.activityName, m_definer.variableName, m_definer.idName,
-                              m_defaults.SimgeAdi, m_defaults.PaketAdi});
+                              m_defaults.SimgeAdi, m_defaults.PaketAdi, language()});
         m_host.runTabHostWizard(wizard);
         if (m_definer.advance) m_definer.advanceCounter(*entry);
         return;

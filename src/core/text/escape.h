@@ -17,4 +17,8 @@ std::string xmlAttribute(std::string_view text);
 // Line breaks stay as they are.
 std::string javaString(std::string_view text);
 
+// The text inside a double-quoted Kotlin string literal: '"' and '\' as in Java, and '$' too,
+// since it would start a template there (a title like "$5" must not read a variable).
+std::string kotlinString(std::string_view text);
+
 }  // namespace nakkas

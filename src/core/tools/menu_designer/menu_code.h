@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "text/language.h"
 #include "tools/menu_designer/menu_records.h"
 
 namespace nakkas {
@@ -11,15 +12,16 @@ namespace nakkas {
 // comments differ by one word as well ("vuraya" in the panel, "buraya" in the project).
 enum class MenuTarget { CodePanel, Project };
 
-// The activity's onCreateOptionsMenu and onOptionsItemSelected for records 1 to count.
-std::string menuJava(const MenuRecords& records, MenuTarget target);
+// The activity's onCreateOptionsMenu and onOptionsItemSelected for records 1 to count. In a
+// project the Kotlin methods stand one indent deep, as members of the class they are written in.
+std::string menuMethods(const MenuRecords& records, MenuTarget target, Language language);
 
 // zep_menu.xml: the declaration and the menu element around one <item> per record 1 to count.
 // The items keep their CR LF line ends in both targets.
 std::string menuXml(const MenuRecords& records, MenuTarget target);
 
-// What the menu designer puts into the code panel: the Java part, instructions, then
-// zep_menu.xml.
-std::string menuCode(const MenuRecords& records);
+// What the menu designer puts into the code panel: the methods, instructions, then zep_menu.xml,
+// which is the same whatever the language.
+std::string menuCode(const MenuRecords& records, Language language);
 
 }  // namespace nakkas

@@ -53,10 +53,11 @@ std::string notWrittenMessage(const std::vector<std::string>& failed, bool repla
 class Run {
 public:
     Run(Services& services, const TabHostProject& project, const MenuRecords& menu,
-        const std::string& fresh, const std::string& root)
+        Language language, const std::string& fresh, const std::string& root)
         : m_services(services),
           m_project(project),
           m_menu(menu),
+          m_language(language),
           m_folders(foldersUnder(fresh, project.packageName)),
           m_fresh(fresh),
           m_root(root) {}
@@ -93,7 +94,7 @@ public:
         if (!package) return std::move(m_failed);
         for (int k = 1; k <= p.tabCount; ++k) {
             const TabRecord& tab = tabs[size_t(k - 1)];
-            sourceFile(tab.activityName, tabActivity(k, p.packageName, tab));
+            sourceFile(tab.activityName, tabActivity(k, p.packageName, tab, m_language));
         }
         MainActivityInput main;
         main.packageName = p.packageName;
@@ -104,6 +105,7 @@ public:
         main.orientation = p.orientation;
         main.lifecycle = p.lifecycle;
         main.menu = withMenu ? &m_menu : nullptr;
+        main.language = m_language;
         sourceFile(p.mainActivity, mainActivity(main));
         return std::move(m_failed);
     }
@@ -135,20 +137,25 @@ private:
 
     void file(const std::string& folder, const std::string& name, const std::string& text,
               bool nameOk = true) {
-        const std::string path = join(folder, name);
-        if (!nameOk || !isSafePathComponent(name) ||
-            !m_services.writeFile(path, textFileBytes(text)))
-            failed(path);
+        writeBytes(join(folder, name), textFileBytes(text), nameOk && isSafePathComponent(name));
+    }
+
+    void writeBytes(const std::string& path, const std::string& bytes, bool nameOk) {
+        if (!nameOk || !m_services.writeFile(path, bytes)) failed(path);
     }
 
     // A class name that is no name of its own ("", "..") is no file name either.
     void sourceFile(const std::string& className, const std::string& text) {
-        file(m_folders.package, className + ".java", text, isSafePathComponent(className));
+        const ActivityFileForm form = activityFileForm(m_language);
+        const std::string name = className + std::string(form.extension);
+        writeBytes(join(m_folders.package, name), form.bytes(text),
+                   isSafePathComponent(className) && isSafePathComponent(name));
     }
 
     Services& m_services;
     const TabHostProject& m_project;
     const MenuRecords& m_menu;
+    const Language m_language;
     const ProjectFolders m_folders;
     const std::string m_fresh;
     const std::string m_root;
@@ -167,7 +174,7 @@ bool isSafePathComponent(std::string_view name) {
 }
 
 Outcome writeTabHostProject(Services& services, const TabHostProject& typed,
-                            const MenuRecords& typedMenu, ReplacePolicy policy) {
+                            const MenuRecords& typedMenu, ReplacePolicy policy, Language language) {
     // An empty folder would put the project at the file-system root.
     if (typed.outputFolder == kNoChoice || typed.outputFolder.empty())
         return showRefusal(services, "Kaydedilecek Proje Klasörü seçilmemiş",
@@ -195,7 +202,7 @@ Outcome writeTabHostProject(Services& services, const TabHostProject& typed,
     const std::optional<std::string> fresh =
         services.createFreshFolder(project.outputFolder, std::string(kFreshFolderPrefix));
     const std::vector<std::string> failed =
-        fresh ? Run(services, project, menu, *fresh, root).write() : std::vector{root};
+        fresh ? Run(services, project, menu, language, *fresh, root).write() : std::vector{root};
     if (!failed.empty()) {
         if (fresh) services.removeTree(*fresh);
         return showRefusal(services, notWrittenMessage(failed, replacing), "Hata",

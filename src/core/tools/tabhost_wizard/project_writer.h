@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/language.h"
 #include "text/no_choice.h"
 #include "tools/menu_designer/menu_records.h"
 #include "tools/outcome.h"
@@ -32,9 +33,11 @@ bool isSafePathComponent(std::string_view name);
 // trash; or when another run took the place meanwhile. Cancelled when the user declined to
 // replace the old folder. Unless the outcome is Done, nothing was left behind and an old Zep is
 // where it was. The project and the menu keep what the user typed; titles are folded only in
-// what is written.
+// what is written. The activities are written in the language given; every other file is the
+// same in both.
 Outcome writeTabHostProject(Services& services, const TabHostProject& project,
-                            const MenuRecords& menu, ReplacePolicy policy);
+                            const MenuRecords& menu, ReplacePolicy policy,
+                            Language language = Language::Java);
 
 // The menu goes into the project when a design was saved or the menu box is checked.
 inline bool menuIncluded(const TabHostProject& project, const MenuRecords& menu) {

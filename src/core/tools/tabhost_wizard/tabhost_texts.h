@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/language.h"
 #include "text/no_choice.h"
 #include "tools/menu_designer/menu_code.h"
 #include "tools/menu_designer/menu_records.h"
@@ -41,12 +42,23 @@ std::string foldTurkish(std::string_view text);
 std::string tabIconSelector(const TabRecord& tab);
 std::string tabPageLayout(const TabRecord& tab);
 std::string tabHostLayout();
-std::string tabActivity(int k, std::string_view packageName, const TabRecord& tab);
 
-std::string lifecycleMethods(const LifecycleChoices& choices);
-std::string tabSpecCode(std::span<const TabRecord> tabs);
+// How the project keeps its activities in a language: the file name's extension (".java",
+// ".kt") and the bytes a text is written as (the Java files as they always were, the Kotlin
+// ones as UTF-8 with LF line ends).
+struct ActivityFileForm {
+    std::string_view extension;
+    std::string (*bytes)(std::string_view text);
+};
+ActivityFileForm activityFileForm(Language language);
+
+std::string tabActivity(int k, std::string_view packageName, const TabRecord& tab,
+                        Language language);
+
+std::string lifecycleMethods(const LifecycleChoices& choices, Language language);
+std::string tabSpecCode(std::span<const TabRecord> tabs, Language language);
 // The addTab lines of the tabs followed by the line choosing the start tab (0-based).
-std::string addTabCode(int tabCount, int startTab);
+std::string addTabCode(int tabCount, int startTab, Language language);
 
 struct MainActivityInput {
     std::string_view packageName;
@@ -57,6 +69,7 @@ struct MainActivityInput {
     int orientation = 0;  // 0 free, 1 portrait, 2 landscape
     LifecycleChoices lifecycle{};
     const MenuRecords* menu = nullptr;  // null when the project has no menu
+    Language language = Language::Java;
 };
 std::string mainActivity(const MainActivityInput& in);
 
@@ -75,7 +88,7 @@ struct ManifestInput {
 std::string manifest(const ManifestInput& in);
 
 // The project's zep_menu.xml, with the items 1 to the menu's count. The main activity's menu
-// methods are the menu code's project form (menuJava).
+// methods are the menu code's project form (menuMethods).
 std::string menuResource(const MenuRecords& menu);
 
 }  // namespace nakkas

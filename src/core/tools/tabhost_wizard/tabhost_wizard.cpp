@@ -245,7 +245,7 @@ void TabHostWizard::openHelpVideo() {
 
 Outcome TabHostWizard::create(ReplacePolicy policy) {
     if (!enabled(Control::Create)) return Outcome::refused({});
-    return writeTabHostProject(m_services, m_project, m_menu, policy);
+    return writeTabHostProject(m_services, m_project, m_menu, policy, m_start.language);
 }
 
 }  // namespace nakkas

@@ -48,14 +48,15 @@ enum class ReplacePolicy {
     Replace,  // move it to the trash without asking
 };
 
-// What the wizard is opened with: the definer form's three names (the hand-over) and two stored
-// defaults.
+// What the wizard is opened with: the definer form's three names (the hand-over), two stored
+// defaults and the output language chosen on the ribbon.
 struct TabHostStart {
-    std::string activityName;  // becomes the main activity's class name
-    std::string variableName;  // shown only
-    std::string idName;        // shown only
-    std::string iconName;      // the stored default icon name
-    std::string packageName;   // the stored default package
+    std::string activityName;            // becomes the main activity's class name
+    std::string variableName;            // shown only
+    std::string idName;                  // shown only
+    std::string iconName;                // the stored default icon name
+    std::string packageName;             // the stored default package
+    Language language = Language::Java;  // what the activities are written in
 };
 
 // "Tab Host Proje Tasarımı": the form's logic without widgets. The project and the menu records

@@ -9,6 +9,9 @@ import android.content.Intent;
 import android.os.Bundle;
 import android.widget.TabHost;
 import android.widget.TabHost.TabSpec;
+import android.content.pm.ActivityInfo;
+import android.view.Window;
+import android.view.WindowManager;
 
 public class AnaEkran extends TabActivity {
 int Oryantasyon;
