@@ -16,6 +16,7 @@ public class Activity extends ContextThemeWrapper {
 
     protected void onCreate(Bundle savedInstanceState) { throw new RuntimeException("Stub!"); }
     protected void onStart() { throw new RuntimeException("Stub!"); }
+    protected void onRestart() { throw new RuntimeException("Stub!"); }
     protected void onResume() { throw new RuntimeException("Stub!"); }
     protected void onPause() { throw new RuntimeException("Stub!"); }
     protected void onStop() { throw new RuntimeException("Stub!"); }

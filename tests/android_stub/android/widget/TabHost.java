@@ -9,6 +9,7 @@ public class TabHost extends FrameLayout {
 
     public TabHost.TabSpec newTabSpec(String tag) { throw new RuntimeException("Stub!"); }
     public void addTab(TabHost.TabSpec tabSpec) { throw new RuntimeException("Stub!"); }
+    public int getCurrentTab() { throw new RuntimeException("Stub!"); }
     public void setCurrentTab(int index) { throw new RuntimeException("Stub!"); }
 
     public class TabSpec {
