@@ -36,4 +36,28 @@ std::string javaString(std::string_view text) {
     return out;
 }
 
+std::string kotlinString(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '"':
+            case '\\':
+            case '$':
+                out += '\\';
+                out += c;
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace nakkas
