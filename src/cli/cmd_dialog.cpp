@@ -38,7 +38,8 @@ int run(const Args& args, Context& ctx) {
 
     const Defaults defaults = Defaults::load(ctx.services);
     DialogDesignerState state;
-    DialogDesigner designer(state, ctx.services, *type, defaults.ActivityAdi, defaults.SimgeAdi);
+    DialogDesigner designer(state, ctx.services, *type, ctx.language(), defaults.ActivityAdi,
+                            defaults.SimgeAdi);
     DialogFields& f = designer.fields;
     f.variableName = args.value("var", f.variableName);
     f.activityName = args.value("activity", f.activityName);

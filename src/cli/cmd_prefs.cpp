@@ -22,7 +22,7 @@ std::optional<std::size_t> entryIndex(const Rows& rows, std::string_view entry) 
 
 int run(const Args& args, Context& ctx) {
     SettingSaverState state;
-    SettingSaver saver(state, ctx.services, {});
+    SettingSaver saver(state, ctx.services, ctx.language(), {});
     // A missing choice is the form's own refusal; a choice the lists do not have is a typo.
     if (args.has("type")) {
         const auto entry = entryIndex(settingDataTypes(), args.value("type"));

@@ -25,10 +25,37 @@ TEST(DialogPrefsCli, PrintsTheCodeFromTheStoredDefaultsAndTheOptions) {
         {{"prefs", "--type=Metin", "--mode=Ekleme Yapılır", "--var", "ad", "--key", "kul\"lanici",
           "--file", "Ayarlar"},
          "setting_saver/metin.txt"},
+        {{"dialog", "Toast Mesaj", "--toast", "LENGTH_LONG", "--lang=kotlin"},
+         "kotlin/dialog_designer/toast_long.txt"},
+        {{"dialog", "Evet-Hayır", "--lang", "kotlin", "--var", "cikis", "--title=Çıkış",
+          "--message", "Emin misiniz?\nKaydedilmedi: \"$dosya\"", "--button1", "Evet \\ Tamam",
+          "--button2", "Vazgeç", "--icon", "R.drawable.uyari"},
+         "kotlin/dialog_designer/evet_hayir_yazilan.txt"},
+        {{"prefs", "--lang", "kotlin", "--type", "Tamsayı", "--mode", "Sadece bu uygulama erişir",
+          "--no-read"},
+         "kotlin/setting_saver/tamsayi_yazma.txt"},
     };
     for (const auto& [args, expected] : cases) {
         SCOPED_TRACE(expected);
         const CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(sameText(r.out, readDataCrLf(expected)));
+    }
+}
+
+// The stored language is the default; --lang overrides it.
+TEST(DialogPrefsCli, TheStoredLanguageIsTheDefault) {
+    const std::pair<Args, const char*> cases[] = {
+        {{"dialog", "Standart"}, "kotlin/dialog_designer/standart.txt"},
+        {{"dialog", "Standart", "--lang", "java"}, "dialog_designer/standart.txt"},
+        {{"prefs", "--type", "Tamsayı", "--mode", "Sadece bu uygulama erişir"},
+         "kotlin/setting_saver/tamsayi_ikisi.txt"},
+    };
+    for (const auto& [args, expected] : cases) {
+        SCOPED_TRACE(expected);
+        FakeServices services;
+        services.strings = {{{"Varsayilanlar", "CiktiDili"}, "Kotlin"}};
+        const CliRun r = runCli(services, args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_TRUE(sameText(r.out, readDataCrLf(expected)));
     }

@@ -16,41 +16,76 @@ using test::readDataCrLf;
 using test::sameText;
 
 struct Designer {
-    explicit Designer(DialogType type)
-        : model(state, services, type, "MainActivity", "ic_launcher") {}
+    explicit Designer(DialogType type, Language language = Language::Java)
+        : model(state, services, type, language, "MainActivity", "ic_launcher") {}
     DialogDesignerState state;
     test::FakeServices services;
     DialogDesigner model;
 };
 
+// Expected Kotlin texts name MainActivity, the class their paste test wraps them in.
 TEST(DialogDesigner, BuildsTheTextOfEachTypeFromTheFieldsAsTyped) {
+    constexpr auto Java = Language::Java, Kotlin = Language::Kotlin;
     struct Case {
+        Language language;
         const char* name;
         DialogType type;
         void (*edit)(DialogDesigner&);  // null: the starting fields
     };
+    const auto hidden = [](DialogDesigner& d) { d.fields.activityName = "GizliActivity"; };
+    const auto shortToast = [](DialogDesigner& d) { d.selectToastFlag(1); };
     const std::vector<Case> cases{
-        {"standart", DialogType::Standart, nullptr},
-        {"standart_temizlenmis", DialogType::Standart, [](DialogDesigner& d) { d.clearAll(); }},
-        {"yukleniyor", DialogType::Yukleniyor,  // never names the Activity
-         [](DialogDesigner& d) { d.fields.activityName = "GizliActivity"; }},
-        {"bekleyin", DialogType::Bekleyin, nullptr},
-        {"bekleyin_girdiler", DialogType::Bekleyin,  // quotes, backslashes, blanks, line breaks
+        {Java, "standart", DialogType::Standart, nullptr},
+        {Java, "standart_temizlenmis", DialogType::Standart,
+         [](DialogDesigner& d) { d.clearAll(); }},
+        {Java, "yukleniyor", DialogType::Yukleniyor, hidden},  // never names the Activity
+        {Java, "bekleyin", DialogType::Bekleyin, nullptr},
+        {Java, "bekleyin_girdiler", DialogType::Bekleyin,  // quotes, backslashes, blanks, breaks
          [](DialogDesigner& d) {
              d.fields = {"bekle", "AnaEkran", "Lütfen \"bekleyin\"", "Satır 1\r\nC:\\yol ", "",
                          "",      ""};
          }},
-        {"evet_hayir", DialogType::EvetHayir, nullptr},
-        {"toast_short", DialogType::ToastMesaj, [](DialogDesigner& d) { d.selectToastFlag(1); }},
+        {Java, "evet_hayir", DialogType::EvetHayir, nullptr},
+        {Java, "toast_short", DialogType::ToastMesaj, shortToast},
+        {Kotlin, "standart", DialogType::Standart, nullptr},
+        {Kotlin, "yukleniyor", DialogType::Yukleniyor, hidden},
+        {Kotlin, "bekleyin", DialogType::Bekleyin, nullptr},
+        {Kotlin, "bekleyin_girdiler", DialogType::Bekleyin,  // and a template sign, a tab
+         [](DialogDesigner& d) {
+             d.fields.variableName = "bekle";
+             d.fields.title = "Lütfen \"bekleyin\" $ad";
+             d.fields.message = "Satır 1\r\nC:\\yol ${x}\t";
+         }},
+        {Kotlin, "evet_hayir", DialogType::EvetHayir, nullptr},
+        {Kotlin, "evet_hayir_yazilan", DialogType::EvetHayir,
+         [](DialogDesigner& d) {
+             d.fields = {"cikis",           "MainActivity",
+                         "Çıkış",           "Emin misiniz?\r\nKaydedilmedi: \"$dosya\"",
+                         "Evet \\ Tamam",   "Vazgeç",
+                         "R.drawable.uyari"};
+         }},
+        {Kotlin, "toast_short", DialogType::ToastMesaj, shortToast},
+        {Kotlin, "toast_long", DialogType::ToastMesaj,
+         [](DialogDesigner& d) { d.selectToastFlag(0); }},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Designer d(c.type);
+        const std::string file = std::string(c.language == Kotlin ? "kotlin/" : "") +
+                                 "dialog_designer/" + c.name + ".txt";
+        SCOPED_TRACE(file);
+        Designer d(c.type, c.language);
         if (c.edit) c.edit(d.model);
         EXPECT_TRUE(d.model.create().ok());
-        EXPECT_TRUE(sameText(d.model.resultText(),
-                             readDataCrLf(std::string("dialog_designer/") + c.name + ".txt")));
+        const std::string expected = readDataCrLf(file);
+        EXPECT_TRUE(sameText(d.model.resultText(), expected));
         EXPECT_TRUE(d.services.messages.empty());
+        if (c.language != Kotlin) continue;
+        // Another Activity's name goes wherever the expected text names MainActivity.
+        d.model.fields.activityName = "AnaEkran";
+        EXPECT_TRUE(d.model.create().ok());
+        std::string renamed = expected;
+        for (std::size_t at; (at = renamed.find("@MainActivity")) != std::string::npos;)
+            renamed.replace(at, 13, "@AnaEkran");
+        EXPECT_TRUE(sameText(d.model.resultText(), renamed));
     }
 }
 

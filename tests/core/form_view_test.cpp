@@ -267,6 +267,11 @@ TEST(FormView, TheDialogDesignerStartsFromTheFormAndKeepsTheToastFlag) {
     };
     view.run(toast);
     EXPECT_TRUE(panelIs(view, "dialog_designer/toast_long.txt"));
+    // The ribbon's language holds for the next opening.
+    view.run({CommandKind::OutputLanguage, int(Language::Kotlin)});
+    view.definer().activityName = "MainActivity";
+    view.run(toast);
+    EXPECT_TRUE(panelIs(view, "kotlin/dialog_designer/toast_long.txt"));
 }
 
 TEST(FormView, TheSettingSaverOpensItsHelpPageAndFillsThePanel) {
@@ -281,6 +286,9 @@ TEST(FormView, TheSettingSaverOpensItsHelpPageAndFillsThePanel) {
     view.run({CommandKind::SettingSaver, 0});
     EXPECT_EQ(shell.services.opened, Calls{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
     EXPECT_TRUE(panelIs(view, "setting_saver/tamsayi_ikisi.txt"));
+    view.run({CommandKind::OutputLanguage, int(Language::Kotlin)});
+    view.run({CommandKind::SettingSaver, 0});
+    EXPECT_TRUE(panelIs(view, "kotlin/setting_saver/tamsayi_ikisi.txt"));
     EXPECT_TRUE(shell.services.messages.empty());
 }
 

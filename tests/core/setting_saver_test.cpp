@@ -19,9 +19,11 @@ enum Type : std::size_t { Tamsayi, Metin, UzunTamsayi, Ondalikli, EvetHayir };
 enum Mode : std::size_t { Private, Append, WorldReadable, WorldWritable };
 
 struct Saver {
+    explicit Saver(Language language = Language::Java) : language(language) {}
+    Language language;
     SettingSaverState state;
     test::FakeServices services;
-    SettingSaver model{state, services, "/yardim/ayar-kaydetme.html"};
+    SettingSaver model{state, services, language, "/yardim/ayar-kaydetme.html"};
 
     Outcome confirm(std::optional<std::size_t> type, std::optional<std::size_t> mode) {
         if (type) model.selectDataType(*type);
@@ -36,24 +38,38 @@ TEST(SettingSaver, BuildsTheCodeWithTheChosenBlocks) {
         Mode mode;
         bool write, read;
         const char* expected;
+        bool javaOnly = false;
     };
-    for (const Case& c : {Case{Tamsayi, Private, true, true, "tamsayi_ikisi"},
-                          Case{Tamsayi, Private, false, false, "tamsayi_hicbiri"},
-                          Case{Tamsayi, Private, true, false, "tamsayi_yazma"},
-                          Case{Tamsayi, Private, false, true, "tamsayi_okuma"},
-                          Case{Metin, Append, true, true, "metin"},
-                          Case{Ondalikli, WorldWritable, false, false, "ondalikli_tum_yazar"}}) {
-        SCOPED_TRACE(c.expected);
-        Saver s;
-        s.model.writeBlock = c.write;
-        s.model.readBlock = c.read;
-        if (c.type == Metin)  // the typed names go in as typed, quotes escaped
-            std::tie(s.model.variableName, s.model.key, s.model.fileName) =
-                std::tuple("ad", "kul\"lanici", "Ayarlar");
-        EXPECT_TRUE(s.confirm(c.type, c.mode).ok());
-        EXPECT_TRUE(test::sameText(
-            s.model.resultText(),
-            test::readDataCrLf(std::string("setting_saver/") + c.expected + ".txt")));
+    const Case cases[]{
+        {Tamsayi, Private, true, true, "tamsayi_ikisi"},
+        {Tamsayi, Private, false, false, "tamsayi_hicbiri"},
+        {Tamsayi, Private, true, false, "tamsayi_yazma"},
+        {Tamsayi, Private, false, true, "tamsayi_okuma"},
+        {Metin, Append, true, true, "metin"},
+        // Kotlin only: the Java texts of these are checked line by line below.
+        {UzunTamsayi, WorldReadable, true, true, "uzun_tamsayi"},
+        {Ondalikli, WorldWritable, true, true, "ondalikli"},
+        {EvetHayir, Private, true, true, "evet_hayir"},
+        // Java only: the mode every application may write, with its Android spelling.
+        {Ondalikli, WorldWritable, false, false, "ondalikli_tum_yazar", true},
+    };
+    for (const Language language : kLanguages) {
+        for (const Case& c : cases) {
+            const bool kotlin = language == Language::Kotlin;
+            if (kotlin ? c.javaOnly : c.type > Metin && !c.javaOnly) continue;
+            const std::string file =
+                std::string(kotlin ? "kotlin/" : "") + "setting_saver/" + c.expected + ".txt";
+            SCOPED_TRACE(file);
+            Saver s(language);
+            s.model.writeBlock = c.write;
+            s.model.readBlock = c.read;
+            if (c.type == Metin)  // the typed names go in as typed, string literals escaped
+                std::tie(s.model.variableName, s.model.key, s.model.fileName) =
+                    kotlin ? std::tuple("ad", "kul\"lanici\\adı", "$Ayarlar")
+                           : std::tuple("ad", "kul\"lanici", "Ayarlar");
+            EXPECT_TRUE(s.confirm(c.type, c.mode).ok());
+            EXPECT_TRUE(test::sameText(s.model.resultText(), test::readDataCrLf(file)));
+        }
     }
 }
 
@@ -65,7 +81,7 @@ TEST(SettingSaver, TheOtherTypesAndModesPickTheirJavaNames) {
     };
     for (const Case& c :
          {Case{UzunTamsayi, WorldReadable, "long", "MODE_WORLD_READABLE", "Long", "0"},
-          Case{Ondalikli, WorldWritable, "float", "MODE_WORLD_WRITABLE", "Float", "0"},
+          Case{Ondalikli, WorldWritable, "float", "MODE_WORLD_WRITEABLE", "Float", "0"},
           Case{EvetHayir, Private, "boolean", "MODE_PRIVATE", "Boolean", "false"}}) {
         SCOPED_TRACE(c.javaType);
         Saver s;

@@ -207,7 +207,7 @@ TEST(AccessibilityUi, TheModelSeesEveryCheckableControlToggledWithoutAClick) {
     }
     {
         SettingSaverState state;
-        SettingSaver saver(state, services, "/yardim");
+        SettingSaver saver(state, services, Language::Java, "/yardim");
         SettingSaverDialog d(saver);
         d.show();
         toggleEachThroughAccessibility(d, {{"writeBlock", [&] { return saver.writeBlock; }},

@@ -89,7 +89,8 @@ constexpr std::size_t kSettingSaverHelpPage = 2;  // "ZEP ile Ayar Kaydetme Ders
 }
 
 void FormView::settingSaver() {
-    SettingSaver saver(m_tools.settingSaver, m_services, helpPagePath(kSettingSaverHelpPage));
+    SettingSaver saver(m_tools.settingSaver, m_services, language(),
+                       helpPagePath(kSettingSaverHelpPage));
     const bool confirmed = m_host.runSettingSaver(saver);
     finishTool(confirmed, saver.resultText());
 }
@@ -97,8 +98,8 @@ void FormView::settingSaver() {
 void FormView::dialogDesigner(int type) {
     const auto dialogType = dialogTypeAt(type);
     if (!dialogType) return;
-    DialogDesigner designer(m_tools.dialogDesigner, m_services, *dialogType, m_definer.activityName,
-                            m_defaults.SimgeAdi);
+    DialogDesigner designer(m_tools.dialogDesigner, m_services, *dialogType, language(),
+                            m_definer.activityName, m_defaults.SimgeAdi);
     const bool confirmed = m_host.runDialogDesigner(designer);
     finishTool(confirmed, designer.resultText());
 }

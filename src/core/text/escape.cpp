@@ -40,8 +40,22 @@ std::string kotlinString(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
-        if (c == '"' || c == '\\' || c == '$') out += '\\';
-        out += c;
+        switch (c) {
+            case '"':
+            case '\\':
+            case '$':
+                out += '\\';
+                out += c;
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
+        }
     }
     return out;
 }

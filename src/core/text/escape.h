@@ -17,8 +17,9 @@ std::string xmlAttribute(std::string_view text);
 // Line breaks stay as they are.
 std::string javaString(std::string_view text);
 
-// The text inside a double-quoted Kotlin string literal: '"' and '\' as in Java, and '$' too,
-// since it would start a template there (a title like "$5" must not read a variable).
+// The text inside a double-quoted Kotlin string literal: '"', '\' and '$' (which would start a
+// template) escaped with a backslash. A Kotlin literal cannot span lines, so CR and LF become
+// \r and \n: a message typed on two lines still shows on two.
 std::string kotlinString(std::string_view text);
 
 }  // namespace nakkas

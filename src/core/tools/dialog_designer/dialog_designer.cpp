@@ -34,8 +34,9 @@ constexpr Enablement kEnablement[] = {
 }  // namespace
 
 DialogDesigner::DialogDesigner(DialogDesignerState& state, Services& services, DialogType type,
-                               std::string activityName, std::string_view iconName)
-    : m_state(state), m_services(services), m_type(type) {
+                               Language language, std::string activityName,
+                               std::string_view iconName)
+    : m_state(state), m_services(services), m_type(type), m_language(language) {
     fields.variableName = "MsgDlgDegiskenim";
     fields.activityName = std::move(activityName);
     fields.title = "Başlığı Girin";
@@ -74,7 +75,7 @@ void DialogDesigner::preview() {
 Outcome DialogDesigner::create() {
     if (m_type == DialogType::ToastMesaj && m_state.toastFlag == kNoChoice)
         return showRefusal(m_services, kNoToastFlagMessage);
-    m_state.outputText = dialogText(m_type, fields, m_state.toastFlag);
+    m_state.outputText = dialogText(m_type, fields, m_state.toastFlag, m_language);
     return Outcome::done();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/language.h"
 #include "text/no_choice.h"
 #include "tools/dialog_designer/dialog_text.h"
 #include "tools/outcome.h"
@@ -44,9 +45,10 @@ public:
         "Bekleyin", "Evet-Hayır", "Standart", "Toast Mesaj", "Yükleniyor"};
     static constexpr std::array<std::string_view, 2> kToastFlags{"LENGTH_LONG", "LENGTH_SHORT"};
 
-    // Starts from the definer form's Activity name and the stored icon name.
+    // Starts from the definer form's Activity name and the stored icon name; writes the text in
+    // the given language.
     DialogDesigner(DialogDesignerState& state, Services& services, DialogType type,
-                   std::string activityName, std::string_view iconName);
+                   Language language, std::string activityName, std::string_view iconName);
 
     DialogFields fields;
 
@@ -75,6 +77,7 @@ private:
     DialogDesignerState& m_state;
     Services& m_services;
     DialogType m_type;
+    Language m_language;
     std::optional<std::size_t> m_toastSelection;
 };
 

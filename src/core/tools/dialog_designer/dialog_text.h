@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/language.h"
+
 namespace nakkas {
 
 // The five kinds of Android message the designer writes, in the order of the ribbon buttons.
@@ -32,8 +34,10 @@ struct DialogFields {
     std::string icon;
 };
 
-// The Java text for the type. Nothing is trimmed or escaped: the user owns the Java syntax.
+// The text for the type in the language. Names and the icon go in as typed: the user owns the
+// code's syntax. Texts shown by the dialog are escaped only as far as the string literal needs.
 // A toast reads the flag as given; whether one was chosen at all is the form's concern.
-std::string dialogText(DialogType type, const DialogFields& fields, std::string_view toastFlag);
+std::string dialogText(DialogType type, const DialogFields& fields, std::string_view toastFlag,
+                       Language language);
 
 }  // namespace nakkas

@@ -1,16 +1,18 @@
 #include "setting_code.h"
 
+#include <span>
+
 #include "text/escape.h"
 
 namespace nakkas {
 
 const std::array<SettingDataType, 5>& settingDataTypes() {
     static constexpr std::array<SettingDataType, 5> types{{
-        {"Tamsayı", "int", "0", "getInt", "putInt"},
-        {"Metin", "String", "\"Boş\"", "getString", "putString"},
-        {"Uzun Tamsayı", "long", "0", "getLong", "putLong"},
-        {"Ondalıklı Sayı", "float", "0", "getFloat", "putFloat"},
-        {"Evet-Hayır", "boolean", "false", "getBoolean", "putBoolean"},
+        {"Tamsayı", "int", "0", "0", "getInt", "putInt"},
+        {"Metin", "String", "\"Boş\"", "\"Boş\"", "getString", "putString"},
+        {"Uzun Tamsayı", "long", "0", "0L", "getLong", "putLong"},
+        {"Ondalıklı Sayı", "float", "0", "0f", "getFloat", "putFloat"},
+        {"Evet-Hayır", "boolean", "false", "false", "getBoolean", "putBoolean"},
     }};
     return types;
 }
@@ -20,7 +22,7 @@ const std::array<SettingAccessMode, 4>& settingAccessModes() {
         {"Sadece bu uygulama erişir", "MODE_PRIVATE"},
         {"Ekleme Yapılır", "MODE_APPEND"},
         {"Tüm uygulamalar okur", "MODE_WORLD_READABLE"},
-        {"Tüm uygulamalar yazar", "MODE_WORLD_WRITABLE"},
+        {"Tüm uygulamalar yazar", "MODE_WORLD_WRITEABLE"},
     }};
     return modes;
 }
@@ -31,49 +33,148 @@ std::optional<SettingDataType> findJavaType(std::string_view javaType) {
     return std::nullopt;
 }
 
-std::string settingCode(const SettingInput& in, const SettingDataType& type) {
+namespace {
+
+// A piece of the code: a fixed literal or a value. The file name and the key stand inside string
+// literals and go through the language's string escape; the rest are names the user owns or come
+// from the tables above.
+enum class Field {
+    None,
+    JavaType,
+    Variable,
+    FileName,
+    StorageMode,
+    Key,
+    ReadMethod,
+    Default,
+    WriteMethod
+};
+
+struct Piece {
+    std::string_view text;
+    Field field = Field::None;
+};
+
+constexpr Piece javaType{{}, Field::JavaType};
+constexpr Piece variable{{}, Field::Variable};
+constexpr Piece fileName{{}, Field::FileName};
+constexpr Piece storageMode{{}, Field::StorageMode};
+constexpr Piece key{{}, Field::Key};
+constexpr Piece readMethod{{}, Field::ReadMethod};
+constexpr Piece defaultValue{{}, Field::Default};
+constexpr Piece writeMethod{{}, Field::WriteMethod};
+
+// Each source line holds one line of the generated text.
+// clang-format off
+constexpr Piece kJavaHead[] = {
+    {"// Aşağıdaki final tanımlamaları onCreate metodunun içerisinde olacak\r\n"},
+    {"final "}, javaType, {" "}, variable, {";\r\n"},
+    {"final SharedPreferences SistemAyar = getSharedPreferences(\""}, fileName, {"\", "},
+        storageMode, {");\r\n"},
+    {"final SharedPreferences.Editor AyarDuzenleyici = SistemAyar.edit();\r\n\r\n\r\n"},
+    {"//Ayar boş ise yani ilk kez çalışıyorsa Anahtarı oluştur ve varsayılan bir değer ekle\r\n"},
+    variable, {" = SistemAyar."}, readMethod, {"(\""}, key, {"\", "}, defaultValue,
+        {" );\r\n\r\n\r\n"},
+};
+
+// The value to store is left for the user to fill in: this line does not compile as it stands.
+constexpr Piece kJavaWrite[] = {
+    {"//Kaydetmek için aşağıdaki kodu kullanın\r\n"},
+    {"AyarDuzenleyici."}, writeMethod, {"(\""}, key,
+        {"\", /*Buraya kullandığınız türe göre kaydetmek istediğiniz değer parametresini "
+         "ekleyin*/ );\r\n"},
+    {"AyarDuzenleyici.commit();\r\n\r\n\r\n"},
+};
+
+constexpr Piece kJavaRead[] = {
+    {"//Okumak için aşağıdaki kod bloğunu kullanın\r\n"},
+    {"String.valueOf("}, variable, {");"},
+};
+
+// The value is read where it is declared, so it is a val and takes the getter's type.
+constexpr Piece kKotlinHead[] = {
+    {"// Aşağıdaki val tanımlamaları onCreate metodunun içerisinde olacak\r\n"},
+    {"val SistemAyar = getSharedPreferences(\""}, fileName, {"\", "}, storageMode, {")\r\n"},
+    {"val AyarDuzenleyici = SistemAyar.edit()\r\n\r\n\r\n"},
+    {"//Ayar boş ise yani ilk kez çalışıyorsa Anahtarı oluştur ve varsayılan bir değer ekle\r\n"},
+    {"val "}, variable, {" = SistemAyar."}, readMethod, {"(\""}, key, {"\", "}, defaultValue,
+        {")\r\n\r\n\r\n"},
+};
+
+// Until the user writes the value to keep, the line stores the value just read, so that the text
+// compiles as it stands.
+constexpr Piece kKotlinWrite[] = {
+    {"//Kaydetmek için aşağıdaki kodu kullanın\r\n"},
+    {"AyarDuzenleyici."}, writeMethod, {"(\""}, key,
+        {"\", /*TODO: Buraya kullandığınız türe göre kaydetmek istediğiniz değeri yazın*/ "},
+        variable, {")\r\n"},
+    {"AyarDuzenleyici.commit()\r\n\r\n\r\n"},
+};
+
+constexpr Piece kKotlinRead[] = {
+    {"//Okumak için aşağıdaki kod bloğunu kullanın\r\n"},
+    variable, {".toString()"},
+};
+// clang-format on
+
+// Everything that differs between the languages.
+struct Templates {
+    std::span<const Piece> head, write, read;
+    std::string (*quote)(std::string_view);
+    std::string_view SettingDataType::*defaultValue;
+};
+
+constexpr Templates kJava{kJavaHead, kJavaWrite, kJavaRead, javaString,
+                          &SettingDataType::defaultValue};
+constexpr Templates kKotlin{kKotlinHead, kKotlinWrite, kKotlinRead, kotlinString,
+                            &SettingDataType::kotlinDefault};
+
+const Templates& templatesFor(Language language) {
+    return language == Language::Kotlin ? kKotlin : kJava;
+}
+
+}  // namespace
+
+std::string settingCode(const SettingInput& in, const SettingDataType& type, Language language) {
+    const Templates& t = templatesFor(language);
     std::string text;
-    const auto add = [&text](std::string_view piece) { text += piece; };
-
-    add("// Aşağıdaki final tanımlamaları onCreate metodunun içerisinde olacak\r\n");
-    add("final ");
-    add(in.javaType);
-    add(" ");
-    add(in.variableName);
-    add(";\r\n");
-    add("final SharedPreferences SistemAyar = getSharedPreferences(\"");
-    add(javaString(in.fileName));
-    add("\", ");
-    add(in.storageMode);
-    add(");\r\n");
-    add("final SharedPreferences.Editor AyarDuzenleyici = SistemAyar.edit();\r\n\r\n\r\n");
-    add("//Ayar boş ise yani ilk kez çalışıyorsa Anahtarı oluştur ve varsayılan bir değer "
-        "ekle\r\n");
-    add(in.variableName);
-    add(" = SistemAyar.");
-    add(type.readMethod);
-    add("(\"");
-    add(javaString(in.key));
-    add("\", ");
-    add(type.defaultValue);
-    add(" );\r\n\r\n\r\n");
-
-    if (in.writeBlock) {
-        add("//Kaydetmek için aşağıdaki kodu kullanın\r\n");
-        add("AyarDuzenleyici.");
-        add(type.writeMethod);
-        add("(\"");
-        add(javaString(in.key));
-        add("\", /*Buraya kullandığınız türe göre kaydetmek istediğiniz değer parametresini "
-            "ekleyin*/ );\r\n");
-        add("AyarDuzenleyici.commit();\r\n\r\n\r\n");
-    }
-    if (in.readBlock) {
-        add("//Okumak için aşağıdaki kod bloğunu kullanın\r\n");
-        add("String.valueOf(");
-        add(in.variableName);
-        add(");");
-    }
+    text.reserve(1024);
+    const auto add = [&](std::span<const Piece> pieces) {
+        for (const Piece& piece : pieces) {
+            switch (piece.field) {
+                case Field::None:
+                    text += piece.text;
+                    break;
+                case Field::JavaType:
+                    text += in.javaType;
+                    break;
+                case Field::Variable:
+                    text += in.variableName;
+                    break;
+                case Field::FileName:
+                    text += t.quote(in.fileName);
+                    break;
+                case Field::StorageMode:
+                    text += in.storageMode;
+                    break;
+                case Field::Key:
+                    text += t.quote(in.key);
+                    break;
+                case Field::ReadMethod:
+                    text += type.readMethod;
+                    break;
+                case Field::Default:
+                    text += type.*t.defaultValue;
+                    break;
+                case Field::WriteMethod:
+                    text += type.writeMethod;
+                    break;
+            }
+        }
+    };
+    add(t.head);
+    if (in.writeBlock) add(t.write);
+    if (in.readBlock) add(t.read);
     return text;
 }
 

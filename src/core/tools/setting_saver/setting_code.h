@@ -5,13 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "text/language.h"
+
 namespace nakkas {
 
 // A "Veri Türü:" entry and what its Java type selects in the generated code.
 struct SettingDataType {
-    std::string_view entry;         // as the list shows it
-    std::string_view javaType;      // shown in the disabled field beneath the list
-    std::string_view defaultValue;  // inserted as is
+    std::string_view entry;          // as the list shows it
+    std::string_view javaType;       // shown in the disabled field beneath the list
+    std::string_view defaultValue;   // inserted as is
+    std::string_view kotlinDefault;  // the same value as a Kotlin literal of the getter's type
     std::string_view readMethod;
     std::string_view writeMethod;
 };
@@ -39,8 +42,8 @@ struct SettingInput {
     bool readBlock = true;   // "Kayıt Okuma kodunu oluştur"
 };
 
-// The shared-preferences code. The Java type must be one of the table's; the texts go in as
-// typed.
-std::string settingCode(const SettingInput& input, const SettingDataType& type);
+// The shared-preferences code in the language. The Java type must be one of the table's; the
+// names go in as typed, the file name and the key as the string literal needs them.
+std::string settingCode(const SettingInput& input, const SettingDataType& type, Language language);
 
 }  // namespace nakkas

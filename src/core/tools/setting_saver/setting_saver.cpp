@@ -5,8 +5,12 @@
 
 namespace nakkas {
 
-SettingSaver::SettingSaver(SettingSaverState& state, Services& services, std::string helpAddress)
-    : m_state(state), m_services(services), m_helpAddress(std::move(helpAddress)) {}
+SettingSaver::SettingSaver(SettingSaverState& state, Services& services, Language language,
+                           std::string helpAddress)
+    : m_state(state),
+      m_services(services),
+      m_language(language),
+      m_helpAddress(std::move(helpAddress)) {}
 
 void SettingSaver::selectDataType(std::size_t entry) {
     if (entry < settingDataTypes().size()) m_dataType = entry;
@@ -41,7 +45,7 @@ Outcome SettingSaver::confirm() {
     in.fileName = fileName;
     in.writeBlock = writeBlock;
     in.readBlock = readBlock;
-    m_state.outputText = settingCode(in, *type);
+    m_state.outputText = settingCode(in, *type, m_language);
     return Outcome::done();
 }
 

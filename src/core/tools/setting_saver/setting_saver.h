@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/language.h"
 #include "tools/outcome.h"
 
 namespace nakkas {
@@ -23,8 +24,10 @@ public:
     static constexpr std::string_view kMissingChoiceMessage =
         "Listeden bir veri türü ve Kayıt şekli seçmelisiniz";
 
-    // helpAddress: what "Konu Hakkında Video Yardım" opens.
-    SettingSaver(SettingSaverState& state, Services& services, std::string helpAddress);
+    // Writes the code in the given language; helpAddress: what "Konu Hakkında Video Yardım"
+    // opens.
+    SettingSaver(SettingSaverState& state, Services& services, Language language,
+                 std::string helpAddress);
 
     std::string variableName = "DegiskenAdi";  // "Değişken Adı:"
     std::string key = "AnahtarAdi";            // "Kayıt Anahtarı:"
@@ -50,6 +53,7 @@ public:
 private:
     SettingSaverState& m_state;
     Services& m_services;
+    Language m_language;
     std::string m_helpAddress;
     std::optional<std::size_t> m_dataType;
     std::optional<std::size_t> m_accessMode;

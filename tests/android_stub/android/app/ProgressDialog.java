@@ -11,7 +11,9 @@ public class ProgressDialog extends AlertDialog {
     public static ProgressDialog show(Context context, CharSequence title, CharSequence message, boolean indeterminate, boolean cancelable) { throw new RuntimeException("Stub!"); }
     public void setMessage(CharSequence message) { throw new RuntimeException("Stub!"); }
     public void setProgressStyle(int style) { throw new RuntimeException("Stub!"); }
+    public int getProgress() { throw new RuntimeException("Stub!"); }
     public void setProgress(int value) { throw new RuntimeException("Stub!"); }
+    public int getMax() { throw new RuntimeException("Stub!"); }
     public void setMax(int max) { throw new RuntimeException("Stub!"); }
     public void incrementProgressBy(int diff) { throw new RuntimeException("Stub!"); }
 }
