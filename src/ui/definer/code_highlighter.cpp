@@ -17,12 +17,14 @@ enum State { Normal = 0, InBlockComment = 1, InXmlComment = 2 };
 
 CodeHighlighter::CodeHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {
     static const char* const kKeywords[] = {
-        "abstract", "boolean", "break", "byte",    "case",       "catch",     "char",   "class",
-        "continue", "default", "do",    "double",  "else",       "extends",   "false",  "final",
-        "finally",  "float",   "for",   "if",      "implements", "import",    "int",    "interface",
-        "long",     "new",     "null",  "package", "private",    "protected", "public", "return",
-        "short",    "static",  "super", "switch",  "this",       "throw",     "throws", "true",
-        "try",      "void",    "while"};
+        "abstract", "boolean", "break", "byte", "case", "catch", "char", "class", "continue",
+        "default", "do", "double", "else", "extends", "false", "final", "finally", "float", "for",
+        "if", "implements", "import", "int", "interface", "long", "new", "null", "package",
+        "private", "protected", "public", "return", "short", "static", "super", "switch", "this",
+        "throw", "throws", "true", "try", "void", "while",
+        // Kotlin's own; the panel shows both languages.
+        "as", "companion", "const", "fun", "in", "is", "lateinit", "object", "override", "val",
+        "var", "when"};
     QStringList words;
     for (const char* k : kKeywords) words << QString::fromLatin1(k);
     m_rules.push_back({QRegularExpression(QStringLiteral("\\b(%1)\\b").arg(words.join('|'))),
