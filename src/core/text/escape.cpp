@@ -36,4 +36,14 @@ std::string javaString(std::string_view text) {
     return out;
 }
 
+std::string kotlinString(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '"' || c == '\\' || c == '$') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 }  // namespace nakkas

@@ -17,4 +17,9 @@ std::string xmlAttribute(std::string_view text);
 // Line breaks stay as they are.
 std::string javaString(std::string_view text);
 
+// The text inside a double-quoted Kotlin string literal: '"', '\' and '$' escaped with a
+// backslash, the last so that a typed "$name" is not read as a template. Line breaks stay as
+// they are.
+std::string kotlinString(std::string_view text);
+
 }  // namespace nakkas
