@@ -89,8 +89,8 @@ public:
     void chooseVersion(std::size_t index);
     std::string versionText() const;
 
-    // "DatabaseHelper.java KAYDET": builds the class, has SQLite check the table (asking
-    // whether to go on when SQLite refuses it), asks for the path and writes the file.
+    // "DatabaseHelper.java KAYDET" (.kt in Kotlin): builds the class, has SQLite check the table
+    // (asking whether to go on when SQLite refuses it), asks for the path and writes the file.
     Outcome save();
     // The file name the class is proposed and saved as: DatabaseHelper.java or .kt.
     std::string helperFileName() const;
