@@ -42,7 +42,7 @@ int run(const Args& args, Context& ctx) {
     const Defaults defaults = Defaults::load(ctx.services);
     SqliteToolState state{defaults.VTVersiyon};
     SqliteTool tool(ctx.services, state,
-                    {defaults.TabloAdi, defaults.Veritabani, defaults.PaketAdi});
+                    {defaults.TabloAdi, defaults.Veritabani, defaults.PaketAdi}, ctx.language());
     tool.tableName = args.value("table", tool.tableName);
     if (const int code = addColumns(args, ctx, kName, tool); code != kDone) return code;
 

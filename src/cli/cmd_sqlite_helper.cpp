@@ -2,7 +2,6 @@
 #include "cli.h"
 #include "sqlite_columns.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
-#include "tools/sqlite_tool/text_file_writer.h"
 
 namespace nakkas::cli {
 
@@ -16,7 +15,7 @@ int run(const Args& args, Context& ctx) {
     const Defaults defaults = Defaults::load(ctx.services);
     SqliteToolState state{args.value("db-version", defaults.VTVersiyon)};
     SqliteTool tool(ctx.services, state,
-                    {defaults.TabloAdi, defaults.Veritabani, defaults.PaketAdi});
+                    {defaults.TabloAdi, defaults.Veritabani, defaults.PaketAdi}, ctx.language());
     tool.packageName = args.value("package", tool.packageName);
     tool.databaseName = args.value("db", tool.databaseName);
     tool.tableName = args.value("table", tool.tableName);
@@ -31,7 +30,7 @@ int run(const Args& args, Context& ctx) {
         write(ctx.out, tool.builtText());
         return kDone;
     }
-    return writeTextFile(ctx.services, args.value("output"), tool.builtText()) ? kDone : kRefused;
+    return tool.writeBuilt(args.value("output")) ? kDone : kRefused;
 }
 
 constexpr auto kUsageText = joinedText(
@@ -40,17 +39,19 @@ constexpr auto kUsageText = joinedText(
     "                         [--check]\n",
     kColumnSpecUsage,
     "  TİP: INTEGER TEXT REAL BOOLEAN FLOAT NUMERIC DATE TIME VARCHAR NVARCHAR TIMESTAMP BLOB\n"
-    "  --output  sınıfı dosyaya yazar (CR LF satır sonlarıyla); verilmezse çıktıya basar\n"
+    "  --output  sınıfı dosyaya yazar (Java: CR LF satır sonlarıyla; Kotlin: UTF-8, LF);\n"
+    "            verilmezse çıktıya basar\n"
     "  --check   SQLite tabloyu kabul etmezse hiçbir şey yazmadan çıkar (çıkış kodu 1)\n");
 
 }  // namespace
 
-extern const CommandSpec kSqliteHelperCommand{"sqlite-helper",
-                                              "Tablodan DatabaseHelper.java sınıfını yazar",
-                                              textOf(kUsageText),
-                                              kOptions,
-                                              run,
-                                              0,
-                                              true};
+extern const CommandSpec kSqliteHelperCommand{
+    "sqlite-helper",
+    "Tablodan DatabaseHelper sınıfını yazar (.java ya da .kt)",
+    textOf(kUsageText),
+    kOptions,
+    run,
+    0,
+    true};
 
 }  // namespace nakkas::cli

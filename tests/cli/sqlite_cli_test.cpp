@@ -43,6 +43,46 @@ TEST(SqliteCli, CommandsArePressedInCommandLineOrder) {
     EXPECT_TRUE(sameText(r.out, readDataCrLf("sqlite_tool/cli_commands.txt")));
 }
 
+// In Kotlin the class printed and the class written are the same bytes: UTF-8 with LF alone.
+TEST(SqliteCli, TheKotlinHelperIsPrintedAndWrittenAlike) {
+    FakeServices services;
+    services.fs.folders.insert("/ev");
+    Args args = {"sqlite-helper",
+                 "--lang",
+                 "kotlin",
+                 "--column",
+                 "numara:pk",
+                 "--column",
+                 "adı:TEXT:notnull",
+                 "--column=şube:TEXT",
+                 "--package",
+                 "com.zep.okul",
+                 "--db",
+                 "Okul€.db",
+                 "--table",
+                 "Öğrenciler",
+                 "--db-version",
+                 "3"};
+    const std::string expected = readData("kotlin/sqlite_tool/ogrenciler_saved.kt");
+    CliRun r = runCli(services, args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(sameText(r.out, expected));
+    args.insert(args.end(), {"--output", "/ev/DatabaseHelper.kt"});
+    r = runCli(services, args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(sameText(services.fs.files["/ev/DatabaseHelper.kt"], expected));
+}
+
+TEST(SqliteCli, KotlinCommands) {
+    const CliRun r =
+        runCli({"sqlite-commands", "--lang=kotlin", "--column", "id:pk", "--column", "ad:TEXT",
+                "--column", "tel:TEXT", "--update-edit", "ad=editText1", "--insert-edit",
+                "ad=editText2", "--update", "tel=telefon", "--no-insert-notify", "--delete"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(sameText(r.out, readDataCrLf("kotlin/sqlite_tool/cli_commands.txt")));
+}
+
 // A table SQLite refuses is printed with a warning, or refused with --check.
 TEST(SqliteCli, ATableSqliteRefusesIsWarnedOfOrRefusedWithCheck) {
     CliRun r = runCli({"sqlite-helper", "--column", "order:TEXT"});

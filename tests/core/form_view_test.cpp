@@ -318,6 +318,15 @@ TEST(FormView, SqliteHandsOverOnlyACompiledText) {
     view.sqliteTool();
     EXPECT_EQ(view.panel().text(), compiled);
     EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "settings", "sqlite"}));
+
+    // The tool writes in the window's language, both the class and the commands.
+    view.chooseLanguage(Language::Kotlin);
+    shell.host.sqliteScript = [&](SqliteTool& tool) {
+        EXPECT_EQ(tool.helperFileName(), "DatabaseHelper.kt");
+        tool.compile();
+    };
+    view.sqliteTool();
+    EXPECT_TRUE(panelIs(view, "kotlin/sqlite_tool/compile_intro.txt"));
 }
 
 // Confirmed, then closed without it; then a file that cannot be read never opens the dialog.

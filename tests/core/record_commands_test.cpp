@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "expected_files.h"
 #include "message_checks.h"
 
@@ -12,8 +14,9 @@ using test::sameText;
 using G = RecordCommands::Group;
 
 struct Builders {
+    explicit Builders(Language language = Language::Java) : rc(services, language) {}
     test::FakeServices services;
-    RecordCommands rc{services};
+    RecordCommands rc;
 
     Outcome press(G g, const std::string& column, const std::string& variable,
                   bool editText = false) {
@@ -118,6 +121,64 @@ TEST(RecordCommands, NamesInStringsAreEscaped) {
     b.rc.countRecords = true;
     EXPECT_TRUE(sameText(b.rc.compile("\"my table\""),
                          test::readDataCrLf("sqlite_tool/quoted_names_commands.txt")));
+}
+
+// The Kotlin record commands, compiled as the code panel gets them: every group with the presses
+// the Java cases above make, once with every notification and once without.
+TEST(RecordCommands, KotlinTexts) {
+    const auto pressAll = [](Builders& b, G g, std::vector<std::pair<const char*, const char*>> p) {
+        for (const auto& [column, variable] : p)
+            b.press(g, column, variable, std::string_view(variable).starts_with("editText"));
+        b.rc.setIncluded(g, true);
+    };
+    const std::pair<const char*, std::function<void(Builders&)>> cases[] = {
+        {"compile_intro.txt", [](Builders&) {}},
+        {"compile_all.txt",
+         [&](Builders& b) {
+             pressAll(b, G::Show, {{"a", "textView1"}, {"b", "textView2"}, {"b", "textView2"}});
+             pressAll(b, G::Update, {{"ad", "editText1"}, {"tel", "telefon"}});
+             pressAll(b, G::Insert, {{"ad", "editText1"}, {"soyad", "editText2"}});
+             for (int i = 0; i < 2; ++i) b.rc.pressDelete("Kisiler", "id");
+             b.rc.setIncluded(G::Delete, true);
+             b.rc.group(G::Update).result += "// elle eklenen satır\r\n";
+             b.rc.countRecords = true;
+         }},
+        {"compile_quiet.txt",
+         [&](Builders& b) {
+             pressAll(b, G::Insert, {{"ad", "editText1"}});
+             b.rc.insertClear = b.rc.insertNotify = b.rc.updateNotify = b.rc.deleteNotify = false;
+             pressAll(b, G::Insert, {{"soyad", "telefon"}});
+             pressAll(b, G::Update, {{"tel", "telefon"}});
+             pressAll(b, G::Show, {{"a", "textView2"}});
+             b.rc.reset(G::Show);
+             pressAll(b, G::Show, {{"d", "textView1"}});
+             b.rc.pressDelete("Kisiler", "id");
+             b.rc.setIncluded(G::Delete, true);
+         }},
+        // Quotes, backslashes and '$' in names must not end or change the Kotlin strings.
+        {"quoted_names_commands.txt",
+         [](Builders& b) {
+             const std::pair<G, const char*> presses[] = {
+                 {G::Insert, "editText1"}, {G::Update, "telefon"}, {G::Show, "textView1"}};
+             for (const auto& [g, variable] : presses) {
+                 b.rc.chooseColumn(g, "a\"b$c");
+                 b.rc.setEditText(g, g == G::Insert);
+                 b.rc.setVariable(g, variable);
+                 ASSERT_TRUE(b.rc.press(g, "\"my table\"", "\"k$\"").ok());
+                 b.rc.setIncluded(g, true);
+             }
+             ASSERT_TRUE(b.rc.pressDelete("\"my table\"", "\"k$\"").ok());
+             b.rc.setIncluded(G::Delete, true);
+             b.rc.countRecords = true;
+         }},
+    };
+    for (const auto& [file, script] : cases) {
+        SCOPED_TRACE(file);
+        Builders b(Language::Kotlin);
+        script(b);
+        EXPECT_TRUE(sameText(b.rc.compile("Kisiler"),
+                             test::readDataCrLf(std::string("kotlin/sqlite_tool/") + file)));
+    }
 }
 
 }  // namespace

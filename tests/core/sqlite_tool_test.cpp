@@ -17,15 +17,19 @@ using Msg = std::tuple<std::string, std::string, MessageIcon>;
 constexpr std::size_t kInteger = 0, kText = 1, kReal = 2, kNvarchar = 9;
 
 struct Tool {
-    explicit Tool(std::string version = "2") {
+    explicit Tool(std::string version = "2", Language language = Language::Java) {
         state.version = std::move(version);
-        tool.emplace(services, state, SqliteStart{"TabloAdim", "Veritabanim.db", "com.paket"});
+        tool.emplace(services, state, SqliteStart{"TabloAdim", "Veritabanim.db", "com.paket"},
+                     language);
         services.fs.folders.insert("/ev");
     }
     test::FakeServices services;
     SqliteToolState state;
     std::optional<SqliteTool> tool;
 
+    Outcome add(const Column& c) {
+        return add(c.name, *columnTypeIndex(c.type), c.primaryKey, c.notNull, c.unique);
+    }
     Outcome add(const std::string& name, std::size_t type, bool key = false, bool notNull = false,
                 bool unique = false) {
         if (key) tool->setPrimaryKeyBox(true);
@@ -169,6 +173,8 @@ TEST(DatabaseHelper, SavePress) {
     ASSERT_EQ(t.services.dialogs.size(), 1u);
     EXPECT_EQ(t.services.dialogs[0].title, "Veritabanı Oluşturma Sınıfı - KAYDET");
     EXPECT_EQ(t.services.dialogs[0].filter, "Java Kaynak Kod (*.java)");
+    EXPECT_EQ(t.services.dialogs[0].proposedName + "." + t.services.dialogs[0].suffix,
+              "DatabaseHelper.java");
     EXPECT_EQ(t.services.messages.size(), 1u);
     EXPECT_TRUE(t.services.fs.files.empty());
     // Saved twice to one path over a longer file: the last save is all that is left.
@@ -183,6 +189,66 @@ TEST(DatabaseHelper, SavePress) {
     EXPECT_EQ(t.services.messages.size(), 3u);
     EXPECT_EQ(t.last(), Msg("Dosya Kaydedildi...", "Bilgi", MessageIcon::Information));
     EXPECT_TRUE(t.services.writeLog.empty());  // the version is kept in memory only
+}
+
+// The Kotlin class for the tables above: constants in a companion object, names escaped for
+// Kotlin strings ('$' too), no package line for the default package, and version 1 when none
+// is chosen, since the class must compile.
+TEST(DatabaseHelper, KotlinClassTexts) {
+    const Column id{"id", "INTEGER", true};
+    const struct {
+        std::string version, package, database, table;
+        std::vector<Column> columns;
+        std::string file;
+    } cases[] = {
+        {"2",
+         "com.zep.rehber",
+         "RehberVT",
+         "Kisiler",
+         {id, {"ad", "TEXT", false, true}, {"tel", "TEXT", false, false, true}},
+         "kisiler_helper.kt"},
+        {"2",
+         "com.zep.rehber",
+         "C:\\vt$1.db",
+         "\"my table\"",
+         {id, {"\"ad $soyad\"", "TEXT", false, true}},
+         "quoted_names_helper.kt"},
+        {"7",
+         "",
+         "Okul.db",
+         "Dersler",
+         {{"ad", "TEXT", false, true, true}, {"no", "INTEGER", true}},
+         "key_second_no_version_helper.kt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Tool t(c.version, Language::Kotlin);
+        t.name(c.package, c.database, c.table);
+        for (const Column& column : c.columns) ASSERT_TRUE(t.add(column).ok());
+        EXPECT_TRUE(sameText(t.tool->classText(), readData("kotlin/sqlite_tool/" + c.file)));
+    }
+}
+
+// The Kotlin class is proposed as DatabaseHelper.kt and written as UTF-8 with LF alone.
+TEST(DatabaseHelper, KotlinSavePress) {
+    Tool t("2", Language::Kotlin);
+    SqliteTool& tool = *t.tool;
+    EXPECT_EQ(tool.helperFileName(), "DatabaseHelper.kt");
+    t.name("com.zep.okul", "Okul€.db", "Öğrenciler");
+    t.add("numara", kInteger, true);
+    t.add("adı", kText, false, true);
+    t.add("şube", kText);
+    tool.chooseVersion(2);
+    t.services.savePaths = {"/ev/DatabaseHelper.kt"};
+    EXPECT_TRUE(tool.save().ok());
+    ASSERT_EQ(t.services.dialogs.size(), 1u);
+    const auto& d = t.services.dialogs[0];
+    EXPECT_EQ(d.title, "Veritabanı Oluşturma Sınıfı - KAYDET");
+    EXPECT_EQ(d.filter, "Kotlin Kaynak Kod (*.kt)");
+    EXPECT_EQ(d.proposedName + "." + d.suffix, "DatabaseHelper.kt");
+    EXPECT_TRUE(sameText(t.services.fs.files.at("/ev/DatabaseHelper.kt"),
+                         readData("kotlin/sqlite_tool/ogrenciler_saved.kt")));
+    EXPECT_EQ(t.last(), Msg("Dosya Kaydedildi...", "Bilgi", MessageIcon::Information));
 }
 
 // SQLite judges the table before anything is saved, and the table it makes must be the one

@@ -154,6 +154,7 @@ public:
     std::deque<std::optional<std::string>> folders;    // next folder dialog answers
     struct DialogCall {
         std::string kind, title, filter;
+        std::string proposedName, suffix;  // of a save-file dialog
     };
     std::vector<DialogCall> dialogs;  // every file dialog shown, in order
 
@@ -187,17 +188,18 @@ public:
     void setClipboardText(const std::string& text) override { clipboard = text; }
     std::string clipboardText() override { return clipboard; }
     std::optional<std::string> saveFileDialog(const std::string& title, const std::string& filter,
-                                              const std::string&, const std::string&) override {
-        dialogs.push_back({"save", title, filter});
+                                              const std::string& proposedName,
+                                              const std::string& suffix) override {
+        dialogs.push_back({"save", title, filter, proposedName, suffix});
         return next(savePaths);
     }
     std::optional<OpenedFile> openFileDialog(const std::string& title,
                                              const std::string& filter) override {
-        dialogs.push_back({"open", title, filter});
+        dialogs.push_back({"open", title, filter, {}, {}});
         return next(openFiles);
     }
     std::optional<std::string> folderDialog(const std::string& prompt) override {
-        dialogs.push_back({"folder", prompt, {}});
+        dialogs.push_back({"folder", prompt, {}, {}, {}});
         return next(folders);
     }
     bool pathExists(const std::string& path) override { return fs.exists(path); }

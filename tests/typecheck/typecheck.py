@@ -213,8 +213,9 @@ class Source:
 
 
 def is_source_file(lines):
+    # A Kotlin file in the default package starts with its imports.
     first = next((l.strip() for l in lines if l.strip() and not l.strip().startswith("//")), "")
-    return re.match(r"package\b", first) is not None
+    return re.match(r"(package|import)\b", first) is not None
 
 
 def split_segments(text, lines, block):
@@ -282,7 +283,9 @@ def wrap_text(text, table, packages, by_name, work):
         # once; every line keeps its number.
         name = re.search(r"\b(?:class|object)\s+(\w+)", "\n".join(lines))
         src = Source(folder / ((name.group(1) if name else "Text") + (".java" if java else ".kt")))
-        moved = False
+        moved = not any(re.match(r"\s*package\b", line) for line in lines)
+        if moved:  # the default package: it gets one of its own, like every other text
+            src.add(f"package {text.package}{';' if java else ''}", text.name, None)
         for i, line in enumerate(lines):
             if not moved and re.match(r"\s*package\b", line):
                 line = re.sub(r"package\s*[\w.]*", f"package {text.package}", line, count=1)

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include "tools/sqlite_tool/sqlite_tool.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "ui_support.h"
@@ -50,24 +52,30 @@ TEST(FileDialogsUi, TheIconPickerListsPngFilesOnly) {
     EXPECT_EQ(wizard.selectedRecord()->iconName, "a");
 }
 
-TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithTheJavaExtension) {
-    QTemporaryDir dir;
-    RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
-    SqliteToolState state{"2"};
-    SqliteTool tool(services, state, {"Kisiler", "Rehber.db", "com.zep"});
-    tool.chooseNewType(1);
-    tool.columnName = "ad";
-    ASSERT_TRUE(tool.addColumn().ok());
-    ModalHandler saver([&](QDialog& d) {
-        auto& files = static_cast<QFileDialog&>(d);
-        EXPECT_EQ(files.nameFilters(), QStringList{QStringLiteral("Java Kaynak Kod (*.java)")});
-        files.setDirectory(dir.path());
-        EXPECT_EQ(child<QLineEdit>(files, "fileNameEdit").text(), QStringLiteral("DatabaseHelper"));
-        QMetaObject::invokeMethod(&files, "accept");
-    });
-    EXPECT_TRUE(tool.save().ok());
-    ASSERT_TRUE(saver.handled());
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("DatabaseHelper.java"))));
+TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtension) {
+    for (const auto& [language, filter, file] :
+         {std::tuple{Language::Java, "Java Kaynak Kod (*.java)", "DatabaseHelper.java"},
+          std::tuple{Language::Kotlin, "Kotlin Kaynak Kod (*.kt)", "DatabaseHelper.kt"}}) {
+        SCOPED_TRACE(file);
+        QTemporaryDir dir;
+        RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
+        SqliteToolState state{"2"};
+        SqliteTool tool(services, state, {"Kisiler", "Rehber.db", "com.zep"}, language);
+        tool.chooseNewType(1);
+        tool.columnName = "ad";
+        ASSERT_TRUE(tool.addColumn().ok());
+        ModalHandler saver([&](QDialog& d) {
+            auto& files = static_cast<QFileDialog&>(d);
+            EXPECT_EQ(files.nameFilters(), QStringList{QString::fromUtf8(filter)});
+            files.setDirectory(dir.path());
+            EXPECT_EQ(child<QLineEdit>(files, "fileNameEdit").text(),
+                      QStringLiteral("DatabaseHelper"));
+            QMetaObject::invokeMethod(&files, "accept");
+        });
+        EXPECT_TRUE(tool.save().ok());
+        ASSERT_TRUE(saver.handled());
+        EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromUtf8(file))));
+    }
 }
 
 // A window title holds one line: the folder browser takes the prompt's first line as its title.

@@ -106,7 +106,7 @@ void FormView::dialogDesigner(int type) {
 
 void FormView::sqliteTool() {
     SqliteTool tool(m_services, m_tools.sqlite,
-                    {m_defaults.TabloAdi, m_defaults.Veritabani, m_defaults.PaketAdi});
+                    {m_defaults.TabloAdi, m_defaults.Veritabani, m_defaults.PaketAdi}, language());
     m_host.runSqliteTool(tool);
     finishTool(tool.resultText() != kSqliteCancelMarker, tool.resultText());
 }

@@ -1,6 +1,6 @@
 #include "tools/sqlite_tool/database_helper.h"
 
-#include "text/escape.h"
+#include "tools/sqlite_tool/sqlite_templates.h"
 
 #include <algorithm>
 
@@ -57,39 +57,18 @@ std::string createTableStatement(std::string_view tableName, std::string_view co
 }
 
 std::string databaseHelperText(const HelperInput& in) {
-    // The names stand in Java string literals; the statement SQLite sees is unchanged.
-    const std::string columns = javaString(columnText(in.columns));
-    const std::string table = javaString(in.tableName);
-    std::string t;
-    t.reserve(1200 + columns.size() + 2 * in.tableName.size());
-    t += "package ";
-    t += in.packageName;
-    t += ";\n";
-    t += "import android.content.Context;\n";
-    t += "import android.database.sqlite.SQLiteDatabase;\n";
-    t += "import android.database.sqlite.SQLiteOpenHelper;\r\n";
-    t += "public class DatabaseHelper extends SQLiteOpenHelper\n{\n";
-    t += "   public static final String VT_ADI=\"";
-    t += javaString(in.databaseName);
-    t += "\";\n";
-    t += "   public static final String VT_TABLO=\"";
-    t += table;
-    t += "\";\r\n";
-    t += "public DatabaseHelper(Context cntx)\n{\n";
-    t += "   super(cntx, VT_ADI, null, ";
-    t += in.version;
-    t += "); // Buradaki ";
-    t += in.version;
-    t += " degeri Veritabani versiyonu anlamina geliyor\n}\r\n";
-    t += "public void onCreate(SQLiteDatabase VT)\n{\n";
-    t += "   VT.execSQL(\"CREATE TABLE \" + VT_TABLO + \"( ";
-    t += columns;
-    t += " )\");\n}\r\n";
-    t += "public void onUpgrade(SQLiteDatabase vt, int EskiSurum, int YeniSurum)\n{\n"
-         "   /*vt.execSQL(\"DROP TABLE IF EXISTS ";
-    t += table;
-    t += "\");\n   onCreate(vt);*/\n}\n}\n";
-    return t;
+    const HelperTemplates& t = sqliteTemplates(in.language).helper;
+    // The names stand in string literals; the statement SQLite sees is unchanged.
+    const std::string columns = t.quote(columnText(in.columns));
+    const std::string table = t.quote(in.tableName);
+    const std::string database = t.quote(in.databaseName);
+    const std::string_view version = in.version.empty() ? t.defaultVersion : in.version;
+    std::string text;
+    text.reserve(t.body.size() + 200 + columns.size() + 2 * table.size());
+    appendFilled(text, in.packageName.empty() ? t.noPackageLine : t.packageLine,
+                 {{'p', in.packageName}});
+    appendFilled(text, t.body, {{'d', database}, {'t', table}, {'v', version}, {'s', columns}});
+    return text;
 }
 
 }  // namespace nakkas

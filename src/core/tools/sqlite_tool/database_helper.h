@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/language.h"
+
 namespace nakkas {
 
 // The column type words, in the order both type lists show them.
@@ -41,6 +43,7 @@ struct HelperInput {
     std::string databaseName;
     std::string tableName;
     std::string version;  // empty when no version entry is chosen
+    Language language = Language::Java;
 };
 
 // The column definitions of the CREATE TABLE statement. Empty words keep the blanks around
@@ -50,7 +53,8 @@ std::string columnText(const std::vector<Column>& columns);
 // The statement onCreate runs on the phone.
 std::string createTableStatement(std::string_view tableName, std::string_view columnText);
 
-// The whole DatabaseHelper.java text, with its mix of LF and CR LF line ends.
+// The whole DatabaseHelper class: the Java text with its mix of LF and CR LF line ends, or the
+// Kotlin one with LF alone.
 std::string databaseHelperText(const HelperInput& input);
 
 }  // namespace nakkas

@@ -1,8 +1,7 @@
 #include "tools/sqlite_tool/record_commands.h"
 
-#include "text/escape.h"
-
 #include "platform/services.h"
+#include "tools/sqlite_tool/sqlite_templates.h"
 
 namespace nakkas {
 
@@ -13,14 +12,10 @@ constexpr const char* kNoColumnOrVariable =
 constexpr const char* kDeleteNeedsKey =
     "Sil örneklemesi için birincil anahtara sahip bir tablo olması gerekiyor";
 
-constexpr const char* kSeparator =
-    "//***********************************************************\r\n\r\n\r\n";
-
-std::string valueExpression(const RecordCommands::GroupState& g) {
-    return g.variable + (g.editText ? ".getText().toString()" : ".toString()");
-}
-
 }  // namespace
+
+RecordCommands::RecordCommands(Services& services, Language language)
+    : m_services(services), m_texts(sqliteTemplates(language).records) {}
 
 void RecordCommands::setEditText(Group g, bool checked) {
     m_groups[g].editText = checked;
@@ -54,28 +49,28 @@ Outcome RecordCommands::press(Group which, const std::string& tableName,
     GroupState& g = m_groups[which];
     if (g.chosenColumn.empty() || g.variable.empty())
         return showRefusal(m_services, kNoColumnOrVariable);
-    // Names stand in Java string literals, except where the column names a variable.
-    const std::string c = javaString(g.chosenColumn);
+    const RecordTemplates& t = m_texts;
+    // Names stand in string literals, except where the column names a variable.
+    const std::string q = t.quote(g.chosenColumn);
     const std::string& v = g.variable;
+    std::string value;
+    appendFilled(value, g.editText ? t.editTextValue : t.plainValue, {{'v', v}});
     switch (which) {
         case Insert:
-            m_insertClears += v + ".setText(\"\");\r\n";
-            m_insertPuts += "vtdeger.put(\"" + c + "\", " + valueExpression(g) + ");\r\n";
+            appendFilled(m_insertClears, t.insertClear, {{'v', v}});
+            appendFilled(m_insertPuts, t.insertPut, {{'q', q}, {'x', value}});
             m_pressed[which] = {tableName, keyName, insertNotify, insertClear};
             break;
         case Update:
-            m_updatePuts +=
-                "GuncelParametreler.put(\"" + c + "\", " + valueExpression(g) + ");\r\n";
+            appendFilled(m_updatePuts, t.updatePut, {{'q', q}, {'x', value}});
             m_pressed[which] = {tableName, keyName, updateNotify, false};
             break;
         case Show:
-            m_showColumns += (m_showFirstColumn ? "\"" : ", \"") + c + "\"";
+            appendFilled(m_showColumns, m_showFirstColumn ? t.showFirstColumn : t.showNextColumn,
+                         {{'q', q}});
             m_showFirstColumn = false;
             // The EditText box only fills the variable box here: setText is the same either way.
-            m_showBody += "String " + g.chosenColumn +
-                          "_Degiskeni = VTYeri.getString((VTYeri.getColumnIndex(\"" + c +
-                          "\")));\r\n";
-            m_showBody += v + ".setText(" + g.chosenColumn + "_Degiskeni.toString());\r\n";
+            appendFilled(m_showBody, t.showBody, {{'c', g.chosenColumn}, {'q', q}, {'v', v}});
             m_pressed[which] = {tableName, keyName, false, false};
             break;
         case Delete:
@@ -87,44 +82,37 @@ Outcome RecordCommands::press(Group which, const std::string& tableName,
 }
 
 std::string RecordCommands::build(Group which) const {
+    const RecordTemplates& t = m_texts;
     const Press& p = m_pressed[which];
+    const std::string table = t.quote(p.table), key = t.quote(p.key);
+    const std::initializer_list<Hole> names = {{'t', table}, {'k', key}};
     std::string r;
     switch (which) {
         case Insert:
-            r = "SQLiteDatabase vt = VtArac.getWritableDatabase();\r\ntry\r\n{\r\n"
-                "ContentValues vtdeger = new ContentValues();\r\n";
+            r.reserve(m_insertPuts.size() + m_insertClears.size() + 400);
+            r += t.insertHead;
             r += m_insertPuts;
-            r += "vt.insert(DatabaseHelper.VT_TABLO, null, vtdeger);\r\n";
+            r += t.insertCall;
             if (p.clear) r += m_insertClears;
-            r += "}\r\ncatch (Exception e)\r\n{\r\n\r\n}\r\nfinally\r\n{\r\nvt.close();\r\n";
-            if (p.notify)
-                r += "Toast.makeText(MainActivity.this, \"Kayıt Eklendi\", "
-                     "Toast.LENGTH_SHORT).show();\r\n";
-            r += "}\r\n";
-            r += kSeparator;
+            r += t.insertCatch;
+            if (p.notify) r += t.insertNotify;
+            r += t.insertEnd;
             break;
         case Update:
-            r = "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\n"
-                "ContentValues GuncelParametreler = new ContentValues();\r\n";
+            r.reserve(m_updatePuts.size() + 400);
+            r += t.updateHead;
             r += m_updatePuts;
-            r += "vt.update(\"" + javaString(p.table) + "\", GuncelParametreler, \"" +
-                 javaString(p.key) + "\" + \"=\" + 1, null);\r\n";
-            if (p.notify)
-                r += "Toast.makeText(MainActivity.this, \"Kayıt Güncellendi\", "
-                     "Toast.LENGTH_SHORT).show();\r\n";
-            r += "//Bu ust satirdaki kodda belirlediginiz birincil anahtara göre 1 numaralı indexi "
-                 "değiştirme işlemi yapıyor\r\n";
-            r += kSeparator;
+            appendFilled(r, t.updateCall, names);
+            if (p.notify) r += t.updateNotify;
+            r += t.updateEnd;
             break;
         case Show:
-            r = "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\n"
-                "Cursor VTYeri = vt.query(DatabaseHelper.VT_TABLO, new String[]{";
+            r.reserve(m_showColumns.size() + m_showBody.size() + 400);
+            r += t.showHead;
             r += m_showColumns;
-            r += "}, \"" + javaString(p.key) + "\" + \"=\" + 1, null, null, null,null, null);\r\n";
-            r += "startManagingCursor(VTYeri);\r\nwhile(VTYeri.moveToNext())\r\n{\r\n";
+            appendFilled(r, t.showQuery, names);
             r += m_showBody;
-            r += "}\r\n//"
-                 "***********************************************************\r\n\r\n\r\n\r\n";
+            r += t.showEnd;
             break;
         case Delete:
             return m_groups[Delete].result;
@@ -134,19 +122,13 @@ std::string RecordCommands::build(Group which) const {
 
 Outcome RecordCommands::pressDelete(const std::string& tableName, const std::string& keyName) {
     if (keyName.empty()) return showRefusal(m_services, kDeleteNeedsKey);
+    const RecordTemplates& t = m_texts;
     GroupState& g = m_groups[Delete];
     g.includeEnabled = true;
-    std::string r = "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\nvt.delete(\"";
-    r += javaString(tableName);
-    r += "\", \"";
-    r += javaString(keyName);
-    r += "\" + \"=\" + SilinecekKayitNumarasi, null);\r\n";
-    if (deleteNotify)
-        r += "Toast.makeText(MainActivity.this, \"Kayıt Silindi\", Toast.LENGTH_SHORT).show();\r\n";
-    r += "//Sil orneklemesinde tablonuzdaki birincil anahtar olarak belirlediginiz hucre uzerinden "
-         "silme islemi yapiliyor.\r\n//Mesela 3 id numarali kaydi silmek istiyorsaniz kod "
-         "icerisindeki \"SilinecekKayitNumarasi\" yerine 3 yazmalisiniz\r\n";
-    r += kSeparator;
+    std::string r;
+    appendFilled(r, t.deleteCall, {{'t', t.quote(tableName)}, {'k', t.quote(keyName)}});
+    if (deleteNotify) r += t.deleteNotify;
+    r += t.deleteEnd;
     g.result = std::move(r);
     return Outcome::done();
 }
@@ -178,36 +160,13 @@ void RecordCommands::reset(Group which) {
 }
 
 std::string RecordCommands::compile(const std::string& tableName) const {
-    static constexpr const char* kHeadings[kGroupCount] = {
-        "// Aşağıdaki kodları kayıt yapacak düğmenin içerisine yazın ***\r\n\r\n",
-        "// Aşağıdaki kodları güncelleme yapacak düğmenin içerisine yazın ***\r\n\r\n",
-        "// Aşağıdaki kodları kayıtları gösterecek düğmenin içerisine yazın ***\r\n\r\n",
-        "// Aşağıdaki kodları kayıtları silecek düğmenin içerisine yazın ***\r\n\r\n",
-    };
-    std::string text =
-        "// *** Öncelikle aşağıdaki satırı Activitynize ait Class'in içine yazın\r\n"
-        "private DatabaseHelper VtArac;\r\n\r\n"
-        "// *** Aşağıdaki bu satırı ise Activitynize ait onCreate metodunun içerisine yazın\r\n"
-        "VtArac = new DatabaseHelper(this);\r\n\r\n\r\n";
+    std::string text(m_texts.intro);
     for (int g = 0; g < kGroupCount; ++g) {
         if (!m_groups[g].included) continue;
-        text += kHeadings[g];
+        text += m_texts.headings[g];
         text += group(Group(g)).result;
     }
-    if (countRecords) {
-        text +=
-            "\r\n// Aşağıdaki kodlar Tablonuzda toplam kac tane kayit  oldugunu integer tipi "
-            "ile dönderiyor\r\n\r\n";
-        text += "SQLiteDatabase vt = VtArac.getReadableDatabase();\r\n";
-        text += "Cursor VTYeri = vt.rawQuery(\"select count(*) from ";
-        text += javaString(tableName);
-        text += "\", null);\r\n";
-        text += "startManagingCursor(VTYeri);\r\n";
-        text += "VTYeri.moveToFirst();\r\n";
-        text +=
-            "int ToplamKayitSayisi= VTYeri.getInt(0);\r\n"
-            "//*******************************************************************\r\n";
-    }
+    if (countRecords) appendFilled(text, m_texts.count, {{'t', m_texts.quote(tableName)}});
     return text;
 }
 

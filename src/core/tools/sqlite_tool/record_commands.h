@@ -2,14 +2,16 @@
 
 #include <string>
 
+#include "text/language.h"
 #include "tools/outcome.h"
 
 namespace nakkas {
 
 class Services;
+struct RecordTemplates;
 
-// The record command builders of the SQLite tool: four groups that each assemble a Java
-// snippet in an editable result box, and the compile step that joins the included ones.
+// The record command builders of the SQLite tool: four groups that each assemble a snippet in
+// an editable result box, and the compile step that joins the included ones.
 class RecordCommands {
 public:
     enum Group { Insert, Update, Show, Delete };
@@ -26,7 +28,7 @@ public:
         bool includeEnabled = false;
     };
 
-    explicit RecordCommands(Services& services) : m_services(services) {}
+    explicit RecordCommands(Services& services, Language language = Language::Java);
 
     // A group's controls. Its result box is brought up to date here, so that a run of presses
     // costs the lines they add rather than the whole box each time.
@@ -74,6 +76,7 @@ private:
     };
 
     Services& m_services;
+    const RecordTemplates& m_texts;
     mutable GroupState m_groups[kGroupCount];
     mutable bool m_stale[kGroupCount] = {};
     Press m_pressed[kGroupCount];

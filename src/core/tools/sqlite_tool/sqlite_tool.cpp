@@ -1,6 +1,7 @@
 #include "tools/sqlite_tool/sqlite_tool.h"
 
 #include "tools/sqlite_tool/sql_check.h"
+#include "tools/sqlite_tool/sqlite_templates.h"
 #include "tools/sqlite_tool/text_file_writer.h"
 
 namespace nakkas {
@@ -17,13 +18,15 @@ constexpr const char* kSaved = "Dosya Kaydedildi...";
 
 }  // namespace
 
-SqliteTool::SqliteTool(Services& services, SqliteToolState& state, SqliteStart start)
+SqliteTool::SqliteTool(Services& services, SqliteToolState& state, SqliteStart start,
+                       Language language)
     : tableName(std::move(start.tableName)),
       databaseName(std::move(start.databaseName)),
       packageName(std::move(start.packageName)),
-      commands(services),
+      commands(services, language),
       m_services(services),
       m_state(state),
+      m_language(language),
       m_version(databaseVersionIndex(state.version)) {}
 
 void SqliteTool::chooseNewType(std::size_t index) {
@@ -113,7 +116,7 @@ std::string SqliteTool::versionText() const {
 }
 
 HelperInput SqliteTool::helperInput() const {
-    return {m_columns, packageName, databaseName, tableName, versionText()};
+    return {m_columns, packageName, databaseName, tableName, versionText(), m_language};
 }
 
 std::optional<std::string> SqliteTool::tableWarning() const {
@@ -150,14 +153,22 @@ Outcome SqliteTool::save() {
                                   MessageIcon::Warning, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) return Outcome::cancelled();
     }
-    const auto path =
-        m_services.saveFileDialog("Veritabanı Oluşturma Sınıfı - KAYDET",
-                                  "Java Kaynak Kod (*.java)", "DatabaseHelper", "java");
+    const HelperTemplates& file = sqliteTemplates(m_language).helper;
+    const auto path = m_services.saveFileDialog("Veritabanı Oluşturma Sınıfı - KAYDET",
+                                                std::string(file.fileFilter), "DatabaseHelper",
+                                                std::string(file.fileSuffix));
     if (!path) return Outcome::cancelled();
-    if (!writeTextFile(m_services, *path, m_classText))
-        return Outcome::refused(std::string(kTextFileWriterError));
+    if (!writeBuilt(*path)) return Outcome::refused(std::string(kTextFileWriterError));
     m_services.messageBox(kSaved, "Bilgi", MessageIcon::Information, MessageButtons::Ok);
     return Outcome::done();
+}
+
+std::string SqliteTool::helperFileName() const {
+    return "DatabaseHelper." + std::string(sqliteTemplates(m_language).helper.fileSuffix);
+}
+
+bool SqliteTool::writeBuilt(const std::string& path) {
+    return sqliteTemplates(m_language).helper.write(m_services, path, m_classText);
 }
 
 Outcome SqliteTool::pressCommand(RecordCommands::Group group) {

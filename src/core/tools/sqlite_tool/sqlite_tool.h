@@ -30,14 +30,16 @@ struct SqliteStart {
 };
 
 // "SQLite - Veritabanı Aracı": the table designer, the DatabaseHelper save and the record
-// command builders. A new one is made for each opening; only the state outlives it.
+// command builders, writing Java or Kotlin. A new one is made for each opening; only the state
+// outlives it.
 class SqliteTool {
 public:
     static constexpr std::size_t kMaxColumns = 99;
     static constexpr std::string_view kVideoAddress =
         "https://www.youtube.com/results?search_query=android+sqlite+SQLiteOpenHelper+ders";
 
-    SqliteTool(Services& services, SqliteToolState& state, SqliteStart start);
+    SqliteTool(Services& services, SqliteToolState& state, SqliteStart start,
+               Language language = Language::Java);
 
     // Field texts, as the dialog's boxes hold them.
     std::string tableName;     // "Tablo Adı:"
@@ -87,9 +89,14 @@ public:
     void chooseVersion(std::size_t index);
     std::string versionText() const;
 
-    // "DatabaseHelper.java KAYDET": builds the class, has SQLite check the table (asking
-    // whether to go on when SQLite refuses it), asks for the path and writes the file.
+    // "DatabaseHelper.java KAYDET" (.kt in Kotlin): builds the class, has SQLite check the table
+    // (asking whether to go on when SQLite refuses it), asks for the path and writes the file.
     Outcome save();
+    // The file name the class is proposed and saved as: DatabaseHelper.java or .kt.
+    std::string helperFileName() const;
+    // Writes the built class to the path in its language's file form (the Java writer's bytes,
+    // or UTF-8 with LF); false, after the writer's message, when it cannot.
+    bool writeBuilt(const std::string& path);
     // The part of the save before SQLite is asked: refuses an empty table, writes the version
     // into the state and builds the class text (builtText).
     Outcome buildHelper();
@@ -118,6 +125,7 @@ public:
 private:
     Services& m_services;
     SqliteToolState& m_state;
+    Language m_language;
     std::vector<Column> m_columns;
     std::optional<std::size_t> m_newType;
     bool m_typeChosen = false;

@@ -73,8 +73,9 @@ SqliteToolDialog::SqliteToolDialog(SqliteTool& model, QWidget* parent)
     panes->addWidget(buildTablePane(), 0);
     panes->addWidget(buildCommandPane(), 1);
 
+    // Names the file it saves, .java or .kt as the output language is.
     m_save =
-        pushButton(QStringLiteral("DatabaseHelper.java &KAYDET"), "saveButton",
+        pushButton(qs(m_model.helperFileName()) + QStringLiteral(" &KAYDET"), "saveButton",
                    QStringLiteral("Tabloyu oluşturan DatabaseHelper sınıfını dosyaya kaydeder"));
     m_compile = pushButton(QStringLiteral("Seçili Komutları &Derle"), "compileButton",
                            QStringLiteral("Seçili komutları birleştirip kod paneline aktarır"));

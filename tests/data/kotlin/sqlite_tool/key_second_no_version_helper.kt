@@ -1,0 +1,21 @@
+import android.content.Context
+import android.database.sqlite.SQLiteDatabase
+import android.database.sqlite.SQLiteOpenHelper
+
+class DatabaseHelper(cntx: Context) : SQLiteOpenHelper(cntx, VT_ADI, null, VT_VERSIYON) {
+
+    companion object {
+        const val VT_ADI = "Okul.db"
+        const val VT_TABLO = "Dersler"
+        const val VT_VERSIYON = 1 // Buradaki 1 degeri Veritabani versiyonu anlamina geliyor
+    }
+
+    override fun onCreate(VT: SQLiteDatabase) {
+        VT.execSQL("CREATE TABLE $VT_TABLO( ad TEXT  UNIQUE NOT NULL, no INTEGER PRIMARY KEY AUTOINCREMENT   )")
+    }
+
+    override fun onUpgrade(vt: SQLiteDatabase, EskiSurum: Int, YeniSurum: Int) {
+        /*vt.execSQL("DROP TABLE IF EXISTS $VT_TABLO")
+        onCreate(vt)*/
+    }
+}
