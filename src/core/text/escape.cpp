@@ -36,4 +36,27 @@ std::string javaString(std::string_view text) {
     return out;
 }
 
+std::string kotlinString(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '"':
+            case '\\':
+            case '$':
+                out += '\\';
+                [[fallthrough]];
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace nakkas

@@ -17,4 +17,9 @@ std::string xmlAttribute(std::string_view text);
 // Line breaks stay as they are.
 std::string javaString(std::string_view text);
 
+// The text inside a double-quoted Kotlin string literal: '"', '\' and '$' (which would start a
+// template) escaped with a backslash. Kotlin allows no line break in such a literal, so CR and LF
+// are written as escapes.
+std::string kotlinString(std::string_view text);
+
 }  // namespace nakkas
