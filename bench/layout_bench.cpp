@@ -55,19 +55,22 @@ private:
     fs::path m_dir;
 };
 
-// Read and turned into text: what "Oluştur" costs for a large screen, files included.
+// Read and turned into text: what "Oluştur" costs for a large screen, files included. In Java,
+// and in Kotlin with local views and with member views (which gathers the members apart).
 void LayoutToText(benchmark::State& state) {
+    const auto language = nakkas::kLanguages[state.range(0)];
+    const char* access = state.range(1) ? "private" : "final";
     const LayoutFolder folder;
     std::size_t views = 0;
     for (auto _ : state) {
         nakkas::LayoutScan scan = nakkas::readLayout(folder.mainFile());
         views = scan.views.size();
         const auto rows = nakkas::rowsFor(std::move(scan.views), nakkas::NamingStyle::MPrefix);
-        benchmark::DoNotOptimize(nakkas::layoutText(rows, "final", true));
+        benchmark::DoNotOptimize(nakkas::layoutText(rows, access, true, language));
     }
     state.counters["views"] = double(views);
 }
-BENCHMARK(LayoutToText)->Unit(benchmark::kMillisecond);
+BENCHMARK(LayoutToText)->Args({0, 0})->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMillisecond);
 
 // A layout of 100,000 views read from memory, 5,000 of them unchecked by id as "layout --skip"
 // does, and the text of the rest.

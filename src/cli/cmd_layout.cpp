@@ -50,7 +50,7 @@ int run(const Args& args, Context& ctx) {
     if (access) options.accessIndex = *access;
     options.writeListeners = !args.flag("no-listener");
 
-    LayoutToCode model(ctx.services, options);
+    LayoutToCode model(ctx.services, options, ctx.language());
     if (!model.open(args.positional.front()).ok()) return kRefused;
     for (const std::string& note : model.notes()) write(ctx.err, note + "\n");
 

@@ -46,7 +46,7 @@ int run(const Args& args, Context& ctx) {
     if (!listBased && args.has("item"))
         return usageError(ctx, "--item yalnızca Spinner, GridView ve ListView için verilir");
 
-    ListCreator creator(ctx.services);
+    ListCreator creator(ctx.services, ctx.language());
     if (listBased) {
         for (const std::string& item : args.all("item")) {
             creator.entry = item;
@@ -59,7 +59,8 @@ int run(const Args& args, Context& ctx) {
     form.idName = args.value("id", form.idName);
     form.writeDeclaration = !args.flag("no-declare");
     form.writeListener = !args.flag("no-listener");
-    write(ctx.out, generateObjectText(typeKey, form.generatorInput(creator.listItemText())));
+    write(ctx.out,
+          generateObjectText(typeKey, form.generatorInput(creator.listItemText(), ctx.language())));
     return kDone;
 }
 

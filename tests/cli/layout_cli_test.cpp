@@ -30,6 +30,9 @@ TEST(LayoutCli, PrintsThePanelText) {
          "S --style=m --only android:list --only spn_sehir --skip spn_sehir"},
         {"eksik_ekran.txt", "Bulunamayan include: arac_cubugu\n",
          "E --style camel --access protected"},
+        {"../kotlin/layout_to_code/ana_ekran_m_static.kt", repeated,
+         "S --lang kotlin --style m --access static --only btn_kaydet --only android:list "
+         "--only progress_yukleme"},
     };
     for (const auto& [expected, notes, line] : cases) {
         SCOPED_TRACE(line);

@@ -18,6 +18,13 @@ TEST(ObjectCli, PrintsTheGeneratedTextWhole) {
         {{"object", "Button", "--var", "button_degisken1"}, readDataCrLf("objects/Button.txt")},
         {{"object", "Spinner", "--var=spinner_degisken1", "--item", "a", "--item=b c"},
          readDataCrLf("objects/Spinner.txt")},
+        {{"object", "Spinner", "--lang", "kotlin", "--var=spinner_degisken1", "--item", "a",
+          "--item=b c"},
+         readDataCrLf("kotlin/objects/Spinner.kt")},
+        {{"object", "ListView", "--lang=kotlin", "--access", "private", "--var", "list_degisken1",
+          "--item", "Ali \"Veli\"", "--item", "C:\\yol", "--item", "$fiyat TL", "--item", "${x}",
+          "--item", "Şeker"},
+         readDataCrLf("kotlin/objects/ListView_kacis.kt")},
     };
     for (const auto& [args, expected] : cases) {
         const CliRun r = runCli(args);

@@ -16,6 +16,7 @@
 #include "snippets/snippet_catalogue.h"
 #include "tools/dialog_designer/dialog_designer.h"
 #include "tools/layout_to_code/layout_to_code.h"
+#include "tools/list_wizard/list_creator.h"
 #include "tools/menu_designer/menu_designer.h"
 #include "tools/setting_saver/setting_saver.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
@@ -40,16 +41,14 @@ struct FakeHost : DialogHost {
     std::function<bool(SettingSaver&)> settingSaver;
     std::function<bool(MenuDesigner&)> menuScript;
     std::function<bool(LayoutToCode&)> layoutAction;
+    std::function<bool(ListCreator&)> listScript;
 
     template <class F, class M>
     bool play(std::string call, const F& script, M& model) {
         calls.push_back(std::move(call));
         return script ? script(model) : false;
     }
-    bool runListCreator(ListCreator&) override {
-        calls.push_back("list");
-        return false;
-    }
+    bool runListCreator(ListCreator& c) override { return play("list", listScript, c); }
     void runSqliteTool(SqliteTool& tool) override {
         calls.push_back("sqlite");
         if (sqliteScript) sqliteScript(tool);
@@ -343,6 +342,33 @@ TEST(FormView, LayoutToCodeHandsOverNothingUnconfirmed) {
     EXPECT_EQ(shell.host.calls, Calls{"layout"});
     EXPECT_EQ(shell.services.messages.size(), 1u);
     EXPECT_EQ(view.panel().text(), "eski metin");
+}
+
+// The language chosen on the ribbon reaches the object generator, the string literals of the
+// list item creator and layout to code.
+TEST(FormView, KotlinReachesTheObjectsTheListItemsAndTheLayout) {
+    Shell shell;
+    FormView& view = *shell.view;
+    view.run({CommandKind::OutputLanguage, 1});
+    ASSERT_EQ(view.language(), Language::Kotlin);
+    shell.host.listScript = [](ListCreator& c) {
+        for (const char* item : {"Ali \"Veli\"", "C:\\yol", "$fiyat TL", "${x}", "Şeker"}) {
+            c.entry = item;
+            EXPECT_TRUE(c.add().ok());
+        }
+        return c.confirm().ok();
+    };
+    view.definer().sameAsId = false;
+    view.definer().selectAccess(2);  // "private"
+    view.chooseEntry(entryOf("ListView"));
+    EXPECT_TRUE(panelIs(view, "kotlin/objects/ListView_kacis.kt"));
+
+    shell.services.openFiles = {OpenedFile{
+        test::dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"}};
+    shell.host.layoutAction = [](LayoutToCode& model) { return model.confirm().ok(); };
+    view.run({CommandKind::LayoutToCode});
+    EXPECT_TRUE(panelIs(view, "kotlin/layout_to_code/ana_ekran_id_final.kt"));
+    EXPECT_EQ(shell.host.calls, (Calls{"list", "layout"}));
 }
 
 // Lists `count` items, renames one and presses OK (or the close box).

@@ -40,29 +40,39 @@ FileLoader memoryFolder(Files files) {
 }
 
 struct Tool {
-    explicit Tool(LayoutOptions o = {}) : options(o) {}
+    explicit Tool(LayoutOptions o = {}, Language language = Language::Java)
+        : options(o), model(services, options, language) {}
     test::FakeServices services;
     LayoutOptions options;
-    LayoutToCode model{services, options};
+    LayoutToCode model;
     Msg last() const {
         const auto m = services.lastMessage();
         return {m.text, m.caption, m.icon};
     }
 };
 
-// Between them the layouts hold every kind of view, id and include the reader knows.
+// Between them the layouts hold every kind of view, id and include the reader knows. In Kotlin,
+// the members of all the views come before the statements of all of them.
 TEST(LayoutToCode, SampleTextsAreTheHandWrittenOnes) {
-    const std::tuple<LayoutOptions, const char*, const char*> cases[] = {
-        {{}, "sample/ana_ekran.xml", "ana_ekran_id_final.txt"},
-        {{NamingStyle::Camel, 5, false}, "sample/ana_ekran.xml", "ana_ekran_camel_bos.txt"},
-        {{}, "siniflar.xml", "siniflar.txt"},
-        {{NamingStyle::Camel, 3, true}, "eksik/ekran.xml", "eksik_ekran.txt"}};
-    for (const auto& [options, layout, expected] : cases) {
+    constexpr Language java = Language::Java;
+    const std::tuple<LayoutOptions, Language, const char*, std::string> cases[] = {
+        {{}, java, "sample/ana_ekran.xml", "layout_to_code/ana_ekran_id_final.txt"},
+        {{NamingStyle::Camel, 5, false},
+         java,
+         "sample/ana_ekran.xml",
+         "layout_to_code/ana_ekran_camel_bos.txt"},
+        {{}, java, "siniflar.xml", "layout_to_code/siniflar.txt"},
+        {{NamingStyle::Camel, 3, true}, java, "eksik/ekran.xml", "layout_to_code/eksik_ekran.txt"},
+        {{NamingStyle::Camel, 2, false},
+         Language::Kotlin,
+         "sample/ana_ekran.xml",
+         "kotlin/layout_to_code/ana_ekran_camel_private.kt"}};
+    for (const auto& [options, language, layout, expected] : cases) {
         SCOPED_TRACE(expected);
-        Tool t(options);
+        Tool t(options, language);
         ASSERT_TRUE(t.model.open(path(layout)).ok());
         ASSERT_TRUE(t.model.confirm().ok());
-        EXPECT_TRUE(sameText(t.model.resultText(), text(expected)));
+        EXPECT_TRUE(sameText(t.model.resultText(), test::readDataCrLf(expected)));
     }
 }
 

@@ -114,7 +114,7 @@ void FormView::sqliteTool() {
 void FormView::layoutToCode() {
     const auto file = m_services.openFileDialog("Layout Dosyası Seçin", "Android Layout (*.xml)");
     if (!file) return;
-    LayoutToCode model(m_services, m_tools.layout);
+    LayoutToCode model(m_services, m_tools.layout, language());
     if (!model.open(file->path).ok()) return;  // the model has said why
     const bool confirmed = m_host.runLayoutToCode(model);
     finishTool(confirmed, model.resultText());
@@ -144,11 +144,12 @@ void FormView::generate() {
         return;
     }
     if (needsListItems(type)) {
-        ListCreator creator(m_services);
+        ListCreator creator(m_services, language());
         if (!m_host.runListCreator(creator)) return;
         m_tools.listItemText = creator.listItemText();
     }
-    m_panel.replace(generateObjectText(type, m_definer.generatorInput(m_tools.listItemText)));
+    m_panel.replace(
+        generateObjectText(type, m_definer.generatorInput(m_tools.listItemText, language())));
     if (m_definer.advance) m_definer.advanceCounter(*entry);
 }
 

@@ -43,8 +43,9 @@ void DefinerForm::selectAccess(std::size_t index) {
     m_accessIndex = index;
 }
 
-GeneratorInput DefinerForm::generatorInput(std::string_view listItemText) const {
-    return {m_access, variableName, idName, writeDeclaration, writeListener, listItemText};
+GeneratorInput DefinerForm::generatorInput(std::string_view listItemText, Language language) const {
+    return {m_access,      variableName, idName,  writeDeclaration,
+            writeListener, listItemText, language};
 }
 
 void DefinerForm::reset() {

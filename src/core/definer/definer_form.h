@@ -48,7 +48,8 @@ public:
 
     // What the generator reads from the form. It refers to the form's own texts, so it is used
     // at once, while the form and the list item text still stand.
-    GeneratorInput generatorInput(std::string_view listItemText = {}) const;
+    GeneratorInput generatorInput(std::string_view listItemText = {},
+                                  Language language = Language::Java) const;
 
     // "Sıfırla": counters to 1, type to "YOK", Activity to "MainActivity", names emptied.
     void reset();

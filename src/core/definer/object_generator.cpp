@@ -1,269 +1,46 @@
 #include "object_generator.h"
 
 #include <algorithm>
-#include <array>
-#include <span>
 
+#include "definer/object_templates.h"
 #include "definer/widget_catalogue.h"
 
 namespace nakkas {
 
 namespace {
 
-// A piece of generated text: a fixed literal or a value inserted at generation time.
-enum class Insert { None, Variable, ListItems, WebAddress, VideoAddress };
+using namespace objects;
 
-struct Piece {
-    std::string_view text;
-    Insert insert = Insert::None;
-};
-
-constexpr Piece variable{{}, Insert::Variable};
-constexpr Piece listItems{{}, Insert::ListItems};
-constexpr Piece webAddress{{}, Insert::WebAddress};
-constexpr Piece videoAddress{{}, Insert::VideoAddress};
-
-// The seven click-listener entries share this frame; only the note lines between head and tail
-// differ.
-constexpr Piece kClickHead[] = {
-    variable,    {".setOnClickListener(new OnClickListener()\r\n"},
-    {"{\r\n"},   {"  public void onClick(View V)\r\n"},
-    {"  {\r\n"}, {"    // Tiklandiginda yapılacaklari buraya yazin\r\n"},
-};
-constexpr Piece kClickTail[] = {
-    {"  }\r\n"},
-    {"});"},
-};
-
-constexpr Piece kUseNote[] = {
-    {"    // NOT: Nesneyi "},
-    variable,
-    {". yazarak kullanacaksınız\r\n"},
-};
-constexpr Piece kCheckedNote[] = {
-    {"    // NOT: Nesneyi "},
-    variable,
-    {". yazarak kullanacaksınız\r\n"},
-    {"    // Örneğin: "},
-    variable,
-    {".setChecked(true); veya if("},
-    variable,
-    {".isChecked()==true)\r\n"},
-};
-constexpr Piece kToggleNote[] = {
-    {"    // NOT: Nesneyi "},
-    variable,
-    {". yazarak kullanacaksınız\r\n"},
-    {"    // Örneğin: "},
-    variable,
-    {".setText('Açık'); veya if("},
-    variable,
-    {".isChecked()==true)\r\n"},
-};
-constexpr Piece kImageNote[] = {
-    {"    // NOT: Nesneye "},
-    variable,
-    {".setImageResource(R.drawable.ic_launcher); yazarak resim yüklenir.\r\n"},
-};
-
-// The comment names progressBar1 whatever the variable is called: these lines are a fixed hint.
-constexpr Piece kProgressBar[] = {
-    {"//Bu nesne aşağıdaki gibi kontrol edilebilir.\r\n"},
-    {"//progressBar1.setMax(1000); ile En fazla nekadar olduğu belirlenir\r\n"},
-    {"//progressBar1.setProgress(10); ile nekadarının dolu olacağı kararlaştırılır."},
-};
-
-constexpr Piece kSpinner[] = {
-    {"String[] ElemanDizisi={"},
-    listItems,
-    {"};\r\n"},
-    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String> (this, "
-     "android.R.layout.simple_spinner_item,ElemanDizisi);\r\n"},
-    {"Baglayici.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);\r\n"},
-    variable,
-    {".setAdapter(Baglayici);\r\n\r\n"},
-    {"//Olay ve Tetikleme Mekanizmesı;\r\n"},
-    variable,
-    {".setOnItemSelectedListener(new OnItemSelectedListener()\r\n"},
-    {"{\r\n"},
-    {"public void onItemSelected(AdapterView<?> parent, View view, int pos, long id)\r\n"},
-    {" {\r\n"},
-    {"  // Kullanıcı listeden birşey seçtiğinde olmasını istediğiniz şeyleri buraya yazın\r\n"},
-    {" }\r\n"},
-    {"public void onNothingSelected(AdapterView<?> arg0)\r\n"},
-    {" {  } } );"},
-};
-
-constexpr Piece kListView[] = {
-    {"String[] ElemanDizisi={"},
-    listItems,
-    {"};\r\n"},
-    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String> (this, "
-     "android.R.layout.simple_list_item_1,ElemanDizisi);\r\n"},
-    {"Baglayici.setDropDownViewResource(android.R.layout.simple_list_item_1);\r\n"},
-    variable,
-    {".setAdapter(Baglayici);\r\n\r\n"},
-    {"//Olay ve Tetikleme Mekanizmesı;\r\n"},
-    variable,
-    {".setOnItemClickListener(new OnItemClickListener()\r\n"},
-    {"{\r\n"},
-    {"public void onItemClick(AdapterView<?> parent, View V, int pos, long id)\r\n"},
-    {" {\r\n"},
-    {"  // Kullanıcı listeden birşey seçtiğinde olmasını istediğiniz şeyleri buraya yazın\r\n"},
-    {"  Toast.makeText(getApplicationContext(),\"Seçiminiz: \"+((TextView) V).getText(), "
-     "Toast.LENGTH_SHORT).show(); //Örnek Okuma\r\n"},
-    {" }\r\n"},
-    {"} );"},
-};
-
-constexpr Piece kGridView[] = {
-    {"final String[] Hucreler = new String[] { "},
-    listItems,
-    {" } ;\r\n"},
-    {"ArrayAdapter<String> Baglayici = new ArrayAdapter<String>(this, "
-     "android.R.layout.simple_list_item_1, Hucreler);\r\n"},
-    variable,
-    {".setAdapter(Baglayici);\r\n"},
-    variable,
-    {".setOnItemClickListener(new OnItemClickListener()\r\n"},
-    {"{\r\n"},
-    {"  public void onItemClick(AdapterView<?> parent, View V, int position, long id)\r\n"},
-    {"  {\r\n"},
-    {"   // Tıklandiginda olacak işlemleri buraya yazın\r\n"},
-    {"   Toast.makeText(getApplicationContext(),((TextView) V).getText(), "
-     "Toast.LENGTH_SHORT).show(); //Örnek Hücre Okuma\r\n"},
-    {"   }\r\n"},
-    {"});"},
-};
-
-constexpr Piece kEditText[] = {
-    variable,
-    {".addTextChangedListener(new TextWatcher()\r\n"},
-    {"{\r\n"},
-    {"  public void afterTextChanged(Editable Yazi)\r\n"},
-    {"  {\r\n"},
-    {"    // Yazı kutusu içerisine birşeyler yazıldığında olmasını istediklerinizi buraya "
-     "yazın\r\n"},
-    {"  }\r\n"},
-    {"public void beforeTextChanged(CharSequence Yazi, int Baslangic, int Taplami, int Sonra){} "
-     "//Diğer Metod\r\n"},
-    {"public void onTextChanged(CharSequence Yazi, int Baslangic, int Once, int Toplami){} //Diğer "
-     "Metod\r\n"},
-    {"});"},
-};
-
-constexpr Piece kWebView[] = {
-    {"\r\n"},
-    {"//Tanımlı bu objeyi aşağıdaki gibi kullanabilirsiniz\r\n"},
-    {"//NOT: AndroidManifest.xml içerisinde İnternet Erişim izni vermeyi unutmayın\r\n"},
-    variable,
-    {".getSettings().setJavaScriptEnabled(true);  //JavaScript Kodları çalışabilir\r\n"},
-    variable,
-    {".loadUrl(\""},
-    webAddress,
-    {"\"); //Siteye git\r\n"},
-};
-
-// The isPlaying line follows the comment that opens it without a break, so the statement ends
-// up inside that comment; kept as it is written.
-constexpr Piece kVideoView[] = {
-    {"\r\n"},
-    {"//Projenin res klasörünün içerisine raw adlı bir klasör oluşturulur ve içerisine\r\n"},
-    {"//Çalıştırılacak dosya atılır mesela \"videodosyam.3gp\" şeklinde klasöre atılır\r\n"},
-    {"//Alt satırda R.raw.videodosyam şeklinde belirtmişim. Uzantı kullanılmaz sadece dosya adı "
-     "olur\r\n"},
-    {"Uri VideoYolu = Uri.parse(\""},
-    videoAddress,
-    {"\" + R.raw.videodosyam);\r\n"},
-    variable,
-    {".setVideoURI(VideoYolu);\r\n\r\n"},
-    {"// Videoyu oynatmak için aşağıdaki 2 satırlık kod yeterlidir\r\n"},
-    variable,
-    {".requestFocus();\r\n"},
-    variable,
-    {".start();\r\n\r\n"},
-    {"// Videoyunun Oynayıp oynamadığını kontrol etmek için ise;"},
-    {"boolean Oynuyormu = videoView.isPlaying(); //Dönen değer true ise evet oynuyor "
-     "anlamında\r\n\r\n"},
-    {"// Videoyu durdurmak için ise aşağıdaki kodlar kullanılır\r\n"},
-    variable,
-    {".stopPlayback();\r\n"},
-    variable,
-    {".clearFocus();\r\n"},
-};
-
-constexpr Piece kSeekBar[] = {
-    {"\r\n"},
-    variable,
-    {".setOnSeekBarChangeListener( new OnSeekBarChangeListener()\r\n"},
-    {"{\r\n"},
-    {"public void onProgressChanged(SeekBar SbCubuk, int Deger,boolean Kullanici)\r\n"},
-    {" {\r\n"},
-    {"  //Sürgü hareket ettirildiğinde olmasını istediklerinizi buraya yazın\r\n"},
-    {" }\r\n"},
-    {"public void onStartTrackingTouch(SeekBar SbCubuk)\r\n"},
-    {" { /*Kullanıcı sürgüye barmağıyla dokunduğunda olacak olayları buraya yazın*/ }\r\n"},
-    {"public void onStopTrackingTouch(SeekBar SbCubuk)\r\n"},
-    {" { /*Kullanıcı parmağını sürgüden çektiğinde olacak olayları buraya yazın*/ }\r\n"},
-    {"});"},
-};
-
-constexpr Piece kRatingBar[] = {
-    variable,    {".setOnRatingBarChangeListener(new OnRatingBarChangeListener()\r\n"},
-    {"{\r\n"},   {"  public void onRatingChanged(RatingBar "},
-    variable,    {", float rating, boolean fromUser)\r\n"},
-    {"  {\r\n"}, {"    // Rating değiştiğinde olacak olayrarı buraya yazın\r\n"},
-    {"  }\r\n"}, {"});"},
-};
-
-// The declaration has the same shape for every entry and names the entry's Android class from
-// the widget catalogue; only its end differs, since the ProgressBar hint follows an empty line.
-// The listener block is written as up to three runs of pieces one after the other.
-struct ObjectText {
-    std::string_view typeKey;
-    std::string_view declarationEnd;
-    std::array<std::span<const Piece>, 3> listener;
-};
-
-constexpr std::string_view kLineEnd = ");\r\n";
-
-const std::array<ObjectText, 17> kObjects{{
-    {"textView", kLineEnd, {kClickHead, kUseNote, kClickTail}},
-    {"button", kLineEnd, {kClickHead, kUseNote, kClickTail}},
-    {"imageButton", kLineEnd, {kClickHead, kUseNote, kClickTail}},
-    {"checkBox", kLineEnd, {kClickHead, kCheckedNote, kClickTail}},
-    {"radioButton", kLineEnd, {kClickHead, kCheckedNote, kClickTail}},
-    {"toggle", kLineEnd, {kClickHead, kToggleNote, kClickTail}},
-    {"imageView", kLineEnd, {kClickHead, kImageNote, kClickTail}},
-    {"progressBar", ");\r\n\r\n", {kProgressBar}},
-    {"spinner", kLineEnd, {kSpinner}},
-    {"listView", kLineEnd, {kListView}},
-    {"gridView", kLineEnd, {kGridView}},
-    {"editText", kLineEnd, {kEditText}},
-    {"webView", kLineEnd, {kWebView}},
-    {"videoView", kLineEnd, {kVideoView}},
-    {"seekBar", kLineEnd, {kSeekBar}},
-    {"ratingBar", kLineEnd, {kRatingBar}},
-    {"datePicker", kLineEnd, {}},  // no listener block, so its box has no effect
-}};
-
-template <typename Row, std::size_t N>
-const Row* findRow(const std::array<Row, N>& rows, std::string_view typeKey) {
-    const auto it =
-        std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r.typeKey == typeKey; });
-    return it == rows.end() ? nullptr : &*it;
+// The one place the language is chosen: every text below is written from the set it picks.
+const Templates& templatesFor(Language language) {
+    return language == Language::Kotlin ? kotlinTemplates() : javaTemplates();
 }
 
-void append(std::string& out, const Piece& piece, const GeneratorInput& input) {
+// Where the access modifier puts the view; null for a local.
+const AccessHome* homeOf(const Templates& templates, std::string_view access) {
+    const auto it = std::find_if(templates.homes.begin(), templates.homes.end(),
+                                 [&](const AccessHome& h) { return h.access == access; });
+    return it == templates.homes.end() ? nullptr : &*it;
+}
+
+// What one text is written from.
+struct Context {
+    const Templates& templates;
+    const GeneratorInput& input;
+    std::string_view className;
+    const AccessHome* home;
+};
+
+void append(std::string& out, const Piece& piece, const Context& c) {
     switch (piece.insert) {
         case Insert::None:
             out += piece.text;
             break;
         case Insert::Variable:
-            out += input.variableName;
+            out += c.input.variableName;
             break;
         case Insert::ListItems:
-            out += input.listItemText;
+            out += c.input.listItemText;
             break;
         case Insert::WebAddress:
             out += kWebViewAddress;
@@ -271,34 +48,88 @@ void append(std::string& out, const Piece& piece, const GeneratorInput& input) {
         case Insert::VideoAddress:
             out += kVideoResourceAddress;
             break;
+        case Insert::Access:
+            out += c.input.access;
+            break;
+        case Insert::ClassName:
+            out += c.className;
+            break;
+        case Insert::IdReference:
+            out += c.input.frameworkId ? "android.R.id." : "R.id.";
+            out += c.input.idName;
+            break;
+        case Insert::Visibility:
+            if (c.home != nullptr) out += c.home->visibility;
+            break;
+        case Insert::MemberIndent:
+            if (c.home != nullptr && c.home->home == Home::Companion)
+                out += c.templates.companionIndent;
+            break;
     }
+}
+
+void appendAll(std::string& out, std::span<const Piece> pieces, const Context& c) {
+    for (const Piece& piece : pieces) append(out, piece, c);
+}
+
+void appendDeclaration(ObjectCode& code, const Context& c, bool blankLine) {
+    if (c.home == nullptr) {
+        appendAll(code.statements, c.templates.local, c);
+    } else {
+        appendAll(code.members, c.templates.member, c);
+        appendAll(code.statements, c.templates.binding, c);
+    }
+    if (blankLine) code.statements += "\r\n";
 }
 
 }  // namespace
 
-std::string generateObjectText(std::string_view typeKey, const GeneratorInput& input) {
-    std::string out;
-    const ObjectText* object = findRow(kObjects, typeKey);
+ObjectCode objectCode(std::string_view typeKey, const GeneratorInput& input) {
+    ObjectCode code;
+    const Templates& templates = templatesFor(input.language);
+    const auto object = std::find_if(templates.objects.begin(), templates.objects.end(),
+                                     [&](const ObjectText& o) { return o.typeKey == typeKey; });
     const auto entry = findEntryByTypeKey(typeKey);
-    if (object == nullptr || !entry) return out;  // the Tab Host entry writes no text
+    if (object == templates.objects.end() || !entry) return code;  // the Tab Host entry
 
-    if (input.writeDeclaration) {
-        const std::string_view androidClass = widgetCatalogue()[*entry].androidClass;
-        out += input.access;
-        out += ' ';
-        out += androidClass;
-        out += ' ';
-        out += input.variableName;
-        out += " = (";
-        out += androidClass;
-        out += ") findViewById(R.id.";
-        out += input.idName;
-        out += object->declarationEnd;
-    }
+    const Context c{templates, input, widgetCatalogue()[*entry].androidClass,
+                    homeOf(templates, input.access)};
+    if (input.writeDeclaration) appendDeclaration(code, c, object->blankLineAfterDeclaration);
     if (input.writeListener)
-        for (const auto& run : object->listener)
-            for (const Piece& piece : run) append(out, piece, input);
-    return out;
+        for (const auto& run : object->listener) appendAll(code.statements, run, c);
+    return code;
+}
+
+ObjectCode declarationCode(std::string_view className, const GeneratorInput& input) {
+    ObjectCode code;
+    const Templates& templates = templatesFor(input.language);
+    appendDeclaration(code, {templates, input, className, homeOf(templates, input.access)}, false);
+    return code;
+}
+
+MemberFrame memberFrame(std::string_view access, Language language) {
+    const Templates& templates = templatesFor(language);
+    const AccessHome* home = homeOf(templates, access);
+    if (home != nullptr && home->home == Home::Companion)
+        return {templates.companionOpen, templates.companionCloseAndMarker};
+    return {{}, templates.onCreateMarker};
+}
+
+std::string pasteText(ObjectCode code, std::string_view access, Language language) {
+    if (code.members.empty()) return std::move(code.statements);
+    const MemberFrame frame = memberFrame(access, language);
+    std::string text;
+    text.reserve(frame.open.size() + code.members.size() + frame.close.size() +
+                 code.statements.size());
+    text += frame.open;
+    text += code.members;
+    text += frame.close;
+    text += code.statements;
+    return text;
+}
+
+std::string generateObjectText(std::string_view typeKey, const GeneratorInput& input) {
+    return pasteText(objectCode(typeKey, input), input.access, input.language);
 }
 
 }  // namespace nakkas

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "definer/object_generator.h"
 #include "definer/widget_catalogue.h"
 
 namespace nakkas {
@@ -70,50 +69,45 @@ std::string proposeName(std::string_view id, NamingStyle style) {
     return name;
 }
 
-std::string viewCode(const LayoutView& view, std::string_view variableName, std::string_view access,
-                     bool writeListener) {
-    if (const CatalogueEntry* entry = catalogueEntry(view.className)) {
-        GeneratorInput input;
-        input.access = access;
-        input.variableName = variableName;
-        input.idName = view.id;
+ObjectCode viewCode(const LayoutView& view, std::string_view variableName, std::string_view access,
+                    bool writeListener, Language language) {
+    GeneratorInput input;
+    input.access = access;
+    input.variableName = variableName;
+    input.idName = view.id;
+    input.language = language;
+    input.frameworkId = view.frameworkId;
+    const CatalogueEntry* entry = catalogueEntry(view.className);
+    if (entry == nullptr) return declarationCode(simpleName(view.className), input);
+    if (needsListItems(entry->typeKey)) {
         input.writeListener = false;
-        std::string text = generateObjectText(entry->typeKey, input);
-        if (view.frameworkId) {
-            constexpr std::string_view kApp = "findViewById(R.id.";
-            if (const auto at = text.find(kApp); at != std::string::npos)
-                text.replace(at, kApp.size(), "findViewById(android.R.id.");
-        }
-        if (needsListItems(entry->typeKey)) return text + std::string(kListNote);
-        if (writeListener) {
-            input.writeDeclaration = false;
-            input.writeListener = true;
-            text += generateObjectText(entry->typeKey, input);
-        }
-        return text;
+        ObjectCode code = objectCode(entry->typeKey, input);
+        code.statements += kListNote;
+        return code;
     }
-    const std::string_view simple = simpleName(view.className);
-    std::string text(access);
-    text += ' ';
-    text += simple;
-    text += ' ';
-    text += variableName;
-    text += " = (";
-    text += simple;
-    text += view.frameworkId ? ") findViewById(android.R.id." : ") findViewById(R.id.";
-    text += view.id;
-    text += ");\r\n";
-    return text;
+    input.writeListener = writeListener;
+    return objectCode(entry->typeKey, input);
 }
 
-std::string joinViewCodes(const std::vector<std::string>& codes) {
-    std::size_t size = 0;
-    for (const std::string& code : codes) size += code.size() + 4;
+std::string joinViewCodes(const std::vector<ObjectCode>& codes, std::string_view access,
+                          Language language) {
+    const MemberFrame frame = memberFrame(access, language);
+    std::size_t members = 0;
+    std::size_t size = frame.open.size() + frame.close.size();
+    for (const ObjectCode& code : codes) {
+        members += code.members.size();
+        size += code.members.size() + code.statements.size() + 4;
+    }
     std::string text;
     text.reserve(size);  // a layout of many views makes a text of many megabytes
+    if (members > 0) {
+        text += frame.open;
+        for (const ObjectCode& code : codes) text += code.members;
+        text += frame.close;
+    }
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (i > 0) text += "\r\n\r\n";
-        text += codes[i];
+        text += codes[i].statements;
     }
     return text;
 }

@@ -38,15 +38,16 @@ std::vector<LayoutRow> rowsFor(std::vector<LayoutView> views, NamingStyle style)
 }
 
 std::string layoutText(const std::vector<LayoutRow>& rows, std::string_view access,
-                       bool writeListeners) {
-    std::vector<std::string> codes;
+                       bool writeListeners, Language language) {
+    std::vector<ObjectCode> codes;
     for (const LayoutRow& r : rows)
-        if (r.checked) codes.push_back(viewCode(r.view, r.variableName, access, writeListeners));
-    return joinViewCodes(codes);
+        if (r.checked)
+            codes.push_back(viewCode(r.view, r.variableName, access, writeListeners, language));
+    return joinViewCodes(codes, access, language);
 }
 
-LayoutToCode::LayoutToCode(Services& services, LayoutOptions& options)
-    : m_services(services), m_options(options) {
+LayoutToCode::LayoutToCode(Services& services, LayoutOptions& options, Language language)
+    : m_services(services), m_options(options), m_language(language) {
     selectAccess(options.accessIndex);
 }
 
@@ -132,7 +133,7 @@ std::size_t LayoutToCode::checkedCount() const {
 }
 
 std::string LayoutToCode::text() const {
-    return layoutText(m_rows, m_access, m_options.writeListeners);
+    return layoutText(m_rows, m_access, m_options.writeListeners, m_language);
 }
 
 Outcome LayoutToCode::confirm() {

@@ -32,15 +32,15 @@ struct LayoutRow {
 // Rows for the views, each checked and named in the style.
 std::vector<LayoutRow> rowsFor(std::vector<LayoutView> views, NamingStyle style);
 
-// The texts of the checked rows, joined.
+// The texts of the checked rows, joined, with the members of all of them first.
 std::string layoutText(const std::vector<LayoutRow>& rows, std::string_view access,
-                       bool writeListeners);
+                       bool writeListeners, Language language = Language::Java);
 
 // "Layout'tan Kod Üret": the views of one layout file and what is written for them. A new one is
 // made for each opening; the options live in the tool state.
 class LayoutToCode {
 public:
-    LayoutToCode(Services& services, LayoutOptions& options);
+    LayoutToCode(Services& services, LayoutOptions& options, Language language = Language::Java);
 
     // Reads the file. A fault, or a layout without a single id, is shown in a message box and
     // refused; then there are no rows and the dialog does not open.
@@ -78,6 +78,7 @@ public:
 private:
     Services& m_services;
     LayoutOptions& m_options;
+    Language m_language;
     std::string m_access;
     std::string m_fileName;
     std::vector<LayoutRow> m_rows;

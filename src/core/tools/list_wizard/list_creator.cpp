@@ -19,7 +19,8 @@ std::string ListCreator::countLabel() const {
 Outcome ListCreator::add() {
     if (entry.empty())
         return showRefusal(m_services, kEmptyEntryMessage, kErrorCaption, MessageIcon::Warning);
-    // Blanks go into the Java text as typed; quotes and backslashes are escaped when joined.
+    // Blanks go into the text as typed; what would end or change the string literal is escaped
+    // when joined.
     m_items.push_back(std::move(entry));
     entry.clear();
     return Outcome::done();
@@ -40,16 +41,17 @@ void ListCreator::clear() {
 Outcome ListCreator::confirm() {
     if (m_items.empty())
         return showRefusal(m_services, kEmptyListMessage, kErrorCaption, MessageIcon::Warning);
-    m_listItemText = joinListItems(m_items);
+    m_listItemText = joinListItems(m_items, m_language);
     return Outcome::done();
 }
 
-std::string joinListItems(const std::vector<std::string>& items) {
+std::string joinListItems(const std::vector<std::string>& items, Language language) {
+    const auto literal = language == Language::Kotlin ? kotlinString : javaString;
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0) text += ", ";
         text += '"';
-        text += javaString(items[i]);
+        text += literal(items[i]);
         text += '"';
     }
     return text;

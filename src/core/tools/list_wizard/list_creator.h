@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "text/language.h"
 #include "tools/outcome.h"
 
 namespace nakkas {
@@ -14,7 +15,9 @@ class Services;
 // A new one is made for each opening.
 class ListCreator {
 public:
-    explicit ListCreator(Services& services) : m_services(services) {}
+    // The items are written as string literals of the language.
+    explicit ListCreator(Services& services, Language language = Language::Java)
+        : m_services(services), m_language(language) {}
 
     std::string entry;  // the one-line field
     std::optional<std::size_t> selected;
@@ -29,16 +32,18 @@ public:
     // "&Oluştur": done when the form closes with a result; refused while the list is empty.
     Outcome confirm();
 
-    // Each item in double quotes, joined by ", ".
+    // Each item as a string literal, joined by ", ".
     const std::string& listItemText() const { return m_listItemText; }
 
 private:
     Services& m_services;
+    Language m_language;
     std::vector<std::string> m_items;
     std::string m_listItemText;
 };
 
 // The list item text for the given items.
-std::string joinListItems(const std::vector<std::string>& items);
+std::string joinListItems(const std::vector<std::string>& items,
+                          Language language = Language::Java);
 
 }  // namespace nakkas

@@ -4,4 +4,5 @@ public abstract class WebSettings {
     WebSettings() {}
 
     public abstract void setJavaScriptEnabled(boolean flag);
+    public abstract boolean getJavaScriptEnabled();
 }

@@ -6,4 +6,5 @@ public class ListView extends AbsListView {
     public ListView(Context context) { super(context); throw new RuntimeException("Stub!"); }
 
     public void setAdapter(ListAdapter adapter) { throw new RuntimeException("Stub!"); }
+    public ListAdapter getAdapter() { throw new RuntimeException("Stub!"); }
 }

@@ -10,4 +10,5 @@ public class VideoView extends SurfaceView {
     public void setVideoURI(Uri uri) { throw new RuntimeException("Stub!"); }
     public void start() { throw new RuntimeException("Stub!"); }
     public void stopPlayback() { throw new RuntimeException("Stub!"); }
+    public boolean isPlaying() { throw new RuntimeException("Stub!"); }
 }

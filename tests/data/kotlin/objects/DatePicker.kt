@@ -1,0 +1,1 @@
+val date_degisken1 = findViewById<DatePicker>(R.id.datePicker1)
