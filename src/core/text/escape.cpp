@@ -27,6 +27,7 @@ std::string xmlAttribute(std::string_view text) {
 }
 
 std::string javaString(std::string_view text) {
+    if (text.find_first_of("\"\\") == std::string_view::npos) return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
@@ -37,6 +38,7 @@ std::string javaString(std::string_view text) {
 }
 
 std::string kotlinString(std::string_view text) {
+    if (text.find_first_of("\"\\$\r\n") == std::string_view::npos) return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
