@@ -75,16 +75,20 @@ struct FakeHost : DialogHost {
 };
 
 struct Shell {
-    explicit Shell(std::string kodPaneli = "HAYIR") {
+    explicit Shell(std::string kodPaneli = "HAYIR") : defaults(Defaults::factory()) {
         defaults.KodPaneli = std::move(kodPaneli);
         view.emplace(services, host, defaults, text);
         view->setHelpFolder("/usr/share/nakkas/yardim");
     }
     FakeServices services;
     FakeHost host{services};
-    Defaults defaults = Defaults::factory();
+    Defaults defaults;
     StringPanelText text;
     std::optional<FormView> view;
+};
+
+struct FormViewTest : Shell, ::testing::Test {
+    FormView& form = *view;
 };
 
 std::size_t entryOf(std::string_view label) {
@@ -201,161 +205,141 @@ TEST(FormView, AFailedRestartKeepsTheWindowAndSaysSo) {
 }
 
 // The tools start from the definer form's own fields, not from the record.
-TEST(FormView, TheTabHostWizardStartsFromTheFormsNames) {
-    Shell shell;
-    shell.defaults.ActivityAdi = "Yoksayilir";
-    FormView& view = *shell.view;
-    view.definer().activityName = "AnaEkran";
+TEST_F(FormViewTest, TheTabHostWizardStartsFromTheFormsNames) {
+    defaults.ActivityAdi = "Yoksayilir";
+    form.definer().activityName = "AnaEkran";
     const auto expectHandedOver = [&](const char* variable, const char* id, Language language) {
-        view.chooseEntry(entryOf("TabHost"));
-        const TabHostStart& handed = *shell.host.tabHostStart;
+        form.chooseEntry(entryOf("TabHost"));
+        const TabHostStart& handed = *host.tabHostStart;
         EXPECT_EQ(handed.activityName, "AnaEkran");
         EXPECT_EQ(handed.variableName, variable);
         EXPECT_EQ(handed.idName, id);
         EXPECT_EQ(handed.language, language);
     };
     expectHandedOver("tabHost1", "tabHost1", Language::Java);
-    view.definer().sameAsId = false;
+    form.definer().sameAsId = false;
     expectHandedOver("tab_degisken2", "tabHost2", Language::Java);
-    view.definer().advance = false;  // the wizard still opens, the counter stays
-    view.chooseLanguage(Language::Kotlin);
+    form.definer().advance = false;  // the wizard still opens, the counter stays
+    form.chooseLanguage(Language::Kotlin);
     expectHandedOver("tab_degisken3", "tabHost3", Language::Kotlin);
-    EXPECT_EQ(shell.host.calls, Calls(3, "tabhost"));
-    EXPECT_EQ(view.definer().counter(entryOf("TabHost")), 3);
+    EXPECT_EQ(host.calls, Calls(3, "tabhost"));
+    EXPECT_EQ(form.definer().counter(entryOf("TabHost")), 3);
 }
 
 // The toast flag chosen in a cancelled dialog holds for later openings.
-TEST(FormView, TheDialogDesignerStartsFromTheFormAndKeepsTheToastFlag) {
-    Shell shell;
-    shell.defaults.ActivityAdi = "Yoksayilir";
-    shell.defaults.SimgeAdi = "simge";
-    FormView& view = *shell.view;
-    view.definer().activityName = "AnaEkran";
+TEST_F(FormViewTest, TheDialogDesignerStartsFromTheFormAndKeepsTheToastFlag) {
+    defaults.ActivityAdi = "Yoksayilir";
+    defaults.SimgeAdi = "simge";
+    form.definer().activityName = "AnaEkran";
     const Command toast{CommandKind::DialogDesigner, 4};
-    shell.host.dialogDesigner = [](DialogDesigner& d) {
+    host.dialogDesigner = [](DialogDesigner& d) {
         EXPECT_EQ(d.fields.activityName, "AnaEkran");
         EXPECT_EQ(d.fields.icon, "R.drawable.simge");
         d.selectToastFlag(0);
         return false;
     };
-    view.run(toast);
-    EXPECT_EQ(view.panel().text(), bannerText());
-    shell.host.dialogDesigner = [](DialogDesigner& d) { return d.create().ok(); };
-    view.run(toast);
-    EXPECT_TRUE(panelIs(view, "dialog_designer/toast_long.txt"));
+    form.run(toast);
+    EXPECT_EQ(form.panel().text(), bannerText());
+    host.dialogDesigner = [](DialogDesigner& d) { return d.create().ok(); };
+    form.run(toast);
+    EXPECT_TRUE(panelIs(form, "dialog_designer/toast_long.txt"));
 }
 
-TEST(FormView, TheSettingSaverOpensItsHelpPageAndFillsThePanel) {
-    Shell shell;
-    shell.host.settingSaver = [](SettingSaver& s) {
-        s.openHelp();
-        s.selectDataType(0);
-        s.selectAccessMode(0);
-        return s.confirm().ok();
-    };
-    shell.view->run({CommandKind::SettingSaver, 0});
-    EXPECT_EQ(shell.services.opened, Calls{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
-    EXPECT_TRUE(panelIs(*shell.view, "setting_saver/tamsayi_ikisi.txt"));
-}
-
-TEST(FormView, SqliteHandsOverOnlyACompiledText) {
-    Shell shell;
-    FormView& view = *shell.view;
-    view.panel().replace("eski metin");
-    shell.host.sqliteScript = [&](SqliteTool& tool) {
-        EXPECT_EQ(tool.tableName, shell.defaults.TabloAdi);
+TEST_F(FormViewTest, SqliteHandsOverOnlyACompiledText) {
+    form.panel().replace("eski metin");
+    host.sqliteScript = [&](SqliteTool& tool) {
+        EXPECT_EQ(tool.tableName, defaults.TabloAdi);
         tool.chooseVersion(2);  // outlives the dialog, in memory only
         tool.cancel();
     };
-    view.sqliteTool();
-    EXPECT_EQ(view.panel().text(), "eski metin");
-    EXPECT_TRUE(shell.services.writeLog.empty());
-    view.programSettings();  // which offers the version the program now runs with
-    EXPECT_EQ(shell.host.settingsVersionIndex, 2);
+    form.sqliteTool();
+    EXPECT_EQ(form.panel().text(), "eski metin");
+    EXPECT_TRUE(services.writeLog.empty());
+    form.programSettings();  // which offers the version the program now runs with
+    EXPECT_EQ(host.settingsVersionIndex, 2);
 
     std::string compiled;
-    shell.host.sqliteScript = [&](SqliteTool& tool) {
+    host.sqliteScript = [&](SqliteTool& tool) {
         EXPECT_EQ(tool.version(), 2u);
         tool.commands.countRecords = true;
         tool.compile();
         compiled = tool.resultText();
     };
-    view.sqliteTool();
-    EXPECT_EQ(view.panel().text(), compiled);
-    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "settings", "sqlite"}));
+    form.sqliteTool();
+    EXPECT_EQ(form.panel().text(), compiled);
+    EXPECT_EQ(host.calls, (Calls{"sqlite", "settings", "sqlite"}));
 }
 
 // Confirmed, then closed without it; then a file that cannot be read never opens the dialog.
-TEST(FormView, LayoutToCodeHandsOverNothingUnconfirmed) {
-    Shell shell;
-    FormView& view = *shell.view;
-    view.panel().replace("eski metin");
-    shell.services.openFiles = {
+TEST_F(FormViewTest, LayoutToCodeHandsOverNothingUnconfirmed) {
+    form.panel().replace("eski metin");
+    services.openFiles = {
         OpenedFile{test::dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"},
         OpenedFile{test::dataPath("layout_to_code/bozuk.xml").string(), "bozuk.xml"}};
-    shell.host.layoutAction = [](LayoutToCode& model) { return model.confirm(), false; };
-    view.run({CommandKind::LayoutToCode});
-    view.run({CommandKind::LayoutToCode});
-    EXPECT_EQ(shell.host.calls, Calls{"layout"});
-    EXPECT_EQ(shell.services.messages.size(), 1u);
-    EXPECT_EQ(view.panel().text(), "eski metin");
+    host.layoutAction = [](LayoutToCode& model) { return model.confirm(), false; };
+    form.run({CommandKind::LayoutToCode});
+    form.run({CommandKind::LayoutToCode});
+    EXPECT_EQ(host.calls, Calls{"layout"});
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(form.panel().text(), "eski metin");
 }
 
 // The language chosen on the ribbon reaches every generator: the snippets, the objects with the
-// string literals of their list items, layout to code and each tool's dialog.
-TEST(FormView, KotlinReachesEveryGenerator) {
-    Shell shell;
-    FormView& view = *shell.view;
-    view.run({CommandKind::OutputLanguage, 1});
-    ASSERT_EQ(view.language(), Language::Kotlin);
-    view.snippet(int(findSnippet("KPBtn114") - snippetCatalogue().data()));
-    EXPECT_TRUE(panelIs(view, "kotlin/snippets/KPBtn114.txt"));
+// string literals of their list items, layout to code and each tool's dialog; the setting saver
+// opens its help page from the installed ones.
+TEST_F(FormViewTest, KotlinReachesEveryGenerator) {
+    form.run({CommandKind::OutputLanguage, 1});
+    ASSERT_EQ(form.language(), Language::Kotlin);
+    form.snippet(int(findSnippet("KPBtn114") - snippetCatalogue().data()));
+    EXPECT_TRUE(panelIs(form, "kotlin/snippets/KPBtn114.txt"));
 
-    shell.host.listScript = [](ListCreator& c) {
+    host.listScript = [](ListCreator& c) {
         for (const char* item : {"Ali \"Veli\"", "C:\\yol", "$fiyat TL", "${x}", "Şeker"}) {
             c.entry = item;
             EXPECT_TRUE(c.add().ok());
         }
         return c.confirm().ok();
     };
-    view.definer().sameAsId = false;
-    view.definer().selectAccess(2);  // "private"
-    view.chooseEntry(entryOf("ListView"));
-    EXPECT_TRUE(panelIs(view, "kotlin/objects/ListView_kacis.kt"));
+    form.definer().sameAsId = false;
+    form.definer().selectAccess(2);  // "private"
+    form.chooseEntry(entryOf("ListView"));
+    EXPECT_TRUE(panelIs(form, "kotlin/objects/ListView_kacis.kt"));
 
-    shell.services.openFiles = {OpenedFile{
-        test::dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"}};
-    shell.host.layoutAction = [](LayoutToCode& model) { return model.confirm().ok(); };
-    view.run({CommandKind::LayoutToCode});
-    EXPECT_TRUE(panelIs(view, "kotlin/layout_to_code/ana_ekran_id_final.kt"));
+    services.openFiles = {OpenedFile{test::dataPath("layout_to_code/sample/ana_ekran.xml").string(),
+                                     "ana_ekran.xml"}};
+    host.layoutAction = [](LayoutToCode& model) { return model.confirm().ok(); };
+    form.run({CommandKind::LayoutToCode});
+    EXPECT_TRUE(panelIs(form, "kotlin/layout_to_code/ana_ekran_id_final.kt"));
 
-    view.definer().activityName = "MainActivity";
-    shell.host.dialogDesigner = [](DialogDesigner& d) {
+    form.definer().activityName = "MainActivity";
+    host.dialogDesigner = [](DialogDesigner& d) {
         d.selectToastFlag(0);
         return d.create().ok();
     };
-    view.run({CommandKind::DialogDesigner, 4});
-    EXPECT_TRUE(panelIs(view, "kotlin/dialog_designer/toast_long.txt"));
-    shell.host.settingSaver = [](SettingSaver& s) {
+    form.run({CommandKind::DialogDesigner, 4});
+    EXPECT_TRUE(panelIs(form, "kotlin/dialog_designer/toast_long.txt"));
+    host.settingSaver = [](SettingSaver& s) {
+        s.openHelp();
         s.selectDataType(0);
         s.selectAccessMode(0);
         return s.confirm().ok();
     };
-    view.settingSaver();
-    EXPECT_TRUE(panelIs(view, "kotlin/setting_saver/tamsayi_ikisi.txt"));
-    shell.host.sqliteScript = [](SqliteTool& tool) {
+    form.settingSaver();
+    EXPECT_TRUE(panelIs(form, "kotlin/setting_saver/tamsayi_ikisi.txt"));
+    EXPECT_EQ(services.opened, Calls{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
+    host.sqliteScript = [](SqliteTool& tool) {
         EXPECT_EQ(tool.helperFileName(), "DatabaseHelper.kt");
         tool.compile();
     };
-    view.sqliteTool();
-    EXPECT_TRUE(panelIs(view, "kotlin/sqlite_tool/compile_intro.txt"));
-    shell.host.menuScript = [](MenuDesigner& d) {
+    form.sqliteTool();
+    EXPECT_TRUE(panelIs(form, "kotlin/sqlite_tool/compile_intro.txt"));
+    host.menuScript = [](MenuDesigner& d) {
         d.countText = "1";
         return d.list().ok() && d.confirm().ok();
     };
-    view.menuDesigner();
-    EXPECT_TRUE(panelIs(view, "kotlin/menu_designer/one_item.txt"));
-    EXPECT_TRUE(shell.services.messages.empty());
+    form.menuDesigner();
+    EXPECT_TRUE(panelIs(form, "kotlin/menu_designer/one_item.txt"));
+    EXPECT_TRUE(services.messages.empty());
 }
 
 // Lists `count` items, renames one and presses OK (or the close box).
@@ -371,32 +355,30 @@ std::function<bool(MenuDesigner&)> designMenu(std::string count, int entry, std:
     };
 }
 
-TEST(FormView, MenuDesignerWritesOnlyTheDesignJustSavedAndNothingWhenCancelled) {
-    Shell shell;
-    FormView& view = *shell.view;
-    auto& menu = view.tools().menu;
-    shell.defaults.SimgeAdi = "menu_simge";
-    shell.host.menuScript = designMenu("6", 5, "Çıkış");
-    view.menuDesigner();
-    EXPECT_TRUE(panelIs(view, "menu_designer/six_items.txt"));
+TEST_F(FormViewTest, MenuDesignerWritesOnlyTheDesignJustSavedAndNothingWhenCancelled) {
+    auto& menu = form.tools().menu;
+    defaults.SimgeAdi = "menu_simge";
+    host.menuScript = designMenu("6", 5, "Çıkış");
+    form.menuDesigner();
+    EXPECT_TRUE(panelIs(form, "menu_designer/six_items.txt"));
 
     // The second run starts from fresh titles and icon names and knows nothing of the first.
-    shell.defaults.SimgeAdi = "ic_launcher";
-    shell.host.menuScript = designMenu("1", 0, "Menu ismi 1");
-    view.menuDesigner();
-    EXPECT_TRUE(panelIs(view, "menu_designer/one_item.txt"));
+    defaults.SimgeAdi = "ic_launcher";
+    host.menuScript = designMenu("1", 0, "Menu ismi 1");
+    form.menuDesigner();
+    EXPECT_TRUE(panelIs(form, "menu_designer/one_item.txt"));
 
-    view.panel().replace("kullanici metni");
-    menu.items[1].iconSourcePath = "/simgeler/iki.png";            // the wizard's, kept
-    shell.host.menuScript = designMenu("3", 1, "Ayarlar", false);  // cancelled
-    view.menuDesigner();
+    form.panel().replace("kullanici metni");
+    menu.items[1].iconSourcePath = "/simgeler/iki.png";      // the wizard's, kept
+    host.menuScript = designMenu("3", 1, "Ayarlar", false);  // cancelled
+    form.menuDesigner();
     EXPECT_EQ(menu.count, 0);
-    shell.host.menuScript = [](MenuDesigner& d) {  // OK for a design that was never listed
+    host.menuScript = [](MenuDesigner& d) {  // OK for a design that was never listed
         EXPECT_EQ(d.records().items[1].title, "Menu ismi 2");
         return true;
     };
-    view.menuDesigner();
-    EXPECT_EQ(view.panel().text(), "kullanici metni");
+    form.menuDesigner();
+    EXPECT_EQ(form.panel().text(), "kullanici metni");
     EXPECT_EQ(menu.count, 0);
     EXPECT_EQ(menu.items[1].iconSourcePath, "/simgeler/iki.png");
 }
