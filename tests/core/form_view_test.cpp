@@ -145,10 +145,12 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
             case K::Generate:
                 shown("Oluşturulacak hiçbir layout nesnesi seçilmemiş", "Hata", MessageIcon::Error);
                 break;
-            case K::Snippet:
+            case K::Snippet:  // the button's own snippet
+                EXPECT_EQ(snippetCatalogue()[size_t(c.arg)].element, e->id);
                 EXPECT_EQ(view.panel().text(), snippetCatalogue()[size_t(c.arg)].java);
                 break;
             case K::Help:
+                EXPECT_EQ(helpPages()[size_t(c.arg)].element, e->id);
                 EXPECT_EQ(s.opened, Calls{"/usr/share/nakkas/yardim/" +
                                           std::string(helpPages()[size_t(c.arg)].fileName)});
                 break;
@@ -184,6 +186,7 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
 
 // Which stored values start empty is the Defaults test; the banner comes back whatever it says.
 TEST(FormView, ResetShowsTheBannerWhateverTheSettingAndRestarts) {
+    EXPECT_EQ(Shell("evet").view->panel().text(), bannerText());
     Shell shell("EVET");
     FormView& view = *shell.view;
     EXPECT_EQ(view.panel().text(), "");

@@ -69,6 +69,8 @@ TEST(ProgramSettings, AVersionOutsideTheListIsNeverWritten) {
     record.KodPaneli = "EVET";
     EXPECT_EQ(ProgramSettings(record, s).versionIndex, 2);
     EXPECT_TRUE(ProgramSettings(record, s).clearPanelAtStart);
+    record.KodPaneli = "evet";
+    EXPECT_FALSE(ProgramSettings(record, s).clearPanelAtStart);
     record.VTVersiyon = "7";
     ProgramSettings dialog(record, s);
     EXPECT_EQ(dialog.versionIndex, -1);

@@ -66,7 +66,7 @@ struct Desk {
 
 const std::string kExists = "Klasör Zaten Var...";
 
-TEST(TabHostTexts, FoldingAndTheJavaOrientationLinesAndImports) {
+TEST(TabHostTexts, FoldingTheJavaOrientationLinesAndImportsAndTheFolders) {
     EXPECT_EQ(foldTurkish("ÇĞÜŞÖİçğüşöı Başlığı"), "CGUSOIcgusoi Basligi");
     EXPECT_EQ(foldTurkish("âéÄ ß \"x\" \r\n"), "âéÄ ß \"x\" \r\n");
     // The project trees cover no orientation and landscape.
@@ -92,6 +92,8 @@ TEST(TabHostTexts, FoldingAndTheJavaOrientationLinesAndImports) {
     EXPECT_EQ(addedImports(false, 2), "import android.content.pm.ActivityInfo;\n");
     EXPECT_EQ(addedImports(true, 0),
               "import android.view.Window;\nimport android.view.WindowManager;\n");
+    EXPECT_EQ(projectFolders("/home/ali/Proje/", "com.firma.uyg").package,
+              "/home/ali/Proje/Zep/src/com.firma.uyg");
 }
 
 TEST(TabHostForm, ListingFixesTheCountAndResetsAllSixTabs) {
