@@ -6,7 +6,6 @@
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "expected_files.h"
 #include "message_checks.h"

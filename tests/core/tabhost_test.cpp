@@ -5,7 +5,6 @@
 #include <functional>
 #include <map>
 #include <set>
-#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
