@@ -219,6 +219,7 @@ TEST(CodePanel, LineBreakConversions) {
         {"a\n\rb", "a\r\n\r\nb", "a\n\nb"},  // LF then CR: two breaks
         {"a\r\r\n\n", "a\r\n\r\n\r\n", "a\n\n\n"},
         {"son\r", "son\r\n", "son\n"},
+        {"a\r\nb\r\n", "a\r\nb\r\n", "a\nb\n"},  // a CR LF that ends the text
     };
     for (const auto& c : cases) {
         EXPECT_EQ(toCrLf(c.text), c.crlf);
