@@ -1,3 +1,5 @@
+// The ribbon, its key tips and the form view that runs its commands.
+
 #include "app/form_view.h"
 
 #include <gtest/gtest.h>
@@ -5,10 +7,11 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "app/key_tips.h"
 #include "app/ribbon.h"
 #include "definer/widget_catalogue.h"
 #include "expected_files.h"
@@ -75,16 +78,20 @@ struct FakeHost : DialogHost {
 };
 
 struct Shell {
-    explicit Shell(std::string kodPaneli = "HAYIR") {
+    explicit Shell(std::string kodPaneli = "HAYIR") : defaults(Defaults::factory()) {
         defaults.KodPaneli = std::move(kodPaneli);
         view.emplace(services, host, defaults, text);
         view->setHelpFolder("/usr/share/nakkas/yardim");
     }
     FakeServices services;
     FakeHost host{services};
-    Defaults defaults = Defaults::factory();
+    Defaults defaults;
     StringPanelText text;
     std::optional<FormView> view;
+};
+
+struct FormViewTest : Shell, ::testing::Test {
+    FormView& form = *view;
 };
 
 std::size_t entryOf(std::string_view label) {
@@ -95,20 +102,15 @@ std::size_t entryOf(std::string_view label) {
     return test::sameText(view.panel().text(), test::readDataCrLf(expectedFile));
 }
 
-void expectMessage(const FakeServices& s, std::string_view text, std::string_view caption,
-                   MessageIcon icon, MessageButtons buttons) {
-    ASSERT_FALSE(s.messages.empty());
-    test::expectMessage(s.messages.back(), text, caption, icon, buttons);
-}
-
 TEST(FormView, EveryRibbonCommandReachesItsHandler) {
     using K = CommandKind;
     // clang-format off
-    const std::map<K, std::string> dialogOf{{K::About, "about"}, {K::ProgramSettings, "settings"},
-        {K::SettingSaver, "prefs"}, {K::SqliteTool, "sqlite"}, {K::MenuDesigner, "menu"}};
+    const std::map<std::string_view, std::string> dialogOf{{"ID_APP_ABOUT", "about"},
+        {"LN_PROGRAMAYARLARI", "settings"}, {"DevicePermissinId", "prefs"}, {"KPBtn03", "menu"},
+        {"KPBtn113", "sqlite"}, {"DLGStandart", "dialog Standart"},
+        {"DLGYukleniyor", "dialog Yükleniyor"}, {"DLGBekleyin", "dialog Bekleyin"},
+        {"DLGEvetHayir", "dialog Evet-Hayır"}, {"DLGToast", "dialog Toast Mesaj"}};
     // clang-format on
-    const std::string dialogModes[] = {"Standart", "Yükleniyor", "Bekleyin", "Evet-Hayır",
-                                       "Toast Mesaj"};
     for (const RibbonElement* e : allCommandElements()) {
         SCOPED_TRACE(std::string(e->id) + " " + std::string(e->label));
         Shell shell;
@@ -121,43 +123,54 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
         if (c.kind != K::Snippet) {
             EXPECT_EQ(view.panel().text(), bannerText());
         }
+        const auto shown = [&](std::string_view text, std::string_view caption, MessageIcon icon,
+                               MessageButtons buttons = MessageButtons::Ok) {
+            ASSERT_EQ(s.messages.size(), 1u);
+            test::expectMessage(s.messages[0], text, caption, icon, buttons);
+        };
         switch (c.kind) {
-            case CommandKind::ChooseEntry: {
+            case K::ChooseEntry: {
                 std::string_view label = e->label;
                 if (label == "ListBox") label = "ListView";
                 if (label == "Tab Host Proje Sihirbazı") label = "TabHost";
                 EXPECT_EQ(view.definer().currentType(), widgetCatalogue()[entryOf(label)].typeKey);
+                // The entries that need more than the form open their dialog at once.
+                const std::map<std::string_view, std::string> atOnce{{"Spinner", "list"},
+                                                                     {"GridView", "list"},
+                                                                     {"ListView", "list"},
+                                                                     {"TabHost", "tabhost"}};
+                EXPECT_EQ(calls, atOnce.count(label) ? Calls{atOnce.at(label)} : Calls{});
                 break;
             }
-            case CommandKind::Generate:
-                expectMessage(s, "Oluşturulacak hiçbir layout nesnesi seçilmemiş", "Hata",
-                              MessageIcon::Error, MessageButtons::Ok);
+            case K::Generate:
+                shown("Oluşturulacak hiçbir layout nesnesi seçilmemiş", "Hata", MessageIcon::Error);
                 break;
-            case CommandKind::Snippet:
+            case K::Snippet:  // the button's own snippet
+                EXPECT_EQ(snippetCatalogue()[size_t(c.arg)].element, e->id);
                 EXPECT_EQ(view.panel().text(), snippetCatalogue()[size_t(c.arg)].java);
                 break;
-            case CommandKind::Help:
+            case K::Help:
+                EXPECT_EQ(helpPages()[size_t(c.arg)].element, e->id);
                 EXPECT_EQ(s.opened, Calls{"/usr/share/nakkas/yardim/" +
                                           std::string(helpPages()[size_t(c.arg)].fileName)});
                 break;
-            case CommandKind::Reset:
-                expectMessage(s, "Herşey sıfırlandı...", "Sıfırlandı", MessageIcon::Information,
-                              MessageButtons::Ok);
+            case K::Reset:
+                shown("Herşey sıfırlandı...", "Sıfırlandı", MessageIcon::Information);
                 EXPECT_EQ(calls, Calls{"close"});
                 EXPECT_EQ(shell.host.restartsAtClose, 1);  // the new instance starts first
                 break;
-            case CommandKind::Exit:  // answered No
-                expectMessage(s, "Programdan çıkmak istediğinize emin misiniz?", "Kapansın mı?",
-                              MessageIcon::Question, MessageButtons::YesNo);
+            case K::Exit:  // answered No
+                shown("Programdan çıkmak istediğinize emin misiniz?", "Kapansın mı?",
+                      MessageIcon::Question, MessageButtons::YesNo);
                 EXPECT_TRUE(calls.empty());
                 break;
-            case CommandKind::OutputLanguage:  // stored at once, with no dialog
+            case K::OutputLanguage:  // stored at once, with no dialog
                 EXPECT_EQ(view.language(), kLanguages[c.arg]);
                 EXPECT_EQ(s.writeLog,
                           c.arg == 0 ? Calls{} : Calls{"Varsayilanlar/CiktiDili=Kotlin"});
                 EXPECT_TRUE(calls.empty());
                 break;
-            case CommandKind::LayoutToCode:  // the file dialog, answered with cancel
+            case K::LayoutToCode:  // the file dialog, answered with cancel
                 ASSERT_EQ(s.dialogs.size(), 1u);
                 EXPECT_EQ(s.dialogs[0].kind, "open");
                 EXPECT_EQ(s.dialogs[0].title, "Layout Dosyası Seçin");
@@ -165,41 +178,20 @@ TEST(FormView, EveryRibbonCommandReachesItsHandler) {
                 EXPECT_TRUE(calls.empty());
                 break;
             default:
-                EXPECT_EQ(calls, Calls{c.kind == CommandKind::DialogDesigner
-                                           ? "dialog " + dialogModes[c.arg]
-                                           : dialogOf.at(c.kind)});
+                EXPECT_EQ(calls, Calls{dialogOf.at(e->id)});
                 EXPECT_TRUE(s.messages.empty());
         }
     }
 }
 
-// Which values count is the Defaults test.
-TEST(FormView, ThePanelStartsWithTheBannerUnlessSetToStartEmpty) {
-    EXPECT_EQ(Shell("EVET").view->panel().text(), "");
-    EXPECT_EQ(Shell("evet").view->panel().text(), bannerText());
-}
-
-// The video snippet holds the program's sample address, so its text is only checked whole by the
-// catalogue's own test.
-TEST(FormView, SnippetsFollowTheChosenLanguage) {
-    Shell shell;
-    FormView& view = *shell.view;
-    const int screenSize = int(findSnippet("KPBtn114") - snippetCatalogue().data());
-    view.chooseLanguage(Language::Kotlin);
-    view.snippet(screenSize);
-    EXPECT_TRUE(panelIs(view, "kotlin/snippets/KPBtn114.txt"));
-    view.chooseLanguage(Language::Java);
-    view.snippet(screenSize);
-    EXPECT_TRUE(panelIs(view, "snippets/KPBtn114.txt"));
-}
-
+// Which stored values start empty is the Defaults test; the banner comes back whatever it says.
 TEST(FormView, ResetShowsTheBannerWhateverTheSettingAndRestarts) {
+    EXPECT_EQ(Shell("evet").view->panel().text(), bannerText());
     Shell shell("EVET");
     FormView& view = *shell.view;
+    EXPECT_EQ(view.panel().text(), "");
     view.chooseEntry(entryOf("Button"));
     view.generate();
-    view.panel().replace("kullanici metni");
-
     view.reset();
     EXPECT_EQ(view.definer().counter(entryOf("Button")), 1);
     EXPECT_EQ(view.panel().text(), bannerText());
@@ -219,156 +211,141 @@ TEST(FormView, AFailedRestartKeepsTheWindowAndSaysSo) {
 }
 
 // The tools start from the definer form's own fields, not from the record.
-TEST(FormView, TheTabHostWizardStartsFromTheFormsNames) {
-    Shell shell;
-    shell.defaults.ActivityAdi = "Yoksayilir";
-    FormView& view = *shell.view;
-    view.definer().activityName = "AnaEkran";
-    const auto expectHandedOver = [&](const char* variable, const char* id) {
-        view.chooseEntry(entryOf("TabHost"));
-        const TabHostStart& handed = *shell.host.tabHostStart;
+TEST_F(FormViewTest, TheTabHostWizardStartsFromTheFormsNames) {
+    defaults.ActivityAdi = "Yoksayilir";
+    form.definer().activityName = "AnaEkran";
+    const auto expectHandedOver = [&](const char* variable, const char* id, Language language) {
+        form.chooseEntry(entryOf("TabHost"));
+        const TabHostStart& handed = *host.tabHostStart;
         EXPECT_EQ(handed.activityName, "AnaEkran");
         EXPECT_EQ(handed.variableName, variable);
         EXPECT_EQ(handed.idName, id);
+        EXPECT_EQ(handed.language, language);
     };
-    expectHandedOver("tabHost1", "tabHost1");
-    view.definer().sameAsId = false;
-    expectHandedOver("tab_degisken2", "tabHost2");
-    view.definer().advance = false;  // the wizard still opens, the counter stays
-    expectHandedOver("tab_degisken3", "tabHost3");
-    EXPECT_EQ(shell.host.tabHostStart->language, Language::Java);
-    view.chooseLanguage(Language::Kotlin);
-    expectHandedOver("tab_degisken3", "tabHost3");
-    EXPECT_EQ(shell.host.tabHostStart->language, Language::Kotlin);
-    EXPECT_EQ(shell.host.calls, Calls(4, "tabhost"));
-    EXPECT_EQ(view.definer().counter(entryOf("TabHost")), 3);
+    expectHandedOver("tabHost1", "tabHost1", Language::Java);
+    form.definer().sameAsId = false;
+    expectHandedOver("tab_degisken2", "tabHost2", Language::Java);
+    form.definer().advance = false;  // the wizard still opens, the counter stays
+    form.chooseLanguage(Language::Kotlin);
+    expectHandedOver("tab_degisken3", "tabHost3", Language::Kotlin);
+    EXPECT_EQ(host.calls, Calls(3, "tabhost"));
+    EXPECT_EQ(form.definer().counter(entryOf("TabHost")), 3);
 }
 
 // The toast flag chosen in a cancelled dialog holds for later openings.
-TEST(FormView, TheDialogDesignerStartsFromTheFormAndKeepsTheToastFlag) {
-    Shell shell;
-    shell.defaults.ActivityAdi = "Yoksayilir";
-    shell.defaults.SimgeAdi = "simge";
-    FormView& view = *shell.view;
-    view.definer().activityName = "AnaEkran";
+TEST_F(FormViewTest, TheDialogDesignerStartsFromTheFormAndKeepsTheToastFlag) {
+    defaults.ActivityAdi = "Yoksayilir";
+    defaults.SimgeAdi = "simge";
+    form.definer().activityName = "AnaEkran";
     const Command toast{CommandKind::DialogDesigner, 4};
-    shell.host.dialogDesigner = [](DialogDesigner& d) {
+    host.dialogDesigner = [](DialogDesigner& d) {
         EXPECT_EQ(d.fields.activityName, "AnaEkran");
         EXPECT_EQ(d.fields.icon, "R.drawable.simge");
         d.selectToastFlag(0);
         return false;
     };
-    view.run(toast);
-    EXPECT_EQ(view.panel().text(), bannerText());
-    shell.host.dialogDesigner = [](DialogDesigner& d) {
-        EXPECT_FALSE(d.toastSelection());
-        return d.create().ok();
-    };
-    view.run(toast);
-    EXPECT_TRUE(panelIs(view, "dialog_designer/toast_long.txt"));
-    // The ribbon's language holds for the next opening.
-    view.run({CommandKind::OutputLanguage, int(Language::Kotlin)});
-    view.definer().activityName = "MainActivity";
-    view.run(toast);
-    EXPECT_TRUE(panelIs(view, "kotlin/dialog_designer/toast_long.txt"));
+    form.run(toast);
+    EXPECT_EQ(form.panel().text(), bannerText());
+    host.dialogDesigner = [](DialogDesigner& d) { return d.create().ok(); };
+    form.run(toast);
+    EXPECT_TRUE(panelIs(form, "dialog_designer/toast_long.txt"));
 }
 
-TEST(FormView, TheSettingSaverOpensItsHelpPageAndFillsThePanel) {
-    Shell shell;
-    FormView& view = *shell.view;
-    shell.host.settingSaver = [](SettingSaver& s) {
-        s.openHelp();
-        s.selectDataType(0);
-        s.selectAccessMode(0);
-        return s.confirm().ok();
-    };
-    view.run({CommandKind::SettingSaver, 0});
-    EXPECT_EQ(shell.services.opened, Calls{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
-    EXPECT_TRUE(panelIs(view, "setting_saver/tamsayi_ikisi.txt"));
-    view.run({CommandKind::OutputLanguage, int(Language::Kotlin)});
-    view.run({CommandKind::SettingSaver, 0});
-    EXPECT_TRUE(panelIs(view, "kotlin/setting_saver/tamsayi_ikisi.txt"));
-    EXPECT_TRUE(shell.services.messages.empty());
-}
-
-TEST(FormView, SqliteHandsOverOnlyACompiledText) {
-    Shell shell;
-    FormView& view = *shell.view;
-    view.panel().replace("eski metin");
-    shell.host.sqliteScript = [&](SqliteTool& tool) {
-        EXPECT_EQ(tool.tableName, shell.defaults.TabloAdi);
+TEST_F(FormViewTest, SqliteHandsOverOnlyACompiledText) {
+    form.panel().replace("eski metin");
+    host.sqliteScript = [&](SqliteTool& tool) {
+        EXPECT_EQ(tool.tableName, defaults.TabloAdi);
         tool.chooseVersion(2);  // outlives the dialog, in memory only
         tool.cancel();
     };
-    view.sqliteTool();
-    EXPECT_EQ(view.panel().text(), "eski metin");
-    EXPECT_EQ(view.tools().sqlite.version, "3");
-    EXPECT_TRUE(shell.services.writeLog.empty());
-    view.programSettings();  // which offers the version the program now runs with
-    EXPECT_EQ(shell.host.settingsVersionIndex, 2);
+    form.sqliteTool();
+    EXPECT_EQ(form.panel().text(), "eski metin");
+    EXPECT_TRUE(services.writeLog.empty());
+    form.programSettings();  // which offers the version the program now runs with
+    EXPECT_EQ(host.settingsVersionIndex, 2);
 
     std::string compiled;
-    shell.host.sqliteScript = [&](SqliteTool& tool) {
+    host.sqliteScript = [&](SqliteTool& tool) {
         EXPECT_EQ(tool.version(), 2u);
         tool.commands.countRecords = true;
         tool.compile();
         compiled = tool.resultText();
     };
-    view.sqliteTool();
-    EXPECT_EQ(view.panel().text(), compiled);
-    EXPECT_EQ(shell.host.calls, (Calls{"sqlite", "settings", "sqlite"}));
-
-    // The tool writes in the window's language, both the class and the commands.
-    view.chooseLanguage(Language::Kotlin);
-    shell.host.sqliteScript = [&](SqliteTool& tool) {
-        EXPECT_EQ(tool.helperFileName(), "DatabaseHelper.kt");
-        tool.compile();
-    };
-    view.sqliteTool();
-    EXPECT_TRUE(panelIs(view, "kotlin/sqlite_tool/compile_intro.txt"));
+    form.sqliteTool();
+    EXPECT_EQ(form.panel().text(), compiled);
+    EXPECT_EQ(host.calls, (Calls{"sqlite", "settings", "sqlite"}));
 }
 
 // Confirmed, then closed without it; then a file that cannot be read never opens the dialog.
-TEST(FormView, LayoutToCodeHandsOverNothingUnconfirmed) {
-    Shell shell;
-    FormView& view = *shell.view;
-    view.panel().replace("eski metin");
-    shell.services.openFiles = {
+TEST_F(FormViewTest, LayoutToCodeHandsOverNothingUnconfirmed) {
+    form.panel().replace("eski metin");
+    services.openFiles = {
         OpenedFile{test::dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"},
         OpenedFile{test::dataPath("layout_to_code/bozuk.xml").string(), "bozuk.xml"}};
-    shell.host.layoutAction = [](LayoutToCode& model) { return model.confirm(), false; };
-    view.run({CommandKind::LayoutToCode});
-    view.run({CommandKind::LayoutToCode});
-    EXPECT_EQ(shell.host.calls, Calls{"layout"});
-    EXPECT_EQ(shell.services.messages.size(), 1u);
-    EXPECT_EQ(view.panel().text(), "eski metin");
+    host.layoutAction = [](LayoutToCode& model) { return model.confirm(), false; };
+    form.run({CommandKind::LayoutToCode});
+    form.run({CommandKind::LayoutToCode});
+    EXPECT_EQ(host.calls, Calls{"layout"});
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(form.panel().text(), "eski metin");
 }
 
-// The language chosen on the ribbon reaches the object generator, the string literals of the
-// list item creator and layout to code.
-TEST(FormView, KotlinReachesTheObjectsTheListItemsAndTheLayout) {
-    Shell shell;
-    FormView& view = *shell.view;
-    view.run({CommandKind::OutputLanguage, 1});
-    ASSERT_EQ(view.language(), Language::Kotlin);
-    shell.host.listScript = [](ListCreator& c) {
+// The language chosen on the ribbon reaches every generator: the snippets, the objects with the
+// string literals of their list items, layout to code and each tool's dialog; the setting saver
+// opens its help page from the installed ones.
+TEST_F(FormViewTest, KotlinReachesEveryGenerator) {
+    form.run({CommandKind::OutputLanguage, 1});
+    ASSERT_EQ(form.language(), Language::Kotlin);
+    form.snippet(int(findSnippet("KPBtn114") - snippetCatalogue().data()));
+    EXPECT_TRUE(panelIs(form, "kotlin/snippets/KPBtn114.txt"));
+
+    host.listScript = [](ListCreator& c) {
         for (const char* item : {"Ali \"Veli\"", "C:\\yol", "$fiyat TL", "${x}", "Şeker"}) {
             c.entry = item;
             EXPECT_TRUE(c.add().ok());
         }
         return c.confirm().ok();
     };
-    view.definer().sameAsId = false;
-    view.definer().selectAccess(2);  // "private"
-    view.chooseEntry(entryOf("ListView"));
-    EXPECT_TRUE(panelIs(view, "kotlin/objects/ListView_kacis.kt"));
+    form.definer().sameAsId = false;
+    form.definer().selectAccess(2);  // "private"
+    form.chooseEntry(entryOf("ListView"));
+    EXPECT_TRUE(panelIs(form, "kotlin/objects/ListView_kacis.kt"));
 
-    shell.services.openFiles = {OpenedFile{
-        test::dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"}};
-    shell.host.layoutAction = [](LayoutToCode& model) { return model.confirm().ok(); };
-    view.run({CommandKind::LayoutToCode});
-    EXPECT_TRUE(panelIs(view, "kotlin/layout_to_code/ana_ekran_id_final.kt"));
-    EXPECT_EQ(shell.host.calls, (Calls{"list", "layout"}));
+    services.openFiles = {OpenedFile{test::dataPath("layout_to_code/sample/ana_ekran.xml").string(),
+                                     "ana_ekran.xml"}};
+    host.layoutAction = [](LayoutToCode& model) { return model.confirm().ok(); };
+    form.run({CommandKind::LayoutToCode});
+    EXPECT_TRUE(panelIs(form, "kotlin/layout_to_code/ana_ekran_id_final.kt"));
+
+    form.definer().activityName = "MainActivity";
+    host.dialogDesigner = [](DialogDesigner& d) {
+        d.selectToastFlag(0);
+        return d.create().ok();
+    };
+    form.run({CommandKind::DialogDesigner, 4});
+    EXPECT_TRUE(panelIs(form, "kotlin/dialog_designer/toast_long.txt"));
+    host.settingSaver = [](SettingSaver& s) {
+        s.openHelp();
+        s.selectDataType(0);
+        s.selectAccessMode(0);
+        return s.confirm().ok();
+    };
+    form.settingSaver();
+    EXPECT_TRUE(panelIs(form, "kotlin/setting_saver/tamsayi_ikisi.txt"));
+    EXPECT_EQ(services.opened, Calls{"/usr/share/nakkas/yardim/ayar-kaydetme.html"});
+    host.sqliteScript = [](SqliteTool& tool) {
+        EXPECT_EQ(tool.helperFileName(), "DatabaseHelper.kt");
+        tool.compile();
+    };
+    form.sqliteTool();
+    EXPECT_TRUE(panelIs(form, "kotlin/sqlite_tool/compile_intro.txt"));
+    host.menuScript = [](MenuDesigner& d) {
+        d.countText = "1";
+        return d.list().ok() && d.confirm().ok();
+    };
+    form.menuDesigner();
+    EXPECT_TRUE(panelIs(form, "kotlin/menu_designer/one_item.txt"));
+    EXPECT_TRUE(services.messages.empty());
 }
 
 // Lists `count` items, renames one and presses OK (or the close box).
@@ -384,39 +361,92 @@ std::function<bool(MenuDesigner&)> designMenu(std::string count, int entry, std:
     };
 }
 
-TEST(FormView, MenuDesignerWritesOnlyTheDesignJustSavedAndNothingWhenCancelled) {
-    Shell shell;
-    FormView& view = *shell.view;
-    auto& menu = view.tools().menu;
-    shell.defaults.SimgeAdi = "menu_simge";
-    shell.host.menuScript = designMenu("6", 5, "Çıkış");
-    view.menuDesigner();
-    EXPECT_TRUE(panelIs(view, "menu_designer/six_items.txt"));
+TEST_F(FormViewTest, MenuDesignerWritesOnlyTheDesignJustSavedAndNothingWhenCancelled) {
+    auto& menu = form.tools().menu;
+    defaults.SimgeAdi = "menu_simge";
+    host.menuScript = designMenu("6", 5, "Çıkış");
+    form.menuDesigner();
+    EXPECT_TRUE(panelIs(form, "menu_designer/six_items.txt"));
 
     // The second run starts from fresh titles and icon names and knows nothing of the first.
-    shell.defaults.SimgeAdi = "ic_launcher";
-    shell.host.menuScript = designMenu("1", 0, "Menu ismi 1");
-    view.menuDesigner();
-    EXPECT_TRUE(panelIs(view, "menu_designer/one_item.txt"));
-    EXPECT_EQ(menu.items[5].title, "Menu ismi 6");
-    view.chooseLanguage(Language::Kotlin);
-    view.menuDesigner();
-    EXPECT_TRUE(panelIs(view, "kotlin/menu_designer/one_item.txt"));
+    defaults.SimgeAdi = "ic_launcher";
+    host.menuScript = designMenu("1", 0, "Menu ismi 1");
+    form.menuDesigner();
+    EXPECT_TRUE(panelIs(form, "menu_designer/one_item.txt"));
 
-    view.panel().replace("kullanici metni");
-    menu.items[1].iconSourcePath = "/simgeler/iki.png";            // the wizard's, kept
-    shell.host.menuScript = designMenu("3", 1, "Ayarlar", false);  // cancelled
-    view.menuDesigner();
+    form.panel().replace("kullanici metni");
+    menu.items[1].iconSourcePath = "/simgeler/iki.png";      // the wizard's, kept
+    host.menuScript = designMenu("3", 1, "Ayarlar", false);  // cancelled
+    form.menuDesigner();
     EXPECT_EQ(menu.count, 0);
-    EXPECT_EQ(menu.items[1].title, "Ayarlar");
-    shell.host.menuScript = [](MenuDesigner& d) {  // OK for a design that was never listed
+    host.menuScript = [](MenuDesigner& d) {  // OK for a design that was never listed
         EXPECT_EQ(d.records().items[1].title, "Menu ismi 2");
         return true;
     };
-    view.menuDesigner();
-    EXPECT_EQ(view.panel().text(), "kullanici metni");
+    form.menuDesigner();
+    EXPECT_EQ(form.panel().text(), "kullanici metni");
     EXPECT_EQ(menu.count, 0);
     EXPECT_EQ(menu.items[1].iconSourcePath, "/simgeler/iki.png");
+}
+
+// The tables themselves are the ribbon's; what they must keep is that each tip can be typed
+// without ambiguity and that a button shown in several places does the same everywhere.
+TEST(Ribbon, KeyTipsAreUniqueWhereTheyAreTyped) {
+    const Ribbon& r = ribbon();
+    std::set<std::string_view> first{r.applicationKeyTip};
+    for (const auto& e : r.tabRowChoices) EXPECT_TRUE(first.insert(e.keyTip).second) << e.keyTip;
+    for (const auto& c : r.categories) {
+        EXPECT_TRUE(c.keyTip.empty() || first.insert(c.keyTip).second) << c.keyTip;
+        std::set<std::string_view> inside;
+        for (const auto& p : c.panels)
+            for (const auto& e : p.elements)
+                EXPECT_TRUE(e.keyTip.empty() || inside.insert(e.keyTip).second) << e.keyTip;
+    }
+}
+
+TEST(Ribbon, AnElementInSeveralPlacesSendsOneCommandAndEachHasItsLabelIconAndTip) {
+    std::map<std::string_view, Command> commandOf;
+    std::vector<const RibbonElement*> all = allCommandElements();
+    all.push_back(&ribbon().categories[1].panels[2].elements.at(0));  // the drop-down button
+    for (const RibbonElement* e : all) {
+        SCOPED_TRACE(std::string(e->id));
+        EXPECT_TRUE(commandOf.emplace(e->id, e->command).first->second == e->command);
+        EXPECT_FALSE(e->label.empty());
+        EXPECT_FALSE(e->icon.empty());
+        EXPECT_EQ(e->tipTitle.empty(), e->tipText.empty());
+    }
+}
+
+TEST(KeyTips, WalksFromCategoriesToElements) {
+    KeyTips keys(ribbon());
+    EXPECT_FALSE(keys.type("2").handled);  // nothing shown yet
+    keys.alt();
+    EXPECT_EQ(keys.mode(), KeyTips::Mode::Categories);
+    for (const char* tip : {"", "9", "V"}) EXPECT_FALSE(keys.type(tip).handled) << tip;
+    EXPECT_EQ(keys.type("2").openCategory, 1);
+    EXPECT_FALSE(keys.type("O").handled);  // belongs to another category
+    const auto run = keys.type("v");
+    ASSERT_NE(run.element, nullptr);
+    EXPECT_EQ(run.element->id, "KPBtn113");
+
+    keys.alt();
+    EXPECT_EQ(keys.type("3").openCategory, 3);  // Escape is the widget's KeyTips test
+    keys.escape();
+    keys.escape();
+    keys.alt();
+    const auto menu = keys.type("q");
+    EXPECT_TRUE(menu.openApplicationMenu);
+    EXPECT_EQ(keys.mode(), KeyTips::Mode::Off);
+    keys.alt();
+    keys.alt();
+    EXPECT_EQ(keys.mode(), KeyTips::Mode::Off);
+
+    // The output language is chosen from the first level, whatever category is open.
+    keys.alt();
+    const auto kotlin = keys.type("k");
+    ASSERT_NE(kotlin.element, nullptr);
+    EXPECT_EQ(kotlin.element->id, "CiktiKotlin");
+    EXPECT_EQ(keys.mode(), KeyTips::Mode::Off);
 }
 
 }  // namespace

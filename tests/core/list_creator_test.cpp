@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "message_checks.h"
 
 namespace nakkas {
 namespace {
@@ -15,10 +15,7 @@ Outcome add(ListCreator& creator, std::string text) {
 }
 
 void expectWarning(const FakeServices::Message& m, std::string_view text) {
-    EXPECT_EQ(m.text, text);
-    EXPECT_EQ(m.caption, "Hata");
-    EXPECT_EQ(m.icon, MessageIcon::Warning);
-    EXPECT_EQ(m.buttons, MessageButtons::Ok);
+    test::expectMessage(m, text, "Hata", MessageIcon::Warning);
 }
 
 TEST(ListCreator, JoinsQuotedItemsWithCommaBlankAsTypedQuotesEscaped) {

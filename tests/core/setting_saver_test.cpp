@@ -6,10 +6,9 @@
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "expected_files.h"
-#include "fake_services.h"
+#include "message_checks.h"
 
 namespace nakkas {
 namespace {
@@ -107,10 +106,8 @@ TEST(SettingSaver, AMissingChoiceIsRefusedAndKeepsEverything) {
         Saver s;
         s.state.outputText = "önceki kod";
         EXPECT_EQ(s.confirm(type, mode), Outcome::refused(message));
-        const auto m = s.services.lastMessage();
-        EXPECT_EQ(std::make_tuple(s.services.messages.size(), m.text, m.caption, m.icon, m.buttons),
-                  std::make_tuple(1u, message, std::string("Hata"), MessageIcon::Warning,
-                                  MessageButtons::Ok));
+        ASSERT_EQ(s.services.messages.size(), 1u);
+        test::expectMessage(s.services.messages[0], message, "Hata", MessageIcon::Warning);
         EXPECT_EQ(s.model.dataType(), type);
         EXPECT_EQ(s.model.accessMode(), mode);
         EXPECT_EQ(s.model.resultText(), "önceki kod");

@@ -1,11 +1,16 @@
-#include "tools/sqlite_tool/sqlite_tool.h"
+// The SQLite tool: the table design, the DatabaseHelper class, the record commands and the
+// writer of the saved file.
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "expected_files.h"
-#include "fake_services.h"
+#include "message_checks.h"
+#include "tools/sqlite_tool/record_commands.h"
+#include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/sqlite_tool/text_file_writer.h"
 
 namespace nakkas {
 namespace {
@@ -126,129 +131,94 @@ TEST(DatabaseHelper, ColumnTextsInTheTableStatement) {
     EXPECT_TRUE(sameText(all, readData("sqlite_tool/create_statements.txt")));
 }
 
+// Names are escaped for the language's strings ('$' too in Kotlin) and the default package has
+// no package line. Kotlin writes its constants in a companion object, and version 1 when none is
+// chosen, since the class must compile.
 TEST(DatabaseHelper, ClassTexts) {
-    Tool t;
-    t.name("com.zep.rehber", "RehberVT", "Kisiler");
-    t.add("id", kInteger, true);
-    t.add("ad", kText, false, true);
-    t.add("tel", kText, false, false, true);
-    EXPECT_TRUE(sameText(t.tool->classText(), readData("sqlite_tool/kisiler_class.bytes")));
-
-    // Quotes and backslashes in names must not end the Java strings they stand in.
-    Tool quoted;
-    quoted.name("com.zep.rehber", "C:\\vt.db", "\"my table\"");
-    quoted.add("id", kInteger, true);
-    quoted.add("\"ad soyad\"", kText, false, true);
-    EXPECT_TRUE(
-        sameText(quoted.tool->classText(), readData("sqlite_tool/quoted_names_class.bytes")));
-
-    Tool other("7");  // no version entry
-    other.name("", "Okul.db", "Dersler");
-    other.add("ad", kText, false, true, true);
-    other.add("no", kInteger, true);
-    EXPECT_TRUE(sameText(other.tool->classText(),
-                         readData("sqlite_tool/key_second_no_version_class.bytes")));
-    // An unlisted stored version selects nothing, and saving stores that nothing.
-    EXPECT_EQ(other.tool->version(), std::nullopt);
-    EXPECT_EQ(other.tool->versionText() + other.state.version, "7");
-    EXPECT_EQ(other.tool->save().kind, Outcome::Kind::Cancelled);
-    EXPECT_EQ(other.state.version, "");
-}
-
-TEST(DatabaseHelper, SavePress) {
-    Tool t;
-    SqliteTool& tool = *t.tool;
-    EXPECT_EQ(tool.version(), 1u);
-    tool.save();
-    EXPECT_EQ(t.last(), Msg("Listede hiç hücre yok...", "Hata", MessageIcon::Warning));
-    EXPECT_TRUE(t.services.dialogs.empty());
-
-    t.name("com.zep.okul", "Okul€.db", "Öğrenciler");
-    t.add("numara", kInteger, true);
-    t.add("adı", kText, false, true);
-    t.add("şube", kText);
-    EXPECT_EQ(tool.columnListCaption(), "\"Öğrenciler\" tablosu hücreleri:");
-    tool.chooseVersion(0);
-    EXPECT_EQ(tool.save().kind, Outcome::Kind::Cancelled);
-    ASSERT_EQ(t.services.dialogs.size(), 1u);
-    EXPECT_EQ(t.services.dialogs[0].title, "Veritabanı Oluşturma Sınıfı - KAYDET");
-    EXPECT_EQ(t.services.dialogs[0].filter, "Java Kaynak Kod (*.java)");
-    EXPECT_EQ(t.services.dialogs[0].proposedName + "." + t.services.dialogs[0].suffix,
-              "DatabaseHelper.java");
-    EXPECT_EQ(t.services.messages.size(), 1u);
-    EXPECT_TRUE(t.services.fs.files.empty());
-    // Saved twice to one path over a longer file: the last save is all that is left.
-    t.services.fs.files["/ev/DatabaseHelper.java"] = std::string(5000, 'x');
-    t.services.savePaths = {"/ev/DatabaseHelper.java", "/ev/DatabaseHelper.java"};
-    EXPECT_TRUE(tool.save().ok());
-    tool.chooseVersion(2);
-    EXPECT_EQ(t.state.version, "3");
-    EXPECT_TRUE(tool.save().ok());
-    EXPECT_TRUE(sameText(t.services.fs.files.at("/ev/DatabaseHelper.java"),
-                         readData("sqlite_tool/ogrenciler_saved.bytes")));
-    EXPECT_EQ(t.services.messages.size(), 3u);
-    EXPECT_EQ(t.last(), Msg("Dosya Kaydedildi...", "Bilgi", MessageIcon::Information));
-    EXPECT_TRUE(t.services.writeLog.empty());  // the version is kept in memory only
-}
-
-// The Kotlin class for the tables above: constants in a companion object, names escaped for
-// Kotlin strings ('$' too), no package line for the default package, and version 1 when none
-// is chosen, since the class must compile.
-TEST(DatabaseHelper, KotlinClassTexts) {
-    const Column id{"id", "INTEGER", true};
+    const Column id{"id", "INTEGER", true}, ad{"ad", "TEXT", false, true},
+        tel{"tel", "TEXT", false, false, true}, no{"no", "INTEGER", true},
+        unique{"ad", "TEXT", false, true, true};
+    constexpr Language java = Language::Java, kotlin = Language::Kotlin;
     const struct {
+        Language language;
         std::string version, package, database, table;
         std::vector<Column> columns;
         std::string file;
     } cases[] = {
-        {"2",
-         "com.zep.rehber",
-         "RehberVT",
-         "Kisiler",
-         {id, {"ad", "TEXT", false, true}, {"tel", "TEXT", false, false, true}},
-         "kisiler_helper.kt"},
-        {"2",
-         "com.zep.rehber",
-         "C:\\vt$1.db",
-         "\"my table\"",
-         {id, {"\"ad $soyad\"", "TEXT", false, true}},
-         "quoted_names_helper.kt"},
-        {"7",
-         "",
-         "Okul.db",
-         "Dersler",
-         {{"ad", "TEXT", false, true, true}, {"no", "INTEGER", true}},
-         "key_second_no_version_helper.kt"},
+        // clang-format off
+        {java, "2", "com.zep.rehber", "RehberVT", "Kisiler", {id, ad, tel},
+         "sqlite_tool/kisiler_class.bytes"},
+        {java, "2", "com.zep.rehber", "C:\\vt.db", "\"my table\"",
+         {id, {"\"ad soyad\"", "TEXT", false, true}}, "sqlite_tool/quoted_names_class.bytes"},
+        {java, "7", "", "Okul.db", "Dersler", {unique, no},
+         "sqlite_tool/key_second_no_version_class.bytes"},
+        {kotlin, "2", "com.zep.rehber", "RehberVT", "Kisiler", {id, ad, tel},
+         "kotlin/sqlite_tool/kisiler_helper.kt"},
+        {kotlin, "2", "com.zep.rehber", "C:\\vt$1.db", "\"my table\"",
+         {id, {"\"ad $soyad\"", "TEXT", false, true}}, "kotlin/sqlite_tool/quoted_names_helper.kt"},
+        {kotlin, "7", "", "Okul.db", "Dersler", {unique, no},
+         "kotlin/sqlite_tool/key_second_no_version_helper.kt"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        Tool t(c.version, Language::Kotlin);
+        Tool t(c.version, c.language);
         t.name(c.package, c.database, c.table);
         for (const Column& column : c.columns) ASSERT_TRUE(t.add(column).ok());
-        EXPECT_TRUE(sameText(t.tool->classText(), readData("kotlin/sqlite_tool/" + c.file)));
+        EXPECT_TRUE(sameText(t.tool->classText(), readData(c.file)));
     }
 }
 
-// The Kotlin class is proposed as DatabaseHelper.kt and written as UTF-8 with LF alone.
-TEST(DatabaseHelper, KotlinSavePress) {
-    Tool t("2", Language::Kotlin);
-    SqliteTool& tool = *t.tool;
-    EXPECT_EQ(tool.helperFileName(), "DatabaseHelper.kt");
-    t.name("com.zep.okul", "Okul€.db", "Öğrenciler");
-    t.add("numara", kInteger, true);
-    t.add("adı", kText, false, true);
-    t.add("şube", kText);
-    tool.chooseVersion(2);
-    t.services.savePaths = {"/ev/DatabaseHelper.kt"};
-    EXPECT_TRUE(tool.save().ok());
-    ASSERT_EQ(t.services.dialogs.size(), 1u);
-    const auto& d = t.services.dialogs[0];
-    EXPECT_EQ(d.title, "Veritabanı Oluşturma Sınıfı - KAYDET");
-    EXPECT_EQ(d.filter, "Kotlin Kaynak Kod (*.kt)");
-    EXPECT_EQ(d.proposedName + "." + d.suffix, "DatabaseHelper.kt");
-    EXPECT_TRUE(sameText(t.services.fs.files.at("/ev/DatabaseHelper.kt"),
-                         readData("kotlin/sqlite_tool/ogrenciler_saved.kt")));
-    EXPECT_EQ(t.last(), Msg("Dosya Kaydedildi...", "Bilgi", MessageIcon::Information));
+// Proposed under its language's name; Java is written one byte per character with CR LF, Kotlin
+// as UTF-8 with LF alone. Saved twice to one path over a longer file: the last save is all that
+// is left.
+TEST(DatabaseHelper, SavePress) {
+    const std::tuple<Language, std::string, std::string, std::string> languages[] = {
+        {Language::Java, "Java Kaynak Kod (*.java)", "DatabaseHelper.java",
+         "sqlite_tool/ogrenciler_saved.bytes"},
+        {Language::Kotlin, "Kotlin Kaynak Kod (*.kt)", "DatabaseHelper.kt",
+         "kotlin/sqlite_tool/ogrenciler_saved.kt"}};
+    for (const auto& [language, filter, name, expected] : languages) {
+        SCOPED_TRACE(name);
+        Tool t("2", language);
+        SqliteTool& tool = *t.tool;
+        EXPECT_EQ(tool.version(), 1u);
+        tool.save();
+        EXPECT_EQ(t.last(), Msg("Listede hiç hücre yok...", "Hata", MessageIcon::Warning));
+        EXPECT_TRUE(t.services.dialogs.empty());
+
+        t.name("com.zep.okul", "Okul€.db", "Öğrenciler");
+        t.add("numara", kInteger, true);
+        t.add("adı", kText, false, true);
+        t.add("şube", kText);
+        EXPECT_EQ(tool.columnListCaption(), "\"Öğrenciler\" tablosu hücreleri:");
+        tool.chooseVersion(0);
+        EXPECT_EQ(tool.save().kind, Outcome::Kind::Cancelled);
+        ASSERT_EQ(t.services.dialogs.size(), 1u);
+        const auto& d = t.services.dialogs[0];
+        EXPECT_EQ(d.title, "Veritabanı Oluşturma Sınıfı - KAYDET");
+        EXPECT_EQ(d.filter, filter);
+        EXPECT_EQ(d.proposedName + "." + d.suffix, name);
+        EXPECT_TRUE(t.services.fs.files.empty());
+        t.services.fs.files["/ev/" + name] = std::string(5000, 'x');
+        t.services.savePaths = {"/ev/" + name, "/ev/" + name};
+        EXPECT_TRUE(tool.save().ok());
+        tool.chooseVersion(2);
+        EXPECT_EQ(t.state.version, "3");
+        EXPECT_TRUE(tool.save().ok());
+        EXPECT_TRUE(sameText(t.services.fs.files.at("/ev/" + name), readData(expected)));
+        EXPECT_EQ(t.services.messages.size(), 3u);
+        EXPECT_EQ(t.last(), Msg("Dosya Kaydedildi...", "Bilgi", MessageIcon::Information));
+        EXPECT_TRUE(t.services.writeLog.empty());  // the version is kept in memory only
+    }
+    // An unlisted stored version selects nothing, and saving stores that nothing.
+    Tool other("7");
+    EXPECT_EQ(other.tool->version(), std::nullopt);
+    EXPECT_EQ(other.tool->versionText(), "");
+    EXPECT_EQ(other.state.version, "7");
+    other.add("no", kInteger, true);
+    EXPECT_EQ(other.tool->save().kind, Outcome::Kind::Cancelled);
+    EXPECT_EQ(other.state.version, "");
 }
 
 // SQLite judges the table before anything is saved, and the table it makes must be the one
@@ -263,8 +233,6 @@ TEST(DatabaseHelper, SqliteChecksTheTable) {
         {"t(a INTEGER) --", "ad",
          differs + "tablonun adı SQLite için \"t\", tasarımda \"t(a INTEGER) --\""},
         {"Kisi Listesi", "ad", "near \"Listesi\": syntax error"},
-        {"Kisiler", "order", "near \"order\": syntax error"},
-        {"Kisiler", "a-b", "near \"-\": syntax error"},
         {"Kisiler", "ad TEXT); DROP TABLE x; --", "tek bir komut bekleniyordu"},
     };
     for (const bool yes : {false, true}) {
@@ -289,6 +257,223 @@ TEST(DatabaseHelper, SqliteChecksTheTable) {
             EXPECT_NE(m.text.find("Yine de kaydetmek istiyor musunuz?"), std::string::npos);
         }
     }
+}
+
+using G = RecordCommands::Group;
+
+struct Builders {
+    explicit Builders(Language language = Language::Java) : rc(services, language) {}
+    test::FakeServices services;
+    RecordCommands rc;
+
+    Outcome press(G g, const std::string& column, const std::string& variable,
+                  bool editText = false) {
+        rc.chooseColumn(g, column);
+        rc.setEditText(g, editText);
+        if (!editText || variable != "editText1") rc.group(g).variable = variable;
+        return rc.press(g, "Kisiler", "id");
+    }
+    ::testing::AssertionResult shows(G g, const std::string& file) const {
+        return sameText(rc.group(g).result, test::readDataCrLf("sqlite_tool/" + file));
+    }
+    ::testing::AssertionResult compiles(const std::string& file) {
+        return sameText(rc.compile("Kisiler"), test::readDataCrLf("sqlite_tool/" + file));
+    }
+};
+
+// Each group keeps its own box; pressing again reads the boxes as they stand then.
+TEST(RecordCommands, PressesAccumulateAndReadTheirBoxesEachTime) {
+    Builders b;
+    b.press(G::Insert, "ad", "editText1", true);
+    b.press(G::Insert, "soyad", "editText2", true);
+    EXPECT_TRUE(b.shows(G::Insert, "insert_two.txt"));
+    EXPECT_TRUE(b.rc.group(G::Insert).includeEnabled);
+    b.press(G::Update, "ad", "editText1", true);
+    b.press(G::Update, "tel", "telefon");
+    EXPECT_TRUE(b.shows(G::Update, "update_two.txt"));
+    for (int i = 0; i < 2; ++i) b.rc.pressDelete("Kisiler", "id");  // rewrites the box
+    EXPECT_TRUE(b.shows(G::Delete, "delete_notify.txt"));
+    b.rc.deleteNotify = false;
+    b.rc.pressDelete("Kisiler", "id");
+    EXPECT_TRUE(b.shows(G::Delete, "delete_quiet.txt"));
+
+    for (const char* column : {"a", "b", "b"}) b.press(G::Show, column, std::string("t") + column);
+    EXPECT_TRUE(b.shows(G::Show, "show_repeat.txt"));
+    b.rc.setEditText(G::Show, true);
+    b.rc.setIncluded(G::Show, true);
+    b.rc.reset(G::Show);
+    const auto& s = b.rc.group(G::Show);  // still checked though disabled; the selection stays
+    EXPECT_EQ(s.result, "");
+    EXPECT_EQ(s.variable, "");
+    EXPECT_FALSE(s.editText);
+    EXPECT_FALSE(s.includeEnabled);
+    EXPECT_TRUE(s.included);
+    EXPECT_EQ(s.chosenColumn, "b");
+    b.press(G::Show, "d", "td");
+    EXPECT_TRUE(b.shows(G::Show, "show_after_reset.txt"));
+
+    Builders quiet;
+    quiet.press(G::Insert, "ad", "editText1", true);
+    quiet.rc.insertClear = quiet.rc.insertNotify = false;
+    quiet.press(G::Insert, "soyad", "soyadKutusu");
+    EXPECT_TRUE(quiet.shows(G::Insert, "insert_two_quiet.txt"));
+}
+
+TEST(RecordCommands, RefusedPressesLeaveTheGroupEmpty) {
+    Builders b;
+    const auto refused = [&](G g, const char* text) {
+        test::expectMessage(b.services.lastMessage(), text, "Hata", MessageIcon::Error);
+        EXPECT_EQ(b.rc.group(g).result, "");
+        EXPECT_FALSE(b.rc.group(g).includeEnabled);
+    };
+    EXPECT_FALSE(b.rc.pressDelete("Kisiler", "").ok());
+    refused(G::Delete, "Sil örneklemesi için birincil anahtara sahip bir tablo olması gerekiyor");
+    for (const G g : {G::Insert, G::Update, G::Show}) {
+        for (const auto& [column, variable] : {std::pair{"", "v"}, std::pair{"ad", ""}}) {
+            EXPECT_FALSE(b.press(g, column, variable).ok());
+            refused(g, "Kullanılacak hücre seçilmemiş veya Degisken/Nesne adı boş bırakılmış");
+        }
+    }
+}
+
+TEST(RecordCommands, CompileJoinsTheIncludedGroupsInFixedOrder) {
+    Builders b;
+    EXPECT_FALSE(b.rc.compileEnabled());
+    EXPECT_TRUE(b.compiles("compile_intro.txt"));
+    b.rc.countRecords = true;  // alone, it does not enable compiling; an unchecked inclusion does
+    EXPECT_FALSE(b.rc.compileEnabled());
+    for (const bool on : {true, false}) b.rc.setIncluded(G::Update, on);
+    EXPECT_TRUE(b.rc.compileEnabled());
+    EXPECT_TRUE(b.compiles("compile_count_only.txt"));
+    // Checked in reverse order; a hand edit in a result box goes through unchanged.
+    b.press(G::Insert, "ad", "adKutusu");
+    b.press(G::Update, "ad", "yeniAd");
+    b.press(G::Show, "ad", "adGoster");
+    b.rc.pressDelete("Kisiler", "id");
+    b.rc.group(G::Update).result += "// elle eklenen satır\r\n";
+    for (const G g : {G::Delete, G::Show, G::Update, G::Insert}) b.rc.setIncluded(g, true);
+    EXPECT_TRUE(b.compiles("compile_all.txt"));
+}
+
+// Quotes in table, key and column names must not end the Java strings they stand in.
+TEST(RecordCommands, NamesInStringsAreEscaped) {
+    Builders b;
+    for (const auto& [g, variable] : {std::pair{G::Insert, "adKutusu"}, {G::Update, "yeniAd"}}) {
+        b.rc.chooseColumn(g, "a\"b");
+        b.rc.setVariable(g, variable);
+        ASSERT_TRUE(b.rc.press(g, "\"my table\"", "\"k\"").ok());
+        b.rc.setIncluded(g, true);
+    }
+    ASSERT_TRUE(b.rc.pressDelete("\"my table\"", "\"k\"").ok());
+    b.rc.setIncluded(G::Delete, true);
+    b.rc.countRecords = true;
+    EXPECT_TRUE(sameText(b.rc.compile("\"my table\""),
+                         test::readDataCrLf("sqlite_tool/quoted_names_commands.txt")));
+}
+
+// The Kotlin record commands, compiled as the code panel gets them: every group with the presses
+// the Java cases above make, once with every notification and once without.
+TEST(RecordCommands, KotlinTexts) {
+    const auto pressAll = [](Builders& b, G g, std::vector<std::pair<const char*, const char*>> p) {
+        for (const auto& [column, variable] : p)
+            b.press(g, column, variable, std::string_view(variable).starts_with("editText"));
+        b.rc.setIncluded(g, true);
+    };
+    const std::pair<const char*, std::function<void(Builders&)>> cases[] = {
+        {"compile_intro.txt", [](Builders&) {}},
+        {"compile_all.txt",
+         [&](Builders& b) {
+             pressAll(b, G::Show, {{"a", "textView1"}, {"b", "textView2"}, {"b", "textView2"}});
+             pressAll(b, G::Update, {{"ad", "editText1"}, {"tel", "telefon"}});
+             pressAll(b, G::Insert, {{"ad", "editText1"}, {"soyad", "editText2"}});
+             for (int i = 0; i < 2; ++i) b.rc.pressDelete("Kisiler", "id");
+             b.rc.setIncluded(G::Delete, true);
+             b.rc.group(G::Update).result += "// elle eklenen satır\r\n";
+             b.rc.countRecords = true;
+         }},
+        {"compile_quiet.txt",
+         [&](Builders& b) {
+             pressAll(b, G::Insert, {{"ad", "editText1"}});
+             b.rc.insertClear = b.rc.insertNotify = b.rc.updateNotify = b.rc.deleteNotify = false;
+             pressAll(b, G::Insert, {{"soyad", "telefon"}});
+             pressAll(b, G::Update, {{"tel", "telefon"}});
+             pressAll(b, G::Show, {{"a", "textView2"}});
+             b.rc.reset(G::Show);
+             pressAll(b, G::Show, {{"d", "textView1"}});
+             b.rc.pressDelete("Kisiler", "id");
+             b.rc.setIncluded(G::Delete, true);
+         }},
+        // Quotes, backslashes and '$' in names must not end or change the Kotlin strings.
+        {"quoted_names_commands.txt",
+         [](Builders& b) {
+             const std::pair<G, const char*> presses[] = {
+                 {G::Insert, "editText1"}, {G::Update, "telefon"}, {G::Show, "textView1"}};
+             for (const auto& [g, variable] : presses) {
+                 b.rc.chooseColumn(g, "a\"b$c");
+                 b.rc.setEditText(g, g == G::Insert);
+                 b.rc.setVariable(g, variable);
+                 ASSERT_TRUE(b.rc.press(g, "\"my table\"", "\"k$\"").ok());
+                 b.rc.setIncluded(g, true);
+             }
+             ASSERT_TRUE(b.rc.pressDelete("\"my table\"", "\"k$\"").ok());
+             b.rc.setIncluded(G::Delete, true);
+             b.rc.countRecords = true;
+         }},
+    };
+    for (const auto& [file, script] : cases) {
+        SCOPED_TRACE(file);
+        Builders b(Language::Kotlin);
+        script(b);
+        EXPECT_TRUE(sameText(b.rc.compile("Kisiler"),
+                             test::readDataCrLf(std::string("kotlin/sqlite_tool/") + file)));
+    }
+}
+
+TEST(TextFileWriter, WritesOneBytePerCharacterWithCrLf) {
+    test::FakeServices s;
+    // Turkish letters, Latin-1, the euro, an emoji, a stray byte and every line end.
+    ASSERT_TRUE(writeTextFile(s, "/DatabaseHelper.java",
+                              "a\r\nb\nc\rd ĞİŞğış çöüÇÖÜé €😀\xff"
+                              "ÿ\n"));
+    EXPECT_TRUE(test::sameText(s.fs.files.at("/DatabaseHelper.java"),
+                               test::readData("sqlite_tool/writer_sample.bytes")));
+    EXPECT_TRUE(s.messages.empty());
+    EXPECT_EQ(textFileBytes(""), "");
+}
+
+// Kotlin sources are written as editors write them today: UTF-8 kept as it is, LF line ends, no
+// byte order mark; broken bytes become U+FFFD without taking the next character with them.
+TEST(TextFileWriter, WritesUtf8WithLf) {
+    test::FakeServices s;
+    ASSERT_TRUE(writeUtf8TextFile(s, "/DatabaseHelper.kt", "a\r\nb\nc\rd ĞİŞ €😀\xff\xc3\n\r\r\n"));
+    EXPECT_EQ(s.fs.files.at("/DatabaseHelper.kt"),
+              "a\nb\nc\nd \xC4\x9E\xC4\xB0\xC5\x9E \xE2\x82\xAC\xF0\x9F\x98\x80"
+              "\xEF\xBF\xBD\xEF\xBF\xBD\n\n\n");
+    EXPECT_TRUE(s.messages.empty());
+    s.fs.cannotCreate.insert("/x.kt");
+    EXPECT_FALSE(writeUtf8TextFile(s, "/x.kt", "a"));
+    EXPECT_EQ(s.messages.size(), 1u);
+}
+
+TEST(TextFileWriter, AFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
+    test::FakeServices s;
+    s.fs.folders.insert("/korumali");
+    s.fs.cannotCreate.insert("/korumali/DatabaseHelper.java");
+    for (const char* path : {"/yok/DatabaseHelper.java", "/korumali/DatabaseHelper.java"}) {
+        SCOPED_TRACE(path);
+        s.messages.clear();
+        EXPECT_FALSE(writeTextFile(s, path, "package a;\n"));
+        ASSERT_EQ(s.messages.size(), 1u);
+        test::expectMessage(
+            s.lastMessage(),
+            "Dosya oluşturulamadı, klasör korumalı veya yerinde yok\nNOT:Eclipse ye ait projects "
+            "dizinine kayıt yapmaya çalıştığınızda da bu hatayı alırsınız. Bu hatayı almamak için "
+            "ZEP klasörü olarak belirleyeceğiniz yer bilgisayarınızda herhangibir korumasız "
+            "klasör olmalıdır.",
+            "Hata", MessageIcon::None);
+    }
+    EXPECT_TRUE(s.fs.files.empty());
+    EXPECT_TRUE(s.fs.log.empty());
 }
 
 }  // namespace

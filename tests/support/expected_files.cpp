@@ -71,24 +71,4 @@ std::map<std::string, std::string> readTree(const std::filesystem::path& root) {
     return out;
 }
 
-::testing::AssertionResult sameTree(const std::map<std::string, std::string>& actual,
-                                    const std::string& expectedFolder) {
-    const auto expected = readTree(dataPath(expectedFolder));
-    if (expected.empty())
-        return ::testing::AssertionFailure() << "no expected files under " << expectedFolder;
-    std::ostringstream why;
-    for (const auto& [name, bytes] : expected)
-        if (!actual.count(name)) why << "missing file: " << name << "\n";
-    for (const auto& [name, bytes] : actual) {
-        const auto it = expected.find(name);
-        if (it == expected.end()) {
-            why << "unexpected file: " << name << "\n";
-        } else if (auto r = sameText(bytes, it->second); !r) {
-            why << name << ": " << r.message() << "\n";
-        }
-    }
-    if (why.str().empty()) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << why.str();
-}
-
 }  // namespace nakkas::test

@@ -25,12 +25,7 @@ std::string readDataCrLf(const std::string& relative);
 // with some context, with CR and LF made visible.
 ::testing::AssertionResult sameText(const std::string& actual, const std::string& expected);
 
-// Compares a written tree (relative path -> bytes) with a folder under tests/data, file by file
-// and byte by byte: the same file names, and the same bytes in each.
-::testing::AssertionResult sameTree(const std::map<std::string, std::string>& actual,
-                                    const std::string& expectedFolder);
-
-// The same for a real folder on disk.
+// Every file under a folder on disk, by its path relative to the folder.
 std::map<std::string, std::string> readTree(const std::filesystem::path& root);
 
 }  // namespace nakkas::test

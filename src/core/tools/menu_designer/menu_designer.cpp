@@ -6,10 +6,6 @@
 
 namespace nakkas {
 
-MenuDesignMode menuDesignModeFromName(std::string_view name) {
-    return name == "Normal" ? MenuDesignMode::Normal : MenuDesignMode::TabActi;
-}
-
 MenuDesigner::MenuDesigner(Services& services, MenuRecords& records, MenuDesignMode mode)
     : m_services(services), m_records(records), m_mode(mode) {}
 

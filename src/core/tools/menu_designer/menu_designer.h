@@ -16,9 +16,6 @@ class Services;
 // titles only; the Tab Host wizard ("TabActi") also lets the user pick icons.
 enum class MenuDesignMode { Normal, TabActi };
 
-// The mode for an opener's mode name: anything but exactly "Normal" is the Tab Host mode.
-MenuDesignMode menuDesignModeFromName(std::string_view name);
-
 // "Menü Tasarım": the model behind the menu design dialog. It works directly on the shared
 // records, so edits are visible to the opener at once and survive a cancel; only the count is
 // taken back by a cancel. The opener prepares the records before it makes one of these.

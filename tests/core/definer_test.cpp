@@ -1,9 +1,14 @@
-#include "definer/object_generator.h"
+// The definer form, the object texts it generates and the code panel they go to.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
+#include "definer/code_panel.h"
+#include "definer/definer_form.h"
+#include "definer/object_generator.h"
+#include "definer/widget_catalogue.h"
 #include "expected_files.h"
 
 namespace nakkas {
@@ -11,6 +16,70 @@ namespace {
 
 using test::readDataCrLf;
 using test::sameText;
+
+std::size_t entry(std::string_view label) {
+    return findEntryByLabel(label).value();
+}
+
+TEST(WidgetCatalogue, LooksUpExactLabelsAndTypeKeys) {
+    EXPECT_EQ(widgetCatalogue()[*findEntryByTypeKey("toggle")].label, "Toggle");
+    EXPECT_EQ(widgetCatalogue()[entry("ImageBtn")].typeKey, "imageButton");
+    EXPECT_FALSE(findEntryByLabel("textview"));  // exact, case-sensitive
+    EXPECT_FALSE(findEntryByTypeKey("YOK"));
+}
+
+TEST(DefinerForm, ChoosingProposesNamesFromStemsAndEachEntrysUncappedCounter) {
+    DefinerForm form("MainActivity");
+    form.variableName = "yazilan";
+    form.choose(entry("TextView"));
+    EXPECT_EQ(form.variableName, "textView1");
+    EXPECT_EQ(form.idName, "textView1");
+
+    form.sameAsId = false;
+    const std::tuple<std::string_view, std::string, std::string, std::string> rows[] = {
+        {"TextView", "label_degisken1", "textView1", "textView"},
+        {"Toggle", "toggle_degisken1", "toggleButton1", "toggle"},
+        {"DatePicker", "date_degisken1", "datePicker1", "datePicker"},
+        {"RatingBar", "rating_degisken1", "ratingBar1", "ratingBar"}};
+    for (const auto& [label, variable, id, type] : rows) {
+        form.choose(entry(label));
+        EXPECT_EQ(form.variableName, variable);
+        EXPECT_EQ(form.idName, id);
+        EXPECT_EQ(form.currentType(), type);
+    }
+    EXPECT_EQ(form.counter(entry("Toggle")), 1);  // choosing never advances
+
+    for (int i = 0; i < 10; ++i) form.advanceCounter(entry("TextView"));
+    form.choose(entry("Button"));
+    EXPECT_EQ(form.idName, "button1");
+    form.choose(entry("TextView"));
+    EXPECT_EQ(form.idName, "textView11");
+}
+
+// "Sıfırla" brings back the start, apart from the boxes and the access entry.
+TEST(DefinerForm, ResetKeepsTheBoxesAndTheAccessEntry) {
+    DefinerForm form("AnaEkran");
+    EXPECT_EQ(form.currentType(), "YOK");
+    EXPECT_EQ(form.accessModifier(), "final");
+    form.selectAccess(5);  // "--Boş--"
+    EXPECT_EQ(form.accessModifier(), "");
+    form.selectAccess(4);
+    EXPECT_EQ(form.accessModifier(), "static");
+
+    form.choose(entry("SeekBar"));
+    form.advanceCounter(entry("SeekBar"));
+    form.advanceCounter(entry("Button"));
+    form.writeDeclaration = false;
+    form.reset();
+    EXPECT_EQ(form.currentType(), "YOK");
+    for (std::size_t i = 0; i < 18; ++i) EXPECT_EQ(form.counter(i), 1) << i;  // as at the start
+    EXPECT_EQ(form.activityName, "MainActivity");
+    EXPECT_EQ(form.variableName, "");
+    EXPECT_EQ(form.idName, "");
+    EXPECT_EQ(form.accessModifier(), "static");
+    EXPECT_FALSE(form.writeDeclaration);
+    EXPECT_TRUE(form.writeListener);
+}
 
 // The expected files stand for the two addresses the program chooses itself by these marks.
 std::string expectedObjectText(const std::string& file) {
@@ -98,6 +167,64 @@ TEST(ObjectGenerator, NamesGoInAsTypedAndTabHostWritesNothing) {
         EXPECT_EQ(generateObjectText("tabHost",
                                      {"static", "tabHost1", "tabHost1", true, true, {}, language}),
                   "");
+}
+
+TEST(CodePanel, BannerWhole) {
+    EXPECT_TRUE(
+        test::sameText(std::string(bannerText()), test::readDataCrLf("code_panel/banner.txt")));
+}
+
+TEST(CodePanel, SlotsStoreShowEraseAndNavigationStopsAtBothEnds) {
+    EXPECT_EQ(CodePanel::slotLabel(8), "Kod Alanı 9");
+    EXPECT_EQ(CodePanel::slotLabel(9), "Kod Alanı10");
+    StringPanelText text;
+    CodePanel panel(text);
+    panel.replace("ilk");
+    panel.store();
+    panel.replace("kaybolur");
+    panel.previous();  // stays on the first slot and shows it
+    EXPECT_EQ(panel.selectedSlot(), 0);
+    EXPECT_EQ(panel.text(), "ilk");
+    panel.next();  // an empty slot empties the panel at once
+    EXPECT_EQ(panel.selectedSlot(), 1);
+    EXPECT_EQ(panel.text(), "");
+
+    panel.selectSlot(2);
+    panel.replace("üç");
+    panel.store();
+    panel.erase();  // only the selected slot; the panel keeps its text
+    EXPECT_EQ(panel.text(), "üç");
+    EXPECT_EQ(panel.slot(0), "ilk");
+    panel.show();
+    EXPECT_EQ(panel.text(), "");
+
+    panel.selectSlot(9);
+    panel.replace("son");
+    panel.store();
+    panel.replace("kaybolur");
+    panel.next();
+    EXPECT_EQ(panel.selectedSlot(), 9);
+    EXPECT_EQ(panel.text(), "son");
+    panel.eraseAll();
+    EXPECT_EQ(panel.text(), "son");
+    for (int i = 0; i < CodePanel::kSlotCount; ++i) EXPECT_EQ(panel.slot(i), "") << i;
+}
+
+TEST(CodePanel, LineBreakConversions) {
+    const struct {
+        std::string_view text, crlf, lf;
+    } cases[] = {
+        {"", "", ""},
+        {"a\nb\rc\r\nd", "a\r\nb\r\nc\r\nd", "a\nb\nc\nd"},
+        {"a\n\rb", "a\r\n\r\nb", "a\n\nb"},  // LF then CR: two breaks
+        {"a\r\r\n\n", "a\r\n\r\n\r\n", "a\n\n\n"},
+        {"son\r", "son\r\n", "son\n"},
+        {"a\r\nb\r\n", "a\r\nb\r\n", "a\nb\n"},  // a CR LF that ends the text
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(toCrLf(c.text), c.crlf);
+        EXPECT_EQ(toLf(c.text), c.lf);
+    }
 }
 
 }  // namespace
