@@ -87,11 +87,13 @@ TEST(ExecutableCli, TheSettingsFileAloneGivesTheStoredValues) {
         {std::nullopt, "[Varsayilanlar]\nSimgeAdi=sahte\nTabloAdi=sahte\n", factoryWith()},
         // Binary junk is no settings file, though Qt reads it without complaint.
         {std::string("\x00\x01\xff\xfe\x89PNG\r\n\x1a\n\x00\x00", 13), "/", factoryWith(), true},
-        {"[Varsayilanlar\nPaketAdi=bozuk\n", "", factoryWith(), true},
-        {"[Varsayilanlar]\nPaketAdi=com.ornek.app\nActivityAdi=\n", "[Varsayilanlar\nSimgeAdi=b\n",
+        // Only the exact "Kotlin" is Kotlin.
+        {"[Varsayilanlar]\nPaketAdi=com.ornek.app\nActivityAdi=\nCiktiDili=kotlin\n",
+         "[Varsayilanlar\nSimgeAdi=b\n",
          factoryWith({{"ActivityAdi", ""}, {"PaketAdi", "com.ornek.app"}})},
-        {"[Varsayilanlar]\r\nActivityAdi=Ağaçİşleri\r\nKodPaneli=EVET\r\n", "/",
-         factoryWith({{"ActivityAdi", "Ağaçİşleri"}, {"KodPaneli", "EVET"}})},
+        {"[Varsayilanlar]\r\nActivityAdi=Ağaçİşleri\r\nKodPaneli=EVET\r\nCiktiDili=Kotlin\r\n", "/",
+         factoryWith(
+             {{"ActivityAdi", "Ağaçİşleri"}, {"KodPaneli", "EVET"}, {"CiktiDili", "Kotlin"}})},
         // A line break hand-edited into a value must not print as a line of its own.
         {"[Varsayilanlar]\nTabloAdi=\"x\\nKodPaneli=EVET\"\nVeritabani=C:\\\\yol\\r\\n.db\n",
          "[Varsayilanlar]\nTabloAdi=sahte\n",

@@ -2,45 +2,50 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include "definer/code_editor.h"
+#include "definer/code_highlighter.h"
 #include "expected_files.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
 namespace {
 
-// Typed text makes the round trip and every slot button reaches its command.
+// Typed text reaches the panel with CR LF, and each slot control reaches its own command (erase
+// and erase-all told apart by a slot that is not selected); what the commands do is the core's
+// CodePanel test.
 TEST(CodePanelUi, SlotRoundTripThroughTheButtons) {
     FakeWindow w;
     w.window.show();
     auto& editor = child<QPlainTextEdit>(w.window, "codePanel");
-    auto& selector = child<QComboBox>(w.window, "slotSelector");
     click<QToolButton>(w.window, "clearButton");
-    ASSERT_EQ(w.panel(), "");
-
     QTest::keyClicks(&editor, "ilk");
     QTest::keyClick(&editor, Qt::Key_Return);
     QTest::keyClicks(&editor, "ikinci");
     EXPECT_EQ(w.panel(), "ilk\r\nikinci");
     click(w.window, "storeButton");
     click(w.window, "nextButton");
-    EXPECT_EQ(selector.currentText(), QStringLiteral("Kod Alanı 2"));
+    EXPECT_EQ(child<QComboBox>(w.window, "slotSelector").currentText(),
+              QStringLiteral("Kod Alanı 2"));
     EXPECT_TRUE(editor.toPlainText().isEmpty());
+    QTest::keyClicks(&editor, "son");
+    click(w.window, "storeButton");
     click(w.window, "previousButton");
-    EXPECT_EQ(selector.currentIndex(), 0);
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("ilk\nikinci"));
 
-    click(w.window, "eraseButton");  // empties the slot, not the panel
+    click(w.window, "eraseButton");
     EXPECT_EQ(w.panel(), "ilk\r\nikinci");
     click(w.window, "showButton");
     EXPECT_EQ(w.panel(), "");
-    selector.setCurrentIndex(9);
-    QTest::keyClicks(&editor, "son");
-    click(w.window, "storeButton");
-    click(w.window, "eraseAllButton");
-    EXPECT_EQ(w.panel(), "son");
+    child<QComboBox>(w.window, "slotSelector").setCurrentIndex(1);
     click(w.window, "showButton");
+    EXPECT_EQ(w.panel(), "son");
+    click(w.window, "previousButton");
+    click(w.window, "eraseAllButton");
+    click(w.window, "nextButton");
     EXPECT_EQ(w.panel(), "");
 }
 
@@ -74,7 +79,6 @@ TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
         {"cutButton", Qt::CTRL | Qt::Key_X, "alfa\r\n gama", "beta", ""},
         {"copyButton", Qt::CTRL | Qt::Key_C, "alfa\r\nbeta gama", "beta", ""},
         {"pasteButton", Qt::CTRL | Qt::Key_V, "alfa\r\nyeni gama", "yeni", ""},
-        {"copyAllButton", {}, "alfa\r\nbeta gama", "yeni", "alfa\r\nbeta gama"},
         {"clearButton", {}, "", "yeni", ""},
     };
     for (const auto& c : cases) {
@@ -125,6 +129,54 @@ TEST(CodePanelUi, BigTextRoundTripsThroughThePanelUnchanged) {
     editor.moveCursor(QTextCursor::End);
     QTest::keyClicks(&editor, "!");  // an edit makes the panel read the editor back
     EXPECT_TRUE(sameText(w.panel(), big + "!"));
+}
+
+// Each line as a mask: 'c' where the comment colour is, 'k' where a bold word (a keyword or a
+// tag) is, '.' elsewhere. The comment colour is read from the "/*" that opens the second line.
+std::string masks(QTextDocument& document) {
+    const auto formatAt = [](const QTextBlock& block, int at) {
+        for (const auto& range : block.layout()->formats())
+            if (at >= range.start && at < range.start + range.length) return range.format;
+        return QTextCharFormat();
+    };
+    const QColor comment = formatAt(document.findBlockByNumber(1), 0).foreground().color();
+    std::string lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        std::string mask;
+        for (int i = 0; i < block.length() - 1; ++i) {
+            const QTextCharFormat f = formatAt(block, i);
+            mask += f.foreground().color() == comment && f.hasProperty(QTextFormat::ForegroundBrush)
+                        ? 'c'
+                    : f.fontWeight() == QFont::Bold ? 'k'
+                                                    : '.';
+        }
+        lines += mask + '\n';
+    }
+    return lines;
+}
+
+// Comments win over every other colour; lines that are comment from end to end, as the start-up
+// banner's, skip the pattern matching, so code before or after a comment must still be coloured.
+TEST(CodeHighlighter, CommentsWinAndCodeAroundThemKeepsItsColours) {
+    QTextDocument document;
+    CodeHighlighter highlighter(&document);
+    document.setPlainText(
+        QStringLiteral("int a = 1; // not\n"
+                       "/* open\n"
+                       "  whole line\n"
+                       "\n"
+                       "done */ return a;\n"
+                       "s = \"http://x\"; // y\n"
+                       "<!-- x --><tag/>"));
+    highlighter.rehighlight();
+    EXPECT_EQ(masks(document),
+              "kkk........cccccc\n"
+              "ccccccc\n"
+              "cccccccccccc\n"
+              "\n"
+              "ccccccc.kkkkkk...\n"
+              "................cccc\n"
+              "cccccccccckkkkkk\n");
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 // The real file dialogs, as the window's services open them, over folders of the test's own.
 #include <QAbstractItemView>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <tuple>
@@ -94,6 +98,33 @@ TEST(FileDialogsUi, TheFolderBrowserIsTitledWithThePromptsFirstLine) {
     ASSERT_TRUE(browser.handled());
     EXPECT_EQ(browser.title(), QStringLiteral("Lütfen ZEP klasörünün oluşacağı yeri seçin."));
     EXPECT_EQ(project.outputFolder, dir.path().toStdString());
+}
+
+// Qt's own texts from its Turkish catalogue, and dates and sizes in Turkish form.
+TEST(FileDialogsUi, QtsOwnDialogNamesFoldersDatesAndSizesInTurkish) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("alt")));
+    touch(dir, "a.png");
+
+    QFileDialog dialog(nullptr, QStringLiteral("Deneme"), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    const QModelIndex root = model->index(dir.path());
+    QModelIndex folder, file;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (folder = model->index(dir.filePath(QStringLiteral("alt")), 2),
+         file = model->index(dir.filePath(QStringLiteral("a.png")), 1),
+         model->rowCount(root) == 2 && !model->data(folder).toString().isEmpty()),
+        5000);
+
+    EXPECT_EQ(model->data(folder).toString(), QStringLiteral("Klasör"));
+    EXPECT_EQ(model->data(file).toString(), QStringLiteral("0 bayt"));
+    const QModelIndex modified = model->index(dir.filePath(QStringLiteral("a.png")), 3);
+    const QDateTime when = QFileInfo(dir.filePath(QStringLiteral("a.png"))).lastModified();
+    EXPECT_EQ(model->data(modified).toString(),
+              QLocale(QLocale::Turkish, QLocale::Turkey).toString(when, QLocale::ShortFormat));
 }
 
 }  // namespace

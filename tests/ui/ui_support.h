@@ -114,10 +114,6 @@ inline void retype(QObject& parent, const char* name, const QString& text) {
 // Clicks a row of a named list with the mouse.
 void pickRow(QObject& parent, const char* list, int row);
 
-}  // namespace nakkas::test
-
-namespace nakkas::test {
-
 // Every interactive control under root (buttons, fields, lists, drop-downs, sliders) whose
 // accessible name is empty, as "Class objectName". A drop-down that is named only by its current
 // entry counts as unnamed, since a screen reader would read the entry, not what it is for.
