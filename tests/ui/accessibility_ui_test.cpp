@@ -35,7 +35,6 @@ TEST(AccessibilityUi, EveryControlOfTheWindowAndOfEachDialogHasAName) {
     FakeWindow w;
     w.services.openFiles = {
         OpenedFile{dataPath("layout_to_code/sample/ana_ekran.xml").string(), "ana_ekran.xml"}};
-    w.window.show();
     auto& tabs = child<QTabBar>(w.window, "ribbonTabs");
     for (int i = 0; i < tabs.count(); ++i) w.window.ribbonWidget().setCurrentCategory(i);
     EXPECT_EQ(unnamedControls(w.window), QStringList{});
@@ -71,7 +70,6 @@ TEST(AccessibilityUi, EveryControlOfTheWindowAndOfEachDialogHasAName) {
 // the text it shows.
 TEST(AccessibilityUi, DropDownsAreLabelledAndTheStatusPaneReadsItsText) {
     FakeWindow w;
-    w.window.show();
     for (const char* name : {"accessModifier", "slotSelector"}) {
         const auto labels =
             accessible(child<QComboBox>(w.window, name)).relations(QAccessible::Label);
@@ -85,7 +83,6 @@ TEST(AccessibilityUi, DropDownsAreLabelledAndTheStatusPaneReadsItsText) {
 // The buttons that only open a menu must open it through their accessibility actions too.
 TEST(AccessibilityUi, MenuButtonsOpenTheirMenuThroughTheirActions) {
     FakeWindow w;
-    w.window.show();
     w.window.ribbonWidget().setCurrentCategory(1);
     for (const char* name : {"applicationButton", "RBCokluListeKutusu"}) {
         auto& button = child<QToolButton>(w.window.ribbonWidget(), name);
@@ -139,7 +136,6 @@ TEST(AccessibilityUi, TheModelSeesEveryCheckableControlToggledWithoutAClick) {
     FakeServices services;
     {
         FakeWindow w;
-        w.window.show();
         const DefinerForm& f = w.model().definer();
         toggleEachThroughAccessibility(w.window.formView(),
                                        {{"sameAsId", [&] { return f.sameAsId; }},

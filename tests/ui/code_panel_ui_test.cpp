@@ -19,7 +19,6 @@ namespace {
 // CodePanel test.
 TEST(CodePanelUi, SlotRoundTripThroughTheButtons) {
     FakeWindow w;
-    w.window.show();
     auto& editor = child<QPlainTextEdit>(w.window, "codePanel");
     click<QToolButton>(w.window, "clearButton");
     QTest::keyClicks(&editor, "ilk");
@@ -86,7 +85,6 @@ TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
             if (byKey && c.key.key() == Qt::Key_unknown) continue;
             SCOPED_TRACE(std::string(c.button) + (byKey ? " key" : ""));
             FakeWindow w;
-            w.window.show();
             w.window.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
             w.model().panel().replace("alfa\r\nbeta gama");
@@ -119,7 +117,6 @@ TEST(CodePanelUi, BigTextRoundTripsThroughThePanelUnchanged) {
                "ğüşİ\u00a0\r\n";
     big += std::string(CodeEditor::kChunkBytes + 5, 'y') + "\r\n\r\nson";
     FakeWindow w;
-    w.window.show();
     w.model().panel().replace(big);
     auto& editor = w.window.formView().editor();
     editor.finishLoading();

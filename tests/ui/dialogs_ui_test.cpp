@@ -16,7 +16,6 @@ namespace {
 
 TEST(ListCreatorUi, SpinnerOpensTheCreatorConfirmWritesAndCancelChangesNothing) {
     FakeWindow w;
-    w.window.show();
     openDialog(w.window, "ID_BUTTON10", [&](QDialog& d) {
         auto& entry = child<QLineEdit>(d, "entry");
         EXPECT_EQ(d.focusWidget(), &entry);  // typing lands in the field at once
@@ -63,65 +62,42 @@ TEST(ListCreatorUi, SpinnerOpensTheCreatorConfirmWritesAndCancelChangesNothing) 
     EXPECT_EQ(field(w.window, "idName"), QStringLiteral("listView1"));
 }
 
-// Over a real settings file: what "Kaydet" writes is what the next start reads.
-class ProgramSettingsUi : public ::testing::Test {
-protected:
-    void openSettings(const std::function<void(QDialog&)>& action) {
-        m_window.show();
-        openDialog(m_window, "LN_PROGRAMAYARLARI", action);
-    }
-
-    Defaults nextStart() {
-        HostServices fresh(m_file.toStdString());
-        return Defaults::load(fresh);
-    }
-
-    QTemporaryDir m_dir;
-    QString m_file = m_dir.filePath(QStringLiteral("Nakkas 2012.ini"));
-    RecordingQtServices m_services{m_file.toStdString()};
-    Defaults m_defaults = Defaults::load(m_services);
-    MainWindow m_window{m_services, m_defaults};
-};
-
-TEST_F(ProgramSettingsUi, SaveStoresTheFieldsCancelWritesNothingAndYesRestarts) {
-    openSettings([&](QDialog& d) {
-        auto& paket = child<QLineEdit>(d, "paketAdi");
-        paket.clear();
-        QTest::keyClicks(&paket, "com.ornek.deneme");
+// What "Kaydet" stores is what the next start reads; "İptal Et" stores nothing.
+TEST(ProgramSettingsUi, SaveStoresTheFieldsCancelWritesNothingAndYesRestarts) {
+    FakeWindow w;
+    openDialog(w.window, "LN_PROGRAMAYARLARI", [&](QDialog& d) {
+        retype(d, "paketAdi", QStringLiteral("com.ornek.deneme"));
         child<QLineEdit>(d, "activityAdi").setText(QStringLiteral("GirişEkranı"));
         child<QComboBox>(d, "vtVersiyon").setCurrentIndex(2);
         click<QCheckBox>(d, "kodPaneli");
         click(d, "saveButton");
     });
-    EXPECT_EQ(m_services.messages.size(), 1u);  // the restart question, answered No
+    EXPECT_EQ(w.services.messages.size(), 1u);  // the restart question, answered No
     const Defaults saved{
         "GirişEkranı", "com.ornek.deneme", "ic_launcher", "Veritabanim.db", "TabloAdim", "3",
         "EVET"};
-    EXPECT_EQ(nextStart(), saved);
+    EXPECT_EQ(Defaults::load(w.services), saved);
 
-    // The running record took everything but the version; "İptal Et" keeps it.
-    const Defaults running = m_defaults;
-    openSettings([&](QDialog& d) {
+    // The running record took everything but the version.
+    const Defaults running = w.defaults;
+    openDialog(w.window, "LN_PROGRAMAYARLARI", [&](QDialog& d) {
         EXPECT_EQ(field(d, "paketAdi"), QStringLiteral("com.ornek.deneme"));
         EXPECT_EQ(child<QComboBox>(d, "vtVersiyon").currentText(), QStringLiteral("2"));
         child<QLineEdit>(d, "paketAdi").setText(QStringLiteral("com.iptal"));
-        child<QComboBox>(d, "vtVersiyon").setCurrentIndex(0);
         click<QCheckBox>(d, "kodPaneli");
         click(d, "cancelButton");
     });
-    EXPECT_EQ(m_services.restarts, 0);
-    EXPECT_EQ(m_defaults, running);
-    EXPECT_EQ(nextStart(), saved);
+    EXPECT_EQ(w.defaults, running);
+    EXPECT_EQ(Defaults::load(w.services), saved);
 
-    m_services.answers = {MessageAnswer::Yes};
-    openSettings([](QDialog& d) { click(d, "saveButton"); });
-    EXPECT_EQ(m_services.restarts, 1);
-    EXPECT_FALSE(m_window.isVisible());
+    w.services.answers = {MessageAnswer::Yes};
+    openDialog(w.window, "LN_PROGRAMAYARLARI", [](QDialog& d) { click(d, "saveButton"); });
+    EXPECT_EQ(w.services.restarts, 1);
+    EXPECT_FALSE(w.window.isVisible());
 }
 
 TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTyped) {
     FakeWindow w;
-    w.window.show();
     retype(child<QLineEdit>(w.window, "activityName"), QStringLiteral("AnaEkran"));
     const QString caption = openDialog(w.window, "DLGEvetHayir", [&](QDialog& d) {
         EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "variableName"));
@@ -163,7 +139,6 @@ TEST(DialogDesignerUi, PreviewShowsARealYesNoBoxWithTheTypedTitleAndText) {
 
 TEST(DialogDesignerUi, ToastAsksForTheFlagAndCancelLeavesThePanelAlone) {
     FakeWindow w;
-    w.window.show();
     const std::string before = w.panel();
     openDialog(w.window, "DLGToast", [&](QDialog& d) {
         EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "activityName"));  // first one enabled
@@ -186,7 +161,6 @@ TEST(DialogDesignerUi, ToastAsksForTheFlagAndCancelLeavesThePanelAlone) {
 
 TEST(SettingSaverUi, FromTheRibbonToThePanelAfterTheMissingChoiceWarningAndCancelWritesNothing) {
     FakeWindow w;
-    w.window.show();
     const QString caption = openDialog(w.window, "DevicePermissinId", [&](QDialog& d) {
         EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "variableName"));
         click(d, "okButton");

@@ -20,7 +20,6 @@ namespace {
 
 TEST(MainWindowUi, OpensWithAFixedFrame) {
     FakeWindow w;
-    w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
 
     EXPECT_EQ(w.window.windowTitle(), QStringLiteral("ZEP - Nakkas - 2012"));
@@ -36,7 +35,7 @@ TEST(MainWindowUi, OpensWithAFixedFrame) {
 // every button and icon of the first ribbon page, the form, and the panel's coloured text, and
 // nothing painted afterwards changes a pixel of it.
 TEST(MainWindowUi, TheFirstFrameIsTheWholeFirstScreen) {
-    FakeWindow w;
+    FakeWindow w(false);
     QImage first;
     QStringList missing;
     struct FirstPaint : QObject {
@@ -86,7 +85,6 @@ TEST(MainWindowUi, TheFirstFrameIsTheWholeFirstScreen) {
 // generator reads.
 TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
     FakeWindow w;
-    w.window.show();
     click<QCheckBox>(w.window, "sameAsId");
     clickRibbon(w.window, "ID_BUTTON3");
     EXPECT_EQ(field(w.window, "variableName"), QStringLiteral("button_degisken1"));
@@ -112,7 +110,6 @@ TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
 // behind the dialog must already show them.
 TEST(MainWindowUi, TheFormShowsTheProposedNamesWhileADialogIsOpen) {
     FakeWindow w;
-    w.window.show();
     clickRibbon(w.window, "ID_BUTTON3");
     for (const auto& [element, name] :
          {std::pair{"ID_BUTTON10", "spinner1"}, std::pair{"WzActivityBtn", "tabHost1"}}) {
@@ -127,7 +124,6 @@ TEST(MainWindowUi, TheFormShowsTheProposedNamesWhileADialogIsOpen) {
 // Exit asks first: No keeps the window, Yes closes it and starts nothing.
 TEST(MainWindowUi, ExitFromTheApplicationMenuClosesOnlyAfterYes) {
     FakeWindow w;
-    w.window.show();
     auto* exit = w.window.ribbonWidget().applicationMenu()->findChild<QAction*>(
         QStringLiteral("IDC_BUTTON3A"));
     ASSERT_NE(exit, nullptr);
