@@ -1,13 +1,16 @@
-// What every command shares: its options and the stored values reach its tool, a refusal exits 1
-// with the tool's own message, and a mistake on the command line exits 2 before any tool runs.
-// The texts themselves and the tools' rules are the core's tests.
+// The commands in this process: their options and the stored values reach their tools, a refusal
+// exits 1 with the tool's own message, a mistake on the command line exits 2 before any tool runs,
+// and what some commands do besides printing. The texts and the tools' rules are the core's tests.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
+#include <tuple>
+#include <utility>
 
 #include "cli_runner.h"
 #include "expected_files.h"
+#include "project_tree.h"
 
 namespace nakkas::test {
 namespace {
@@ -16,7 +19,6 @@ namespace {
 // as stored, any other with CR LF. Notes go to standard error so that the text stays exact.
 TEST(CommandsCli, EachCommandPrintsItsToolsWholeTextForItsOptionsAndStoredValues) {
     const std::string repeated = "Tekrarlanan 1 id atlandı; her id ilk geçtiği yerde listelenir.\n";
-    const std::map<std::string, std::string> kotlin{{"CiktiDili", "Kotlin"}};
     const struct {
         std::string expected, line;
         std::map<std::string, std::string> stored = {};
@@ -26,10 +28,10 @@ TEST(CommandsCli, EachCommandPrintsItsToolsWholeTextForItsOptionsAndStoredValues
          "object ListView --lang=kotlin --access private --var list_degisken1 --item Ali~\"Veli\" "
          "--item C:\\yol --item $fiyat~TL --item ${x} --item Şeker"},
         // Found by label or element; a text that ends with its own line break keeps just that.
-        {"snippets/KPBtn04.txt", "snippet İvme~Sensör"},
         {"snippets/KPBtn114.txt", "snippet KPBtn114"},
-        {"kotlin/snippets/KP_BARKOD.txt", "snippet KP_BARKOD", kotlin},
-        {"snippets/KP_BARKOD.txt", "snippet Yazıtipi~Değiştirme --lang=java", kotlin},
+        {"snippets/KP_BARKOD.txt",
+         "snippet Yazıtipi~Değiştirme --lang=java",
+         {{"CiktiDili", "Kotlin"}}},
         {"dialog_designer/toast_short.txt", "dialog Toast~Mesaj --toast LENGTH_SHORT"},
         {"dialog_designer/standart_temizlenmis.txt",
          "dialog Standart --var '' --activity= --title ''"},
@@ -189,6 +191,108 @@ TEST(CommandsCli, TheSnippetListGivesElementTabLabelPerLine) {
         << r.out;
     EXPECT_TRUE(r.out.ends_with("\nKP_INTERNETEBAGLIMIYIM\tİnternete Bağlımıyım\n")) << r.out;
     EXPECT_EQ(std::ranges::count(r.out, '\n'), 21);
+}
+
+// Java goes to the file in the writer's own bytes, Kotlin as UTF-8 with LF alone, which are also
+// the bytes it prints.
+TEST(SqliteCli, TheHelperIsWrittenInItsLanguagesOwnBytes) {
+    for (const auto& [lang, file, expected] :
+         {std::tuple{"java", "/ev/DatabaseHelper.java", "sqlite_tool/ogrenciler_saved.bytes"},
+          std::tuple{"kotlin", "/ev/DatabaseHelper.kt",
+                     "kotlin/sqlite_tool/ogrenciler_saved.kt"}}) {
+        SCOPED_TRACE(lang);
+        FakeServices services;
+        services.fs.folders.insert("/ev");
+        Args args = words(std::string("sqlite-helper --lang ") + lang +
+                          " --column numara:pk --column adı:TEXT:notnull --column=şube:TEXT "
+                          "--package com.zep.okul --db Okul€.db --table Öğrenciler --db-version 3");
+        const CliRun printed = runCli(services, args);
+        if (std::string(lang) == "kotlin") {
+            EXPECT_TRUE(sameText(printed.out, readData(expected)));
+        }
+        args.insert(args.end(), {"--output", file});
+        const CliRun r = runCli(services, args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(sameText(services.fs.files[file], readData(expected)));
+    }
+}
+
+// A table SQLite refuses is printed with a warning, or refused with --check.
+TEST(SqliteCli, ATableSqliteRefusesIsWarnedOfOrRefusedWithCheck) {
+    const std::string warning = "SQLite bu tabloyu kabul etmiyor: near \"order\"";
+    CliRun r = runCli({"sqlite-helper", "--column", "order:TEXT"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out, "");
+    EXPECT_TRUE(r.err.starts_with(warning)) << r.err;
+
+    r = runCli({"sqlite-helper", "--column", "ad:TEXT", "--check"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out, "");
+    EXPECT_EQ(r.err, "");
+
+    FakeServices services;
+    services.fs.folders.insert("/ev");
+    r = runCli(services, {"sqlite-helper", "--column", "order:TEXT", "--check", "--output",
+                          "/ev/DatabaseHelper.java"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with(warning)) << r.err;
+    EXPECT_TRUE(services.fs.files.empty());
+}
+
+// A project folder "/proje" with two icon files in it.
+struct Workspace {
+    FakeServices services;
+    Workspace() {
+        services.fs.folders.insert("/proje");
+        services.fs.files["/proje/ev.png"] = "ev resmi";
+        services.fs.files["/proje/kapat.png"] = "kapat resmi";
+    }
+    CliRun tabhost(const std::string& line) { return runCli(services, words("tabhost " + line)); }
+};
+
+const std::string kEveryOption =
+    "--out /proje --package com.firma.uyg --activity AnaEkran --tabs 3 --tab 1:icon=/proje/ev.png "
+    "--tab 2:activity=AyarlarActivity --tab=2:title=Ayarlar --tab 2:layout=TableLayout "
+    "--tab 2:scroll=1 --tab 3:layout=RelativeLayout --tab 3:iconname=harita --start 3 "
+    "--fullscreen --orientation 2 --lifecycle onDestroy --lifecycle onStop --lifecycle "
+    "onStart --min-sdk 9 --target-sdk 15 --app-id Uyg --menu-icon 3=/proje/kapat.png --tab "
+    "3:title=Şehir~İçi --window-title Güzel~Uygulama --menu-title Menu~ismi~1 --menu-title "
+    "Çıkış --menu-title Menu~ismi~3";
+
+TEST(TabHostCli, EveryOptionReachesTheProjectInEitherLanguage) {
+    for (const auto& [lang, tree] :
+         {std::pair{"", "tabhost/three_tabs_menu"},
+          std::pair{" --lang kotlin", "kotlin/tabhost/three_tabs_menu"}}) {
+        SCOPED_TRACE(tree);
+        Workspace w;
+        const CliRun r = w.tabhost(kEveryOption + lang);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "/proje/Zep\n");
+        EXPECT_TRUE(sameProjectTree(w.services.fs.filesUnder("/proje/Zep"), tree));
+        EXPECT_TRUE(w.services.opened.empty());
+    }
+}
+
+// The user's own file is kept without --replace, and trashed with the tree with it.
+TEST(TabHostCli, AnExistingProjectIsReplacedOnlyWhenAsked) {
+    Workspace w;
+    ASSERT_EQ(w.tabhost(kEveryOption).status, 0);
+    w.services.fs.files["/proje/Zep/not.txt"] = "benim";
+
+    CliRun r = w.tabhost(kEveryOption);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(w.services.lastMessage().text.find("Adlı klasör zaten mevcut"), std::string::npos);
+    EXPECT_EQ(r.err,
+              "Var olan klasörü çöp kutusuna gönderip yeniden yazmak için --replace verin.\n");
+    EXPECT_TRUE(w.services.fs.exists("/proje/Zep/not.txt"));
+
+    r = w.tabhost(kEveryOption + " --replace --open");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(sameProjectTree(w.services.fs.filesUnder("/proje/Zep"), "tabhost/three_tabs_menu"));
+    EXPECT_EQ(w.services.fs.trashed, std::vector<std::string>{"/proje/Zep"});
+    EXPECT_EQ(w.services.opened, std::vector<std::string>{"/proje/Zep"});
 }
 
 }  // namespace

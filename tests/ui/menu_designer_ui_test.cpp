@@ -15,7 +15,7 @@ void list(QDialog& d, const QString& count) {
 
 TEST(MenuDesignerUi, RibbonDesignReachesThePanel) {
     FakeWindow w;
-    const QString caption = openDialog(w.window, "KPBtn03", [&](QDialog& d) {
+    openDialog(w.window, "KPBtn03", [&](QDialog& d) {
         EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "countEdit"));
         EXPECT_EQ(child<QPushButton>(d, "okButton").text(), QStringLiteral("Oluştur"));
         list(d, QStringLiteral("2"));
@@ -26,7 +26,6 @@ TEST(MenuDesignerUi, RibbonDesignReachesThePanel) {
         retype(d, "titleEdit", QString());
         QTest::keyClick(&child<QLineEdit>(d, "titleEdit"), Qt::Key_Return);  // OK is default
     });
-    EXPECT_EQ(caption, QStringLiteral("Menü Tasarım"));
     EXPECT_TRUE(sameText(w.panel(), readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
 }
 

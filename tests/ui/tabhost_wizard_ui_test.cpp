@@ -8,14 +8,9 @@
 namespace nakkas::test {
 namespace {
 
-void openWizard(MainWindow& window, const std::function<void(QDialog&)>& action) {
-    EXPECT_EQ(openDialog(window, "WzActivityBtn", action),
-              QStringLiteral("Tab Host Proje Tasarımı"));
-}
-
 TEST(TabHostWizardUi, TheMenuDesignOpensInItsTabHostMode) {
     FakeWindow w;
-    openWizard(w.window, [&](QDialog& d) {
+    openDialog(w.window, "WzActivityBtn", [&](QDialog& d) {
         retype(d, "tabCount", QStringLiteral("1"));
         click(d, "listButton");
         click<QCheckBox>(d, "menuFlag");
@@ -37,7 +32,7 @@ TEST(TabHostWizardUi, AFullRunWritesTheProject) {
     w.services.fs.folders.insert("/proje");
     w.services.folders = {"/proje"};
     w.model().definer().activityName = "AnaEkran";
-    openWizard(w.window, [&](QDialog& d) {
+    openDialog(w.window, "WzActivityBtn", [&](QDialog& d) {
         EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "tabCount"));
         retype(d, "tabCount", QStringLiteral("2"));
         click(d, "listButton");
