@@ -179,5 +179,33 @@ TEST(SettingSaverUi, FromTheRibbonToThePanelAfterTheMissingChoiceWarningAndCance
     EXPECT_EQ(w.panel(), saved);
 }
 
+void list(QDialog& d, const QString& count) {
+    retype(d, "countEdit", count);
+    click(d, "listButton");
+}
+
+// "İptal" leaves the panel as it was; what a cancelled design keeps is the core's test.
+TEST(MenuDesignerUi, RibbonDesignReachesThePanelAfterACancel) {
+    FakeWindow w;
+    const std::string before = w.panel();
+    openDialog(w.window, "KPBtn03", [&](QDialog& d) {
+        list(d, QStringLiteral("3"));
+        click(d, "cancelButton");
+    });
+    EXPECT_EQ(w.panel(), before);
+    openDialog(w.window, "KPBtn03", [&](QDialog& d) {
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "countEdit"));
+        EXPECT_EQ(child<QPushButton>(d, "okButton").text(), QStringLiteral("Oluştur"));
+        list(d, QStringLiteral("2"));
+        pickRow(d, "itemList", 1);
+        EXPECT_EQ(field(d, "titleEdit"), QStringLiteral("Menu ismi 2"));
+        retype(d, "titleEdit", QStringLiteral("Sil \"hepsi\""));
+        pickRow(d, "itemList", 0);
+        retype(d, "titleEdit", QString());
+        QTest::keyClick(&child<QLineEdit>(d, "titleEdit"), Qt::Key_Return);  // OK is default
+    });
+    EXPECT_TRUE(sameText(w.panel(), readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
+}
+
 }  // namespace
 }  // namespace nakkas::test

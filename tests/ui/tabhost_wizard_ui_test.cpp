@@ -8,23 +8,36 @@
 namespace nakkas::test {
 namespace {
 
-TEST(TabHostWizardUi, TheMenuDesignOpensInItsTabHostMode) {
+// "Yeni Tasarım" opens the menu designer in its own mode, where icons are picked; the design is
+// kept in the tool state.
+TEST(TabHostWizardUi, TheMenuDesignOpensInItsTabHostModeWhereIconsArePicked) {
     FakeWindow w;
+    w.services.openFiles = {std::nullopt, OpenedFile{"/resimler/paylas.png", "paylas.png"}};
     openDialog(w.window, "WzActivityBtn", [&](QDialog& d) {
         retype(d, "tabCount", QStringLiteral("1"));
         click(d, "listButton");
         click<QCheckBox>(d, "menuFlag");
         ModalHandler menu([&](QDialog& m) {
+            EXPECT_EQ(unnamedControls(m), QStringList());
             EXPECT_EQ(child<QPushButton>(m, "okButton").text(), QStringLiteral("Kaydet"));
-            retype(m, "countEdit", QStringLiteral("3"));
+            retype(m, "countEdit", QStringLiteral("2"));
             click(m, "listButton");
+            pickRow(m, "itemList", 1);
+            click<QToolButton>(m, "iconButton");  // cancelled: nothing changes
+            EXPECT_EQ(field(m, "iconNameEdit"), QStringLiteral("ic_launcher"));
+            click<QToolButton>(m, "iconButton");
+            EXPECT_EQ(field(m, "iconNameEdit"), QStringLiteral("paylas"));
+            retype(m, "iconNameEdit", QStringLiteral("paylas_simge"));
             click(m, "okButton");
         });
         click(d, "newMenuButton");
         EXPECT_TRUE(menu.handled());
         d.reject();
     });
-    EXPECT_EQ(w.model().tools().menu.count, 3);
+    const MenuRecords& menu = w.model().tools().menu;
+    EXPECT_EQ(menu.count, 2);
+    EXPECT_EQ(menu.items[1].iconName, "paylas_simge");
+    EXPECT_EQ(menu.items[1].iconSourcePath, "/resimler/paylas.png");
 }
 
 TEST(TabHostWizardUi, AFullRunWritesTheProject) {
