@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/sqlite_tool/sqlite_tool_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "ui_support.h"
 
@@ -56,6 +57,7 @@ TEST(FileDialogsUi, TheIconPickerListsPngFilesOnly) {
     EXPECT_EQ(wizard.selectedRecord()->iconName, "a");
 }
 
+// The save button names the file it writes, which follows the output language.
 TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtension) {
     for (const auto& [language, filter, file] :
          {std::tuple{Language::Java, "Java Kaynak Kod (*.java)", "DatabaseHelper.java"},
@@ -68,6 +70,10 @@ TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtensio
         tool.chooseNewType(1);
         tool.columnName = "ad";
         ASSERT_TRUE(tool.addColumn().ok());
+        SqliteToolDialog shown(tool);
+        shown.show();
+        EXPECT_EQ(child<QPushButton>(shown, "saveButton").text(),
+                  QString::fromUtf8(file) + QStringLiteral(" &KAYDET"));
         ModalHandler saver([&](QDialog& d) {
             auto& files = static_cast<QFileDialog&>(d);
             EXPECT_EQ(files.nameFilters(), QStringList{QString::fromUtf8(filter)});
@@ -76,7 +82,7 @@ TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtensio
                       QStringLiteral("DatabaseHelper"));
             QMetaObject::invokeMethod(&files, "accept");
         });
-        EXPECT_TRUE(tool.save().ok());
+        click(shown, "saveButton");
         ASSERT_TRUE(saver.handled());
         EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromUtf8(file))));
     }

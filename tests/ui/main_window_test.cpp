@@ -136,19 +136,6 @@ TEST(MainWindowUi, ExitFromTheApplicationMenuClosesOnlyAfterYes) {
     EXPECT_EQ(w.services.restarts, 0);
 }
 
-// Which style is stored and when is the core's LookSetting test; here the window shows it.
-TEST(MainWindowUi, ShowsTheStoredLookAndStoresTheChosenOne) {
-    FakeServices services;
-    services.ints["ApplicationLook"] = 219;
-    Defaults defaults = Defaults::factory();
-    MainWindow window(services, defaults);
-    EXPECT_EQ(window.look(), 219);
-    const QColor before = QApplication::palette().color(QPalette::Window);
-    window.setLook(215);  // a tinted frame, where 219 has a plain one
-    EXPECT_NE(QApplication::palette().color(QPalette::Window), before);
-    EXPECT_EQ(services.ints["ApplicationLook"], 215);
-}
-
 // The ribbon shows the output language at all times; a click, a key tip or a screen reader's
 // toggle switches it, and pressing the chosen one again changes nothing.
 TEST(MainWindowUi, TheLanguageButtonsShowAndSwitchTheOutputLanguage) {

@@ -45,17 +45,6 @@ TEST(SqliteToolUi, DesignsAndSavesATableThenCancelLeavesThePanel) {
     EXPECT_EQ(w.panel(), before);
 }
 
-// The save button names the file it writes, which follows the output language.
-TEST(SqliteToolUi, TheSaveButtonNamesTheKotlinFile) {
-    FakeWindow w;
-    clickRibbon(w.window, "CiktiKotlin");
-    openDialog(w.window, "KPBtn113", [&](QDialog& d) {
-        EXPECT_EQ(child<QPushButton>(d, "saveButton").text(),
-                  QStringLiteral("DatabaseHelper.kt &KAYDET"));
-        click(d, "cancelButton");
-    });
-}
-
 TEST(SqliteToolUi, CompileSendsTheBoxesAsTheyStandToThePanel) {
     FakeWindow w;
     openDialog(w.window, "KPBtn113", [&](QDialog& d) {
