@@ -1,9 +1,11 @@
 #include "cli_runner.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "cli.h"
+#include "expected_files.h"
 
 namespace nakkas::test {
 
@@ -39,13 +41,25 @@ private:
 
 }  // namespace
 
-CliRun runCli(FakeServices& services, const std::vector<std::string>& args) {
+CliRun runCli(FakeServices& services, const Args& args) {
     MemoryStream out, err;
     CliRun run;
     run.status = cli::runCli(args, services, out.file(), err.file());
     run.out = out.text();
     run.err = err.text();
     return run;
+}
+
+Args words(const std::string& line) {
+    Args args;
+    for (std::size_t from = 0, to; from < line.size(); from = to + 1) {
+        to = std::min(line.find(' ', from), line.size());
+        std::string w = line.substr(from, to - from);
+        std::ranges::replace(w, '~', ' ');
+        if (w.starts_with('@')) w = dataPath(w.substr(1)).string();
+        args.push_back(w == "''" ? "" : w);
+    }
+    return args;
 }
 
 }  // namespace nakkas::test

@@ -2,91 +2,80 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include "definer/code_editor.h"
+#include "definer/code_highlighter.h"
 #include "expected_files.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
 namespace {
 
-// Typed text makes the round trip and every slot button reaches its command.
+// Typed text reaches the panel with CR LF, and each slot control reaches its own command (erase
+// and erase-all told apart by a slot that is not selected); what the commands do is the core's
+// CodePanel test.
 TEST(CodePanelUi, SlotRoundTripThroughTheButtons) {
     FakeWindow w;
-    w.window.show();
     auto& editor = child<QPlainTextEdit>(w.window, "codePanel");
-    auto& selector = child<QComboBox>(w.window, "slotSelector");
     click<QToolButton>(w.window, "clearButton");
-    ASSERT_EQ(w.panel(), "");
-
     QTest::keyClicks(&editor, "ilk");
     QTest::keyClick(&editor, Qt::Key_Return);
     QTest::keyClicks(&editor, "ikinci");
     EXPECT_EQ(w.panel(), "ilk\r\nikinci");
     click(w.window, "storeButton");
     click(w.window, "nextButton");
-    EXPECT_EQ(selector.currentText(), QStringLiteral("Kod Alanı 2"));
+    EXPECT_EQ(child<QComboBox>(w.window, "slotSelector").currentText(),
+              QStringLiteral("Kod Alanı 2"));
     EXPECT_TRUE(editor.toPlainText().isEmpty());
+    QTest::keyClicks(&editor, "son");
+    click(w.window, "storeButton");
     click(w.window, "previousButton");
-    EXPECT_EQ(selector.currentIndex(), 0);
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("ilk\nikinci"));
 
-    click(w.window, "eraseButton");  // empties the slot, not the panel
+    click(w.window, "eraseButton");
     EXPECT_EQ(w.panel(), "ilk\r\nikinci");
     click(w.window, "showButton");
     EXPECT_EQ(w.panel(), "");
-    selector.setCurrentIndex(9);
-    QTest::keyClicks(&editor, "son");
-    click(w.window, "storeButton");
-    click(w.window, "eraseAllButton");
-    EXPECT_EQ(w.panel(), "son");
+    child<QComboBox>(w.window, "slotSelector").setCurrentIndex(1);
     click(w.window, "showButton");
+    EXPECT_EQ(w.panel(), "son");
+    click(w.window, "previousButton");
+    click(w.window, "eraseAllButton");
+    click(w.window, "nextButton");
     EXPECT_EQ(w.panel(), "");
 }
 
-// Through the window's own clipboard service, so the text Qt holds is what a paste would get.
-TEST(CodePanelUi, CopyAllPutsTheWholeCrLfTextOnTheClipboard) {
-    QTemporaryDir dir;
-    RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
-    Defaults defaults = Defaults::load(services);
-    MainWindow window(services, defaults);
-    window.show();
-    clickRibbon(window, "ID_BUTTON2");
-    clickRibbon(window, "ID_BUTTON18");
-    const std::string text = window.formView().model().panel().text();  // CR LF, Turkish letters
-    QGuiApplication::clipboard()->setText(QStringLiteral("eski"));
-    click<QToolButton>(window, "copyAllButton");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(text));
-    click<QToolButton>(window, "clearButton");
-    click<QToolButton>(window, "copyAllButton");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
-    EXPECT_TRUE(services.messages.empty());
-}
-
-// Each tool button, and its edit key with the focus on another control: the panel's text, Qt's
-// clipboard and what the copy-all service received.
+// Each tool button, and its edit key with the focus on another control, over the window's own
+// clipboard service: the panel's text, and what a paste anywhere would get.
 TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
     const struct {
         const char* button;
         QKeyCombination key;
-        std::string panel, clipboard, copiedAll;
+        std::string panel, clipboard;
     } cases[] = {
-        {"cutButton", Qt::CTRL | Qt::Key_X, "alfa\r\n gama", "beta", ""},
-        {"copyButton", Qt::CTRL | Qt::Key_C, "alfa\r\nbeta gama", "beta", ""},
-        {"pasteButton", Qt::CTRL | Qt::Key_V, "alfa\r\nyeni gama", "yeni", ""},
-        {"copyAllButton", {}, "alfa\r\nbeta gama", "yeni", "alfa\r\nbeta gama"},
-        {"clearButton", {}, "", "yeni", ""},
+        {"cutButton", Qt::CTRL | Qt::Key_X, "alfa\r\n şu", "beta"},
+        {"copyButton", Qt::CTRL | Qt::Key_C, "alfa\r\nbeta şu", "beta"},
+        {"pasteButton", Qt::CTRL | Qt::Key_V, "alfa\r\nyeni şu", "yeni"},
+        {"copyAllButton", {}, "alfa\r\nbeta şu", "alfa\r\nbeta şu"},
+        {"clearButton", {}, "", "yeni"},
     };
     for (const auto& c : cases) {
         for (const bool byKey : {false, true}) {
             if (byKey && c.key.key() == Qt::Key_unknown) continue;
             SCOPED_TRACE(std::string(c.button) + (byKey ? " key" : ""));
-            FakeWindow w;
-            w.window.show();
-            w.window.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
-            w.model().panel().replace("alfa\r\nbeta gama");
-            auto& editor = child<QPlainTextEdit>(w.window, "codePanel");
+            QTemporaryDir dir;
+            RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
+            Defaults defaults = Defaults::factory();
+            MainWindow window(services, defaults);
+            window.show();
+            window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+            CodePanel& panel = window.formView().model().panel();
+            panel.replace("alfa\r\nbeta şu");
+            auto& editor = child<QPlainTextEdit>(window, "codePanel");
             QTextCursor cursor = editor.textCursor();
             cursor.setPosition(5);  // "beta"
             cursor.setPosition(9, QTextCursor::KeepAnchor);
@@ -94,15 +83,15 @@ TEST(CodePanelUi, EachToolButtonAndEditKeyDoesItsOwnJob) {
             QGuiApplication::clipboard()->setText(QStringLiteral("yeni"));
 
             if (byKey) {
-                auto& box = child<QCheckBox>(w.window, "sameAsId");
+                auto& box = child<QCheckBox>(window, "sameAsId");
                 box.setFocus();
                 QTest::keyClick(&box, c.key.key(), c.key.keyboardModifiers());
             } else {
-                click<QToolButton>(w.window, c.button);
+                click<QToolButton>(window, c.button);
             }
-            EXPECT_EQ(w.panel(), c.panel);
-            EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard);
-            EXPECT_EQ(w.services.clipboard, c.copiedAll);
+            EXPECT_EQ(panel.text(), c.panel);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(c.clipboard));
+            EXPECT_TRUE(services.messages.empty());
         }
     }
 }
@@ -115,7 +104,6 @@ TEST(CodePanelUi, BigTextRoundTripsThroughThePanelUnchanged) {
                "ğüşİ\u00a0\r\n";
     big += std::string(CodeEditor::kChunkBytes + 5, 'y') + "\r\n\r\nson";
     FakeWindow w;
-    w.window.show();
     w.model().panel().replace(big);
     auto& editor = w.window.formView().editor();
     editor.finishLoading();
@@ -125,6 +113,54 @@ TEST(CodePanelUi, BigTextRoundTripsThroughThePanelUnchanged) {
     editor.moveCursor(QTextCursor::End);
     QTest::keyClicks(&editor, "!");  // an edit makes the panel read the editor back
     EXPECT_TRUE(sameText(w.panel(), big + "!"));
+}
+
+// Each line as a mask: 'c' where the comment colour is, 'k' where a bold word (a keyword or a
+// tag) is, '.' elsewhere. The comment colour is read from the "/*" that opens the second line.
+std::string masks(QTextDocument& document) {
+    const auto formatAt = [](const QTextBlock& block, int at) {
+        for (const auto& range : block.layout()->formats())
+            if (at >= range.start && at < range.start + range.length) return range.format;
+        return QTextCharFormat();
+    };
+    const QColor comment = formatAt(document.findBlockByNumber(1), 0).foreground().color();
+    std::string lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        std::string mask;
+        for (int i = 0; i < block.length() - 1; ++i) {
+            const QTextCharFormat f = formatAt(block, i);
+            mask += f.foreground().color() == comment && f.hasProperty(QTextFormat::ForegroundBrush)
+                        ? 'c'
+                    : f.fontWeight() == QFont::Bold ? 'k'
+                                                    : '.';
+        }
+        lines += mask + '\n';
+    }
+    return lines;
+}
+
+// Comments win over every other colour; lines that are comment from end to end, as the start-up
+// banner's, skip the pattern matching, so code before or after a comment must still be coloured.
+TEST(CodeHighlighter, CommentsWinAndCodeAroundThemKeepsItsColours) {
+    QTextDocument document;
+    CodeHighlighter highlighter(&document);
+    document.setPlainText(
+        QStringLiteral("int a = 1; // not\n"
+                       "/* open\n"
+                       "  whole line\n"
+                       "\n"
+                       "done */ return a;\n"
+                       "s = \"http://x\"; // y\n"
+                       "<!-- x --><tag/>"));
+    highlighter.rehighlight();
+    EXPECT_EQ(masks(document),
+              "kkk........cccccc\n"
+              "ccccccc\n"
+              "cccccccccccc\n"
+              "\n"
+              "ccccccc.kkkkkk...\n"
+              "................cccc\n"
+              "cccccccccckkkkkk\n");
 }
 
 }  // namespace

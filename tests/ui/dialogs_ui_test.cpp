@@ -1,123 +1,173 @@
+// The small tools' dialogs and the program settings, opened from the ribbon. Their rules and
+// messages are the core models' tests; here the wiring, the focus and the keys.
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 #include "app/ribbon_widget.h"
+#include "expected_files.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
 namespace {
 
-// The creator's rules and messages are the core's ListCreator test; here the dialog's wiring.
-TEST(ListCreatorUi, SpinnerOpensTheCreatorConfirmWritesAndCancelChangesNothing) {
+// Typing lands in the entry at once and after each add; "Ekle" is the default button; "Kaldır"
+// takes the selected item even when it is not the current one.
+TEST(ListCreatorUi, SpinnerOpensTheCreatorAndItsItemsReachThePanel) {
     FakeWindow w;
-    w.window.show();
     openDialog(w.window, "ID_BUTTON10", [&](QDialog& d) {
         auto& entry = child<QLineEdit>(d, "entry");
-        EXPECT_EQ(d.focusWidget(), &entry);  // typing lands in the field at once
-        QTest::keyClicks(&entry, "a");
-        click(d, "addButton");
-        EXPECT_EQ(d.focusWidget(), &entry);  // and after each add
-        QTest::keyClicks(&entry, "b");
-        QTest::keyClick(&entry, Qt::Key_Return);  // "Ekle" is the default button
-        click(d, "createButton");
-    });
-    const std::string written = w.panel();
-    EXPECT_TRUE(
-        written.starts_with("final Spinner spinner1 = (Spinner) findViewById(R.id.spinner1);"
-                            "\r\nString[] ElemanDizisi={\"a\", \"b\"};\r\n"));
-
-    QStringList left;
-    openDialog(w.window, "ID_BUTTON10", [&](QDialog& d) {
-        click(d, "addButton");  // refused: the field is empty
         auto& items = child<QListWidget>(d, "items");
-        for (const char* text : {"x", "y", "z"}) {
-            QTest::keyClicks(&child<QLineEdit>(d, "entry"), text);
+        EXPECT_EQ(d.focusWidget(), &entry);
+        for (const char* text : {"a", "x"}) {
+            QTest::keyClicks(&entry, text);
             click(d, "addButton");
+            EXPECT_EQ(d.focusWidget(), &entry);
         }
-        // "Kaldır" takes the selected item even when it is not the current one.
+        QTest::keyClicks(&entry, "b");
+        QTest::keyClick(&entry, Qt::Key_Return);
         items.item(1)->setSelected(true);
         ASSERT_NE(items.currentRow(), 1);
         click(d, "removeButton");
-        for (int i = 0; i < items.count(); ++i) left << items.item(i)->text();
-        click(d, "cancelButton");
+        click(d, "createButton");
     });
-    EXPECT_EQ(left, (QStringList{QStringLiteral("x"), QStringLiteral("z")}));
-    EXPECT_EQ(w.services.messages.size(), 1u);                               // the empty add
-    EXPECT_EQ(field(w.window, "variableName"), QStringLiteral("spinner2"));  // counter kept
-    EXPECT_EQ(w.panel(), written);
-
-    // "ListBox" in the drop-down of "Çoklu Nesne Aracı" is the ListView entry.
-    auto* listBox = w.window.ribbonWidget()
-                        .button("RBCokluListeKutusu")
-                        ->menu()
-                        ->findChild<QAction*>(QStringLiteral("CokluListe03"));
-    ASSERT_NE(listBox, nullptr);
-    {
-        ModalHandler cancel([](QDialog& d) { click(d, "cancelButton"); });
-        listBox->trigger();
-        ASSERT_TRUE(cancel.handled());
-    }
-    EXPECT_EQ(field(w.window, "idName"), QStringLiteral("listView1"));
+    EXPECT_TRUE(
+        w.panel().starts_with("final Spinner spinner1 = (Spinner) findViewById(R.id.spinner1);"
+                              "\r\nString[] ElemanDizisi={\"a\", \"b\"};\r\n"));
 }
 
-// Over a real settings file: what "Kaydet" writes is what the next start reads.
-class ProgramSettingsUi : public ::testing::Test {
-protected:
-    void openSettings(const std::function<void(QDialog&)>& action) {
-        m_window.show();
-        openDialog(m_window, "LN_PROGRAMAYARLARI", action);
-    }
-
-    Defaults nextStart() {
-        HostServices fresh(m_file.toStdString());
-        return Defaults::load(fresh);
-    }
-
-    QTemporaryDir m_dir;
-    QString m_file = m_dir.filePath(QStringLiteral("Nakkas 2012.ini"));
-    RecordingQtServices m_services{m_file.toStdString()};
-    Defaults m_defaults = Defaults::load(m_services);
-    MainWindow m_window{m_services, m_defaults};
-};
-
-TEST_F(ProgramSettingsUi, SaveStoresTheFieldsCancelWritesNothingAndYesRestarts) {
-    openSettings([&](QDialog& d) {
-        auto& paket = child<QLineEdit>(d, "paketAdi");
-        paket.clear();
-        QTest::keyClicks(&paket, "com.ornek.deneme");
+// What "Kaydet" stores is what the next start reads; "İptal Et" stores nothing.
+TEST(ProgramSettingsUi, SaveStoresTheFieldsCancelWritesNothingAndYesRestarts) {
+    FakeWindow w;
+    openDialog(w.window, "LN_PROGRAMAYARLARI", [&](QDialog& d) {
+        retype(d, "paketAdi", QStringLiteral("com.ornek.deneme"));
         child<QLineEdit>(d, "activityAdi").setText(QStringLiteral("GirişEkranı"));
         child<QComboBox>(d, "vtVersiyon").setCurrentIndex(2);
         click<QCheckBox>(d, "kodPaneli");
         click(d, "saveButton");
     });
-    EXPECT_EQ(m_services.messages.size(), 1u);  // the restart question, answered No
+    EXPECT_EQ(w.services.messages.size(), 1u);  // the restart question, answered No
     const Defaults saved{
         "GirişEkranı", "com.ornek.deneme", "ic_launcher", "Veritabanim.db", "TabloAdim", "3",
         "EVET"};
-    EXPECT_EQ(nextStart(), saved);
+    EXPECT_EQ(Defaults::load(w.services), saved);
 
-    // The running record took everything but the version; "İptal Et" keeps it.
-    const Defaults running = m_defaults;
-    openSettings([&](QDialog& d) {
+    // The running record took everything but the version.
+    const Defaults running = w.defaults;
+    openDialog(w.window, "LN_PROGRAMAYARLARI", [&](QDialog& d) {
         EXPECT_EQ(field(d, "paketAdi"), QStringLiteral("com.ornek.deneme"));
         EXPECT_EQ(child<QComboBox>(d, "vtVersiyon").currentText(), QStringLiteral("2"));
         child<QLineEdit>(d, "paketAdi").setText(QStringLiteral("com.iptal"));
-        child<QComboBox>(d, "vtVersiyon").setCurrentIndex(0);
         click<QCheckBox>(d, "kodPaneli");
         click(d, "cancelButton");
     });
-    EXPECT_EQ(m_services.messages.size(), 1u);
-    EXPECT_EQ(m_services.restarts, 0);
-    EXPECT_TRUE(m_window.isVisible());
-    EXPECT_EQ(m_defaults, running);
-    EXPECT_EQ(nextStart(), saved);
+    EXPECT_EQ(w.defaults, running);
+    EXPECT_EQ(Defaults::load(w.services), saved);
 
-    m_services.answers = {MessageAnswer::Yes};
-    openSettings([](QDialog& d) { click(d, "saveButton"); });
-    EXPECT_EQ(m_services.restarts, 1);
-    EXPECT_FALSE(m_window.isVisible());
+    w.services.answers = {MessageAnswer::Yes};
+    openDialog(w.window, "LN_PROGRAMAYARLARI", [](QDialog& d) { click(d, "saveButton"); });
+    EXPECT_EQ(w.services.restarts, 1);
+    EXPECT_FALSE(w.window.isVisible());
+}
+
+TEST(DialogDesignerUi, YesNoFromTheRibbonWritesWhatWasTyped) {
+    FakeWindow w;
+    retype(child<QLineEdit>(w.window, "activityName"), QStringLiteral("AnaEkran"));
+    openDialog(w.window, "DLGEvetHayir", [&](QDialog& d) {
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "variableName"));
+        retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
+        auto& message = child<QPlainTextEdit>(d, "message");
+        retype(message, QStringLiteral("Emin misiniz?"));
+        QTest::keyClick(&message, Qt::Key_Return);  // a new line, not "Oluştur"
+        typeText(message, QStringLiteral("Kaydedilmedi"));
+        child<QLineEdit>(d, "button2").setText(QStringLiteral("Vazgeç"));  // set, not typed
+        click(d, "createButton");
+    });
+    EXPECT_TRUE(w.services.messages.empty());
+    EXPECT_TRUE(sameText(w.panel(), readDataCrLf("dialog_designer/evet_hayir_yazilan.txt")));
+}
+
+// The preview is a real message box over the form, with the typed title as its caption.
+TEST(DialogDesignerUi, PreviewShowsARealYesNoBoxWithTheTypedTitleAndText) {
+    QTemporaryDir dir;
+    QtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
+    Defaults defaults = Defaults::factory();
+    MainWindow window(services, defaults);
+    window.show();
+    openDialog(window, "DLGEvetHayir", [&](QDialog& d) {
+        retype(child<QLineEdit>(d, "title"), QStringLiteral("Çıkış"));
+        ModalHandler box([&](QDialog& b) {
+            auto& mb = static_cast<QMessageBox&>(b);
+            EXPECT_EQ(mb.windowTitle(), QStringLiteral("Çıkış"));
+            EXPECT_EQ(mb.text(), QStringLiteral("Mesajı buraya yazın"));
+            EXPECT_EQ(int(mb.standardButtons()), int(QMessageBox::Yes | QMessageBox::No));
+            mb.done(QMessageBox::Yes);
+        });
+        click<QToolButton>(d, "previewButton");
+        EXPECT_TRUE(box.handled());
+        EXPECT_TRUE(d.isVisible());
+        click(d, "cancelButton");
+    });
+}
+
+TEST(DialogDesignerUi, ToastAsksForTheFlagBeforeWriting) {
+    FakeWindow w;
+    openDialog(w.window, "DLGToast", [&](QDialog& d) {
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "activityName"));  // first one enabled
+        click(d, "createButton");
+        EXPECT_TRUE(d.isVisible());
+        pickRow(d, "toastFlag", 1);
+        click(d, "createButton");
+    });
+    EXPECT_TRUE(sameText(w.panel(), readDataCrLf("dialog_designer/toast_short.txt")));
+}
+
+TEST(SettingSaverUi, FromTheRibbonToThePanelAfterTheMissingChoiceWarning) {
+    FakeWindow w;
+    openDialog(w.window, "DevicePermissinId", [&](QDialog& d) {
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "variableName"));
+        click(d, "okButton");
+        EXPECT_TRUE(d.isVisible());
+        pickRow(d, "dataType", 1);
+        pickRow(d, "dataType", 0);
+        pickRow(d, "accessMode", 0);
+        EXPECT_EQ(field(d, "javaType"), QStringLiteral("int"));
+        EXPECT_EQ(field(d, "storageMode"), QStringLiteral("MODE_PRIVATE"));
+        click(d, "okButton");
+    });
+    EXPECT_EQ(w.services.messages.size(), 1u);  // no choice made
+    EXPECT_TRUE(sameText(w.panel(), readDataCrLf("setting_saver/tamsayi_ikisi.txt")));
+}
+
+void list(QDialog& d, const QString& count) {
+    retype(d, "countEdit", count);
+    click(d, "listButton");
+}
+
+// "İptal" leaves the panel as it was; what a cancelled design keeps is the core's test.
+TEST(MenuDesignerUi, RibbonDesignReachesThePanelAfterACancel) {
+    FakeWindow w;
+    const std::string before = w.panel();
+    openDialog(w.window, "KPBtn03", [&](QDialog& d) {
+        list(d, QStringLiteral("3"));
+        click(d, "cancelButton");
+    });
+    EXPECT_EQ(w.panel(), before);
+    openDialog(w.window, "KPBtn03", [&](QDialog& d) {
+        EXPECT_EQ(d.focusWidget(), &child<QLineEdit>(d, "countEdit"));
+        EXPECT_EQ(child<QPushButton>(d, "okButton").text(), QStringLiteral("Oluştur"));
+        list(d, QStringLiteral("2"));
+        pickRow(d, "itemList", 1);
+        EXPECT_EQ(field(d, "titleEdit"), QStringLiteral("Menu ismi 2"));
+        retype(d, "titleEdit", QStringLiteral("Sil \"hepsi\""));
+        pickRow(d, "itemList", 0);
+        retype(d, "titleEdit", QString());
+        QTest::keyClick(&child<QLineEdit>(d, "titleEdit"), Qt::Key_Return);  // OK is default
+    });
+    EXPECT_TRUE(sameText(w.panel(), readDataCrLf("menu_designer/empty_and_quoted_titles.txt")));
 }
 
 }  // namespace

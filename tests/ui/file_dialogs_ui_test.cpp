@@ -1,12 +1,17 @@
 // The real file dialogs, as the window's services open them, over folders of the test's own.
 #include <QAbstractItemView>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <tuple>
 
 #include "tools/sqlite_tool/sqlite_tool.h"
+#include "tools/sqlite_tool/sqlite_tool_dialog.h"
 #include "tools/tabhost_wizard/tabhost_wizard.h"
 #include "ui_support.h"
 
@@ -52,6 +57,7 @@ TEST(FileDialogsUi, TheIconPickerListsPngFilesOnly) {
     EXPECT_EQ(wizard.selectedRecord()->iconName, "a");
 }
 
+// The save button names the file it writes, which follows the output language.
 TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtension) {
     for (const auto& [language, filter, file] :
          {std::tuple{Language::Java, "Java Kaynak Kod (*.java)", "DatabaseHelper.java"},
@@ -64,6 +70,10 @@ TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtensio
         tool.chooseNewType(1);
         tool.columnName = "ad";
         ASSERT_TRUE(tool.addColumn().ok());
+        SqliteToolDialog shown(tool);
+        shown.show();
+        EXPECT_EQ(child<QPushButton>(shown, "saveButton").text(),
+                  QString::fromUtf8(file) + QStringLiteral(" &KAYDET"));
         ModalHandler saver([&](QDialog& d) {
             auto& files = static_cast<QFileDialog&>(d);
             EXPECT_EQ(files.nameFilters(), QStringList{QString::fromUtf8(filter)});
@@ -72,7 +82,7 @@ TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtensio
                       QStringLiteral("DatabaseHelper"));
             QMetaObject::invokeMethod(&files, "accept");
         });
-        EXPECT_TRUE(tool.save().ok());
+        click(shown, "saveButton");
         ASSERT_TRUE(saver.handled());
         EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromUtf8(file))));
     }
@@ -94,6 +104,33 @@ TEST(FileDialogsUi, TheFolderBrowserIsTitledWithThePromptsFirstLine) {
     ASSERT_TRUE(browser.handled());
     EXPECT_EQ(browser.title(), QStringLiteral("Lütfen ZEP klasörünün oluşacağı yeri seçin."));
     EXPECT_EQ(project.outputFolder, dir.path().toStdString());
+}
+
+// Qt's own texts from its Turkish catalogue, and dates and sizes in Turkish form.
+TEST(FileDialogsUi, QtsOwnDialogNamesFoldersDatesAndSizesInTurkish) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("alt")));
+    touch(dir, "a.png");
+
+    QFileDialog dialog(nullptr, QStringLiteral("Deneme"), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    const QModelIndex root = model->index(dir.path());
+    QModelIndex folder, file;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (folder = model->index(dir.filePath(QStringLiteral("alt")), 2),
+         file = model->index(dir.filePath(QStringLiteral("a.png")), 1),
+         model->rowCount(root) == 2 && !model->data(folder).toString().isEmpty()),
+        5000);
+
+    EXPECT_EQ(model->data(folder).toString(), QStringLiteral("Klasör"));
+    EXPECT_EQ(model->data(file).toString(), QStringLiteral("0 bayt"));
+    const QModelIndex modified = model->index(dir.filePath(QStringLiteral("a.png")), 3);
+    const QDateTime when = QFileInfo(dir.filePath(QStringLiteral("a.png"))).lastModified();
+    EXPECT_EQ(model->data(modified).toString(),
+              QLocale(QLocale::Turkish, QLocale::Turkey).toString(when, QLocale::ShortFormat));
 }
 
 }  // namespace

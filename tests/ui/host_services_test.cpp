@@ -31,6 +31,18 @@ protected:
     QTemporaryDir m_dir;
 };
 
+// Runs the call on a thread of its own: nullopt when it has not returned within five seconds, so
+// that a call that blocks fails the test instead of hanging it.
+template <class Call>
+auto within5s(Call call) -> std::optional<decltype(call())> {
+    using Result = decltype(call());
+    auto result = std::make_shared<std::promise<Result>>();
+    std::thread([result, call = std::move(call)] { result->set_value(call()); }).detach();
+    auto done = result->get_future();
+    if (done.wait_for(std::chrono::seconds(5)) != std::future_status::ready) return std::nullopt;
+    return done.get();
+}
+
 // A corrupt file reads as holding nothing and saving repairs it; what is saved reads back whole.
 TEST_F(HostServices, CorruptSettingsReadAsMissingAndSavedValuesRoundTrip) {
     const char corrupt[] = "[Varsayilanlar\nPaketAdi=bozuk\n\0\xff [[[\n";
@@ -83,17 +95,14 @@ TEST_F(HostServices, AStoreThatCannotBeWrittenIsReported) {
     ASSERT_EQ(mkfifo(path("fifo.ini").toLocal8Bit().constData(), 0600), 0);
     for (const auto& [name, readable] :
          {std::pair{"engel/ayarlar.ini", true}, std::pair{"fifo.ini", false}}) {
-        auto seen = std::make_shared<std::promise<std::tuple<bool, bool, bool>>>();
-        std::thread([seen, settings = file(name)] {
+        const auto seen = within5s([settings = file(name)] {
             nakkas::HostServices services(settings);
             const bool readable = services.settingsReadable();
             const bool found = services.readString("Varsayilanlar", "PaketAdi").has_value();
             services.writeString("Varsayilanlar", "PaketAdi", "com.ornek");
-            seen->set_value({readable, found, services.commitSettings()});
-        }).detach();
-        auto result = seen->get_future();
-        ASSERT_EQ(result.wait_for(std::chrono::seconds(5)), std::future_status::ready) << name;
-        EXPECT_EQ(result.get(), std::make_tuple(readable, false, false)) << name;
+            return std::tuple{readable, found, services.commitSettings()};
+        });
+        EXPECT_EQ(seen, std::make_tuple(readable, false, false)) << name;
     }
 }
 
@@ -118,16 +127,6 @@ TEST_F(HostServices, FilesAreNeverOverwrittenAndTrashRemovesTheFolder) {
     EXPECT_FALSE(services.moveFolderToTrash(file("Zep")));
     oldData.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData);
     qputenv("HOME", oldHome);
-}
-
-// Runs the call on a thread of its own: nullopt when it has not returned within five seconds, so
-// that a call that blocks fails the test instead of hanging it.
-std::optional<bool> within5s(std::function<bool()> call) {
-    auto result = std::make_shared<std::promise<bool>>();
-    std::thread([result, call = std::move(call)] { result->set_value(call()); }).detach();
-    auto done = result->get_future();
-    if (done.wait_for(std::chrono::seconds(5)) != std::future_status::ready) return std::nullopt;
-    return done.get();
 }
 
 // Only a regular file is written or copied: a FIFO would block for ever, a folder or a link to

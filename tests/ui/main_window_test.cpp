@@ -6,13 +6,13 @@
 #include <QImage>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
 
 #include "app/ribbon.h"
 #include "app/ribbon_widget.h"
 #include "qt_text.h"
-#include "snippets/snippet_catalogue.h"
 #include "ui_support.h"
 
 namespace nakkas::test {
@@ -20,7 +20,6 @@ namespace {
 
 TEST(MainWindowUi, OpensWithAFixedFrame) {
     FakeWindow w;
-    w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
 
     EXPECT_EQ(w.window.windowTitle(), QStringLiteral("ZEP - Nakkas - 2012"));
@@ -36,7 +35,7 @@ TEST(MainWindowUi, OpensWithAFixedFrame) {
 // every button and icon of the first ribbon page, the form, and the panel's coloured text, and
 // nothing painted afterwards changes a pixel of it.
 TEST(MainWindowUi, TheFirstFrameIsTheWholeFirstScreen) {
-    FakeWindow w;
+    FakeWindow w(false);
     QImage first;
     QStringList missing;
     struct FirstPaint : QObject {
@@ -82,9 +81,10 @@ TEST(MainWindowUi, TheFirstFrameIsTheWholeFirstScreen) {
     EXPECT_TRUE(settled == first) << "the first frame differs from the settled window";
 }
 
+// Names typed, picked, or set without keystrokes (a screen reader, a program) are what the
+// generator reads.
 TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
     FakeWindow w;
-    w.window.show();
     click<QCheckBox>(w.window, "sameAsId");
     clickRibbon(w.window, "ID_BUTTON3");
     EXPECT_EQ(field(w.window, "variableName"), QStringLiteral("button_degisken1"));
@@ -92,26 +92,15 @@ TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
 
     auto& access = child<QComboBox>(w.window, "accessModifier");
     access.setCurrentIndex(access.findText(QStringLiteral("--Boş--")));
-    auto& variable = child<QLineEdit>(w.window, "variableName");
-    variable.clear();
-    QTest::keyClicks(&variable, "dugme");
+    retype(w.window, "variableName", QStringLiteral("dugme"));
     click<QCheckBox>(w.window, "writeListener");
     clickRibbon(w.window, "ID_BUTTON18");
     EXPECT_EQ(w.panel(), " Button dugme = (Button) findViewById(R.id.button1);\r\n");
 
-    click<QCheckBox>(w.window, "writeDeclaration");
-    click<QCheckBox>(w.window, "advanceCounter");
-    clickRibbon(w.window, "ID_BUTTON18");
-    EXPECT_EQ(w.panel(), "");
-    clickRibbon(w.window, "ID_BUTTON3");
-    // The first generation advanced the counter, the second was told not to.
-    EXPECT_EQ(field(w.window, "idName"), QStringLiteral("button2"));
-
-    // Names set without keystrokes (a screen reader, a program) are what the generator reads.
-    click<QCheckBox>(w.window, "writeDeclaration");
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&variable);
-    ASSERT_NE(iface, nullptr);
-    iface->setText(QAccessible::Value, QStringLiteral("tus"));
+    auto* reader =
+        QAccessible::queryAccessibleInterface(&child<QLineEdit>(w.window, "variableName"));
+    ASSERT_NE(reader, nullptr);
+    reader->setText(QAccessible::Value, QStringLiteral("tus"));
     child<QLineEdit>(w.window, "idName").setText(QStringLiteral("tamam"));
     clickRibbon(w.window, "ID_BUTTON18");
     EXPECT_EQ(w.panel(), " Button tus = (Button) findViewById(R.id.tamam);\r\n");
@@ -121,7 +110,6 @@ TEST(MainWindowUi, DefinerWidgetsFeedWhatTheGeneratorReads) {
 // behind the dialog must already show them.
 TEST(MainWindowUi, TheFormShowsTheProposedNamesWhileADialogIsOpen) {
     FakeWindow w;
-    w.window.show();
     clickRibbon(w.window, "ID_BUTTON3");
     for (const auto& [element, name] :
          {std::pair{"ID_BUTTON10", "spinner1"}, std::pair{"WzActivityBtn", "tabHost1"}}) {
@@ -133,45 +121,19 @@ TEST(MainWindowUi, TheFormShowsTheProposedNamesWhileADialogIsOpen) {
     }
 }
 
-TEST(MainWindowUi, SnippetReplacesThePanelOnceAndExitClosesOnlyAfterYes) {
+// Exit asks first: No keeps the window, Yes closes it and starts nothing.
+TEST(MainWindowUi, ExitFromTheApplicationMenuClosesOnlyAfterYes) {
     FakeWindow w;
-    w.window.show();
-    click(w.window, "storeButton");  // the start-up banner
-    const std::string stored = w.model().panel().slot(0);
-    ASSERT_FALSE(stored.empty());
-    const std::string screenSize(findSnippet("KPBtn114")->java);
-    clickRibbon(w.window, "KPBtn114");
-    clickRibbon(w.window, "KPBtn114");
-    EXPECT_EQ(w.panel(), screenSize);
-    for (int i = 0; i < CodePanel::kSlotCount; ++i)
-        EXPECT_EQ(w.model().panel().slot(i), i ? "" : stored) << i;
-
     auto* exit = w.window.ribbonWidget().applicationMenu()->findChild<QAction*>(
         QStringLiteral("IDC_BUTTON3A"));
     ASSERT_NE(exit, nullptr);
     exit->trigger();
     EXPECT_EQ(w.services.messages.size(), 1u);
     EXPECT_TRUE(w.window.isVisible());
-    EXPECT_EQ(w.panel(), screenSize);
-    EXPECT_EQ(w.model().panel().slot(0), stored);
-
     w.services.answers = {MessageAnswer::Yes};
     exit->trigger();
     EXPECT_FALSE(w.window.isVisible());
     EXPECT_EQ(w.services.restarts, 0);
-}
-
-// Which style is stored and when is the core's LookSetting test; here the window shows it.
-TEST(MainWindowUi, ShowsTheStoredLookAndStoresTheChosenOne) {
-    FakeServices services;
-    services.ints["ApplicationLook"] = 219;
-    Defaults defaults = Defaults::factory();
-    MainWindow window(services, defaults);
-    EXPECT_EQ(window.look(), 219);
-    const QColor before = QApplication::palette().color(QPalette::Window);
-    window.setLook(215);  // a tinted frame, where 219 has a plain one
-    EXPECT_NE(QApplication::palette().color(QPalette::Window), before);
-    EXPECT_EQ(services.ints["ApplicationLook"], 215);
 }
 
 // The ribbon shows the output language at all times; a click, a key tip or a screen reader's
@@ -199,6 +161,38 @@ TEST(MainWindowUi, TheLanguageButtonsShowAndSwitchTheOutputLanguage) {
     reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(window.formView().model().language(), Language::Kotlin);
     EXPECT_FALSE(java.isChecked());
+}
+
+// The ribbon stands alone here: what a command does is the form view's business, and the walk
+// through the tips in all its cases is the core's KeyTips test.
+TEST(RibbonKeyTipsUi, AltCategoryAndElementTipRunTheElementEscapeStepsBack) {
+    RibbonWidget ribbon;
+    ribbon.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ribbon));
+    QSignalSpy spy(&ribbon, &RibbonWidget::commandTriggered);
+    const auto key = [&](int k) { QTest::keyClick(&ribbon, Qt::Key(k)); };
+
+    key(Qt::Key_Alt);
+    EXPECT_EQ(ribbon.keyTipMode(), KeyTips::Mode::Categories);
+    key(Qt::Key_2);
+    EXPECT_EQ(ribbon.keyTipMode(), KeyTips::Mode::Elements);
+    EXPECT_EQ(ribbon.currentCategory(), 1);
+    key(Qt::Key_V);
+    EXPECT_EQ(ribbon.keyTipMode(), KeyTips::Mode::Off);
+    // The element runs once the key handler has returned.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spy.size() > 0; }, 2000));
+    ASSERT_EQ(spy.size(), 1);
+    EXPECT_EQ(spy.at(0).at(0).value<Command>().kind, CommandKind::SqliteTool);
+
+    key(Qt::Key_Alt);
+    key(Qt::Key_2);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(ribbon.keyTipMode(), KeyTips::Mode::Categories);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(ribbon.keyTipMode(), KeyTips::Mode::Off);
+    key(Qt::Key_V);
+    QTest::qWait(20);
+    EXPECT_EQ(spy.size(), 1);  // with the tips gone a tip is an ordinary key
 }
 
 }  // namespace

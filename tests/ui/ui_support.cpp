@@ -12,6 +12,9 @@
 #include <QStackedWidget>
 #include <QTextEdit>
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/ribbon_widget.h"
 
 namespace nakkas::test {
@@ -69,6 +72,29 @@ void typeText(QWidget& widget, const QString& text) {
 void pickRow(QObject& parent, const char* list, int row) {
     auto& l = child<QListWidget>(parent, list);
     QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
+}
+
+double contrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QRgb meanColour(const QImage& image) {
+    double sum[3] = {};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c);
+        }
+    const double n = std::max(1, image.width() * image.height());
+    return qRgb(int(sum[0] / n + 0.5), int(sum[1] / n + 0.5), int(sum[2] / n + 0.5));
 }
 
 QStringList unnamedControls(QWidget& root) {

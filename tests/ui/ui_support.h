@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -60,8 +61,11 @@ private:
     QString m_title;
 };
 
-// A main window over scripted services and the factory defaults.
+// A main window over scripted services and the factory defaults, shown unless told otherwise.
 struct FakeWindow {
+    explicit FakeWindow(bool shown = true) {
+        if (shown) window.show();
+    }
     FakeServices services;
     Defaults defaults = Defaults::factory();
     MainWindow window{services, defaults};
@@ -114,9 +118,12 @@ inline void retype(QObject& parent, const char* name, const QString& text) {
 // Clicks a row of a named list with the mouse.
 void pickRow(QObject& parent, const char* list, int row);
 
-}  // namespace nakkas::test
+// The contrast ratio of two colours, from their relative luminance, as accessibility guidelines
+// measure it.
+double contrast(QRgb a, QRgb b);
 
-namespace nakkas::test {
+// The mean colour of a picture.
+QRgb meanColour(const QImage& image);
 
 // Every interactive control under root (buttons, fields, lists, drop-downs, sliders) whose
 // accessible name is empty, as "Class objectName". A drop-down that is named only by its current

@@ -1,0 +1,299 @@
+// The commands in this process: their options and the stored values reach their tools, a refusal
+// exits 1 with the tool's own message, a mistake on the command line exits 2 before any tool runs,
+// and what some commands do besides printing. The texts and the tools' rules are the core's tests.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+#include <utility>
+
+#include "cli_runner.h"
+#include "expected_files.h"
+#include "project_tree.h"
+
+namespace nakkas::test {
+namespace {
+
+// What is printed is the tool's text whole, as the panel would get it: an expected ".bytes" file
+// as stored, any other with CR LF. Notes go to standard error so that the text stays exact.
+TEST(CommandsCli, EachCommandPrintsItsToolsWholeTextForItsOptionsAndStoredValues) {
+    const std::string repeated = "Tekrarlanan 1 id atlandı; her id ilk geçtiği yerde listelenir.\n";
+    const struct {
+        std::string expected, line;
+        std::map<std::string, std::string> stored = {};
+    } cases[] = {
+        {"objects/Spinner.txt", "object Spinner --var=spinner_degisken1 --item a --item=b~c"},
+        {"kotlin/objects/ListView_kacis.kt",
+         "object ListView --lang=kotlin --access private --var list_degisken1 --item Ali~\"Veli\" "
+         "--item C:\\yol --item $fiyat~TL --item ${x} --item Şeker"},
+        // Found by label or element; a text that ends with its own line break keeps just that.
+        {"snippets/KPBtn114.txt", "snippet KPBtn114"},
+        {"snippets/KP_BARKOD.txt",
+         "snippet Yazıtipi~Değiştirme --lang=java",
+         {{"CiktiDili", "Kotlin"}}},
+        {"dialog_designer/toast_short.txt", "dialog Toast~Mesaj --toast LENGTH_SHORT"},
+        {"dialog_designer/standart_temizlenmis.txt",
+         "dialog Standart --var '' --activity= --title ''"},
+        // The stored names are the starting values; an option overrides them.
+        {"dialog_designer/evet_hayir_yazilan.txt",
+         "dialog Evet-Hayır --title=Çıkış --message Emin~misiniz?\nKaydedilmedi --button2 Vazgeç "
+         "--icon R.drawable.ic_launcher",
+         {{"ActivityAdi", "AnaEkran"}, {"SimgeAdi", "yok_bu"}}},
+        {"kotlin/dialog_designer/evet_hayir_yazilan.txt",
+         "dialog Evet-Hayır --lang kotlin --var cikis --title=Çıkış --message "
+         "Emin~misiniz?\nKaydedilmedi:~\"$dosya\" --button1 Evet~\\~Tamam --button2 Vazgeç "
+         "--icon R.drawable.uyari"},
+        {"setting_saver/tamsayi_yazma.txt",
+         "prefs --type Tamsayı --mode Sadece~bu~uygulama~erişir --no-read"},
+        {"setting_saver/tamsayi_okuma.txt",
+         "prefs --type Tamsayı --mode Sadece~bu~uygulama~erişir --no-write"},
+        {"setting_saver/metin.txt",
+         "prefs --type=Metin --mode=Ekleme~Yapılır --var ad --key kul\"lanici --file Ayarlar"},
+        {"kotlin/setting_saver/tamsayi_ikisi.txt",
+         "prefs --lang kotlin --type Tamsayı --mode Sadece~bu~uygulama~erişir"},
+        {"menu_designer/empty_and_quoted_titles.txt",
+         "menu --title '' --title=Sil~\"hepsi\" --lang=java"},
+        {"kotlin/menu_designer/six_items.txt",
+         "menu --title Menu~ismi~1 --title Menu~ismi~2 --title Menu~ismi~3 --title Menu~ismi~4 "
+         "--title Menu~ismi~5 --title Çıkış",
+         {{"SimgeAdi", "menu_simge"}, {"CiktiDili", "Kotlin"}}},
+        {"layout_to_code/ana_ekran_camel_bos.txt",
+         "layout @layout_to_code/sample/ana_ekran.xml --style camel --access=--Boş-- "
+         "--no-listener"},
+        {"layout_to_code/ana_ekran_liste.txt",
+         "layout @layout_to_code/sample/ana_ekran.xml --style=m --only android:list --only "
+         "spn_sehir --skip spn_sehir"},
+        {"kotlin/layout_to_code/ana_ekran_m_static.kt",
+         "layout @layout_to_code/sample/ana_ekran.xml --lang kotlin --style m --access static "
+         "--only btn_kaydet --only android:list --only progress_yukleme"},
+        // Each press in command-line order, across the groups.
+        {"sqlite_tool/cli_commands.txt",
+         "sqlite-commands --column id:pk --column ad:TEXT --column tel:TEXT --table Kisiler "
+         "--update-edit ad=editText1 --insert ad=adKutusu --update tel=telefon --no-insert-notify "
+         "--delete"},
+        {"kotlin/sqlite_tool/cli_commands.txt",
+         "sqlite-commands --lang=kotlin --column id:pk --column ad:TEXT --column tel:TEXT "
+         "--update-edit ad=editText1 --insert-edit ad=editText2 --update tel=telefon "
+         "--no-insert-notify --delete"},
+        // A stored version that is not listed selects none.
+        {"sqlite_tool/key_second_no_version_class.bytes",
+         "sqlite-helper --column ad:TEXT:unique:notnull --column no:pk --package= --db Okul.db "
+         "--table Dersler",
+         {{"VTVersiyon", "7"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        FakeServices services = storing(c.stored);
+        const CliRun r = runCli(services, words(c.line));
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, c.line.starts_with("layout") ? repeated : "");
+        EXPECT_TRUE(sameText(r.out, c.expected.ends_with(".bytes") ? readData(c.expected)
+                                                                   : readDataCrLf(c.expected)));
+    }
+}
+
+// The message is the one the window's box shows; nothing is printed and no file is written.
+TEST(CommandsCli, EachRefusalExitsOneWithTheToolsMessageAndWritesNothing) {
+    const std::string count = "Girdiğiniz değer 1 ile 6 arasında bir rakam olmalıdır.";
+    const std::string choice = "Listeden bir veri türü ve Kayıt şekli seçmelisiniz";
+    const std::pair<const char*, std::string> cases[] = {
+        {"object ListView --item a --item ''", "Yazı kutusu boş, listeye eklenecek elemanı yazın"},
+        {"dialog Toast~Mesaj", "Toast Bayrağı parametresini seçmemişsiniz."},
+        {"prefs --type Metin", choice},
+        {"prefs --mode Ekleme~Yapılır", choice},
+        {"menu", count},
+        {"menu --title=1 --title=2 --title=3 --title=4 --title=5 --title=6 --title=7", count},
+        {"layout @layout_to_code/sample/ana_ekran.xml --only btn_yok",
+         "Layout'ta böyle bir id yok: btn_yok"},
+        {"layout @layout_to_code/eksik/ekran.xml --skip ses_duzeyi", "Kod üretmek için"},
+        {"sqlite-helper", "Listede hiç"},
+        {"sqlite-helper --column :TEXT", "Hücre adı boş"},
+        {"sqlite-helper --column a:pk --column b:pk", "Birincil anahtar zaten"},
+        {"sqlite-helper --column a:TEXT --output /yok/klasor/D.java", "Dosya oluş"},
+        {"sqlite-commands --column ad:TEXT --delete", "Sil örneklemesi"},
+        {"sqlite-commands --column ad:TEXT --insert ad=", "Kullanılacak hücre"},
+        {"tabhost --out /proje", "Uygulama paket adınız"},
+        {"tabhost --out /proje --package com.a --tabs 7", "Girilecek sayı 1 ile 6"},
+    };
+    for (const auto& [line, message] : cases) {
+        SCOPED_TRACE(line);
+        FakeServices services;
+        services.fs.folders.insert("/proje");
+        const CliRun r = runCli(services, words(line));
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(services.lastMessage().text.starts_with(message))
+            << services.lastMessage().text;
+        EXPECT_TRUE(services.fs.files.empty());
+    }
+}
+
+// Standard error names the command and what is wrong; no tool has run, so no box was shown.
+TEST(CommandsCli, EachMistakeIsAUsageErrorBeforeAnyToolRuns) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"object TabHost", "\"nakkas-cli tabhost\""},
+        {"object ListBox", "bilinmeyen nesne: ListBox"},
+        {"object Button --access Final", "bilinmeyen erişim belirteci: Final"},
+        {"object Button --item a", "--item yalnızca"},
+        {"object Button --id=a --id=a", "--id bir kez verilebilir"},
+        {"snippet", "kod parçası adı eksik"},
+        {"snippet Barkod",
+         "bilinmeyen kod parçası: Barkod\n(liste için: nakkas-cli snippet --list)"},
+        {"snippet --list KPBtn01", "--list ile birlikte ad verilmez"},
+        {"dialog", ""},
+        {"dialog standart", ""},
+        {"dialog Toast~Mesaj --toast LENGTH_MEDIUM", ""},
+        {"dialog Standart --toast LENGTH_LONG", ""},
+        {"prefs --type tamsayı --mode Ekleme~Yapılır", ""},
+        {"prefs --type Metin --mode MODE_PRIVATE", ""},
+        {"layout", ""},
+        {"layout @layout_to_code/bozuk.xml @layout_to_code/bozuk.xml", ""},
+        {"layout @layout_to_code/sample/ana_ekran.xml --style pascal", ""},
+        {"sqlite-helper --column ad", ""},
+        {"sqlite-helper --column ad:text", ""},
+        {"sqlite-helper --column id:pk:notnull", ""},
+        {"sqlite-commands --column a:TEXT --insert yok=x", ""},
+        {"sqlite-commands --column a:TEXT --show a", ""},
+        {"tabhost --package com.a", "--out"},
+        {"tabhost --out /proje --package com.a --tab 2:title=x", "--tab"},
+        {"tabhost --out /proje --package com.a --tab 1:layout=GridLayout", "GridLayout"},
+        {"tabhost --out /proje --package com.a --tab 1:renk=mavi", "renk"},
+        {"tabhost --out /proje --package com.a --tab 1:icon=/yok.png", "/yok.png"},
+        {"tabhost --out /proje --package com.a --orientation 3", "--orientation"},
+        {"tabhost --out /proje --package com.a --lifecycle onCreate", "onCreate"},
+        {"tabhost --out /proje --package com.a --target-sdk 16", "--target-sdk"},
+        {"tabhost --out /proje --package com.a --menu-icon 1=/yok.png", "--menu-icon"},
+    };
+    for (const auto& [line, message] : cases) {
+        SCOPED_TRACE(line);
+        FakeServices services;
+        services.fs.folders.insert("/proje");
+        const Args args = words(line);
+        const CliRun r = runCli(services, args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(r.err.starts_with("nakkas-cli " + args[0] + ": ")) << r.err;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_TRUE(services.messages.empty());
+        EXPECT_TRUE(services.fs.files.empty());
+    }
+}
+
+// One line per snippet in ribbon order: the element, a tab, the label.
+TEST(CommandsCli, TheSnippetListGivesElementTabLabelPerLine) {
+    const CliRun r = runCli({"snippet", "--list"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(
+        r.out.starts_with("KPBtn01\tTam Ekran\nKPBtn02\tYatay Dikey\nKPBtn04\tİvme Sensör\n"
+                          "KPBtn06\tSes Çal\nKPBtn115\tSes Modu\n"))
+        << r.out;
+    EXPECT_TRUE(r.out.ends_with("\nKP_INTERNETEBAGLIMIYIM\tİnternete Bağlımıyım\n")) << r.out;
+    EXPECT_EQ(std::ranges::count(r.out, '\n'), 21);
+}
+
+// Java goes to the file in the writer's own bytes, Kotlin as UTF-8 with LF alone, which are also
+// the bytes it prints.
+TEST(SqliteCli, TheHelperIsWrittenInItsLanguagesOwnBytes) {
+    for (const auto& [lang, file, expected] :
+         {std::tuple{"java", "/ev/DatabaseHelper.java", "sqlite_tool/ogrenciler_saved.bytes"},
+          std::tuple{"kotlin", "/ev/DatabaseHelper.kt",
+                     "kotlin/sqlite_tool/ogrenciler_saved.kt"}}) {
+        SCOPED_TRACE(lang);
+        FakeServices services;
+        services.fs.folders.insert("/ev");
+        Args args = words(std::string("sqlite-helper --lang ") + lang +
+                          " --column numara:pk --column adı:TEXT:notnull --column=şube:TEXT "
+                          "--package com.zep.okul --db Okul€.db --table Öğrenciler --db-version 3");
+        const CliRun printed = runCli(services, args);
+        if (std::string(lang) == "kotlin") {
+            EXPECT_TRUE(sameText(printed.out, readData(expected)));
+        }
+        args.insert(args.end(), {"--output", file});
+        const CliRun r = runCli(services, args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(sameText(services.fs.files[file], readData(expected)));
+    }
+}
+
+// A table SQLite refuses is printed with a warning, or refused with --check.
+TEST(SqliteCli, ATableSqliteRefusesIsWarnedOfOrRefusedWithCheck) {
+    const std::string warning = "SQLite bu tabloyu kabul etmiyor: near \"order\"";
+    CliRun r = runCli({"sqlite-helper", "--column", "order:TEXT"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out, "");
+    EXPECT_TRUE(r.err.starts_with(warning)) << r.err;
+
+    r = runCli({"sqlite-helper", "--column", "ad:TEXT", "--check"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out, "");
+    EXPECT_EQ(r.err, "");
+
+    FakeServices services;
+    services.fs.folders.insert("/ev");
+    r = runCli(services, {"sqlite-helper", "--column", "order:TEXT", "--check", "--output",
+                          "/ev/DatabaseHelper.java"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with(warning)) << r.err;
+    EXPECT_TRUE(services.fs.files.empty());
+}
+
+// A project folder "/proje" with two icon files in it.
+struct Workspace {
+    FakeServices services;
+    Workspace() {
+        services.fs.folders.insert("/proje");
+        services.fs.files["/proje/ev.png"] = "ev resmi";
+        services.fs.files["/proje/kapat.png"] = "kapat resmi";
+    }
+    CliRun tabhost(const std::string& line) { return runCli(services, words("tabhost " + line)); }
+};
+
+const std::string kEveryOption =
+    "--out /proje --package com.firma.uyg --activity AnaEkran --tabs 3 --tab 1:icon=/proje/ev.png "
+    "--tab 2:activity=AyarlarActivity --tab=2:title=Ayarlar --tab 2:layout=TableLayout "
+    "--tab 2:scroll=1 --tab 3:layout=RelativeLayout --tab 3:iconname=harita --start 3 "
+    "--fullscreen --orientation 2 --lifecycle onDestroy --lifecycle onStop --lifecycle "
+    "onStart --min-sdk 9 --target-sdk 15 --app-id Uyg --menu-icon 3=/proje/kapat.png --tab "
+    "3:title=Şehir~İçi --window-title Güzel~Uygulama --menu-title Menu~ismi~1 --menu-title "
+    "Çıkış --menu-title Menu~ismi~3";
+
+TEST(TabHostCli, EveryOptionReachesTheProjectInEitherLanguage) {
+    for (const auto& [lang, tree] :
+         {std::pair{"", "tabhost/three_tabs_menu"},
+          std::pair{" --lang kotlin", "kotlin/tabhost/three_tabs_menu"}}) {
+        SCOPED_TRACE(tree);
+        Workspace w;
+        const CliRun r = w.tabhost(kEveryOption + lang);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "/proje/Zep\n");
+        EXPECT_TRUE(sameProjectTree(w.services.fs.filesUnder("/proje/Zep"), tree));
+        EXPECT_TRUE(w.services.opened.empty());
+    }
+}
+
+// The user's own file is kept without --replace, and trashed with the tree with it.
+TEST(TabHostCli, AnExistingProjectIsReplacedOnlyWhenAsked) {
+    Workspace w;
+    ASSERT_EQ(w.tabhost(kEveryOption).status, 0);
+    w.services.fs.files["/proje/Zep/not.txt"] = "benim";
+
+    CliRun r = w.tabhost(kEveryOption);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(w.services.lastMessage().text.find("Adlı klasör zaten mevcut"), std::string::npos);
+    EXPECT_EQ(r.err,
+              "Var olan klasörü çöp kutusuna gönderip yeniden yazmak için --replace verin.\n");
+    EXPECT_TRUE(w.services.fs.exists("/proje/Zep/not.txt"));
+
+    r = w.tabhost(kEveryOption + " --replace --open");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(sameProjectTree(w.services.fs.filesUnder("/proje/Zep"), "tabhost/three_tabs_menu"));
+    EXPECT_EQ(w.services.fs.trashed, std::vector<std::string>{"/proje/Zep"});
+    EXPECT_EQ(w.services.opened, std::vector<std::string>{"/proje/Zep"});
+}
+
+}  // namespace
+}  // namespace nakkas::test
