@@ -16,6 +16,15 @@ std::optional<std::size_t> indexIn(const std::array<std::string_view, N>& list,
     return std::size_t(it - list.begin());
 }
 
+// A literal that stands inside a block comment: a "*/" in it would end the comment there and
+// leave the rest as broken code, so it is split into two literals joined with "+", which reads
+// as the same text once the line is taken back into the code.
+std::string inBlockComment(std::string literal) {
+    for (std::size_t at = 0; (at = literal.find("*/", at)) != std::string::npos; at += 7)
+        literal.replace(at, 2, "*\" + \"/");
+    return literal;
+}
+
 }  // namespace
 
 std::optional<std::size_t> columnTypeIndex(std::string_view word) {
@@ -87,7 +96,7 @@ std::string databaseHelperText(const HelperInput& in) {
     t += " )\");\n}\r\n";
     t += "public void onUpgrade(SQLiteDatabase vt, int EskiSurum, int YeniSurum)\n{\n"
          "   /*vt.execSQL(\"DROP TABLE IF EXISTS ";
-    t += table;
+    t += inBlockComment(table);
     t += "\");\n   onCreate(vt);*/\n}\n}\n";
     return t;
 }
