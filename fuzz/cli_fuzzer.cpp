@@ -2,8 +2,9 @@
 // and in-memory streams.
 //
 // The input is one argument per line. Leading lines "=SECTION/NAME=VALUE" are stored values the
-// run finds in the settings store. The layout command reads real files: a small layout with its
-// include lies in /tmp/nakkas-fuzz-cli (the seeds name it), written there afresh at start.
+// run finds in the settings store (UTF-8 ones only: the store's values come through Qt). The layout
+// command reads real files: a small layout with its include lies in /tmp/nakkas-fuzz-cli (the seeds
+// name it), written there afresh at start.
 //
 // The properties: the exit status is 0, 1 or 2; nothing is printed on standard output unless it
 // is 0; standard error never carries a control character that could steer the terminal; the
@@ -62,7 +63,9 @@ Run runOf(std::string_view input) {
     for (const std::string_view line : fuzz::lines(input)) {
         if (leading && line.starts_with('=')) {
             const auto slash = line.find('/'), eq = line.find('=', 1);
-            if (slash != std::string_view::npos && eq != std::string_view::npos && slash < eq) {
+            // Stored values come through Qt, which gives UTF-8 only.
+            if (slash != std::string_view::npos && eq != std::string_view::npos && slash < eq &&
+                fuzz::wellFormedUtf8(line)) {
                 run.stored.push_back({{std::string(line.substr(1, slash - 1)),
                                        std::string(line.substr(slash + 1, eq - slash - 1))},
                                       std::string(line.substr(eq + 1))});
@@ -83,12 +86,12 @@ test::CliRun runOnce(const Run& run) {
     return test::runCli(services, run.args);
 }
 
-// A byte that a terminal takes as a command rather than a character: C0 but the line break,
-// DEL, and C1 in its UTF-8 form.
+// A byte that a terminal takes as a command rather than a character: C0 but the line breaks and
+// tab, DEL, and C1 in its UTF-8 form.
 bool steersTerminal(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if ((c < 0x20 && c != '\n') || c == 0x7F) return true;
+        if ((c < 0x20 && c != '\n' && c != '\r' && c != '\t') || c == 0x7F) return true;
         if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
             static_cast<unsigned char>(text[i + 1]) <= 0x9F)
             return true;
@@ -108,6 +111,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 8192) return 0;
     const Run run = runOf(fuzz::bytesOf(data, size));
+    // No argument of a real command line holds a NUL: the C strings of argv end there.
+    for (const std::string& arg : run.args)
+        if (arg.find('\0') != std::string::npos) return 0;
     const test::CliRun first = runOnce(run);
     require(first.status == 0 || first.status == 1 || first.status == 2,
             "an exit status of no kind", std::to_string(first.status));

@@ -94,8 +94,11 @@ int g_counter = 0;
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    char folder[] = "/tmp/nakkas-fuzz-settings-XXXXXX";
-    if (!mkdtemp(folder)) std::abort();
+    // In memory where the machine has it: every save syncs the file to its disk.
+    char shm[] = "/dev/shm/nakkas-fuzz-settings-XXXXXX";
+    char tmp[] = "/tmp/nakkas-fuzz-settings-XXXXXX";
+    const char* folder = mkdtemp(shm) ? shm : mkdtemp(tmp);
+    if (!folder) std::abort();
     g_folder = folder;
     return 0;
 }

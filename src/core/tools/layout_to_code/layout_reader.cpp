@@ -199,7 +199,14 @@ private:
         const std::string_view body = semicolon == std::string_view::npos
                                           ? std::string_view()
                                           : m_bytes.substr(at + 1, semicolon - at - 1);
-        if (body.empty() || body.size() > 16)
+        // Only what could be a reference is named as one: text like "& Jerry;" is a bare "&",
+        // and the message never quotes bytes that are not characters.
+        const auto delimiter = [](char c) {
+            return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F ||
+                   std::string_view("<>&\"'=;/").find(c) != std::string_view::npos;
+        };
+        if (body.empty() || body.size() > 16 || !isUtf8(body) ||
+            std::any_of(body.begin(), body.end(), delimiter))
             return TextFault{at, "tek başına & işareti (&amp; yazılmalı)"};
         if (body.front() != '#') {
             for (const std::string_view known : {"lt", "gt", "amp", "apos", "quot"})
