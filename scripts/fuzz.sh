@@ -5,6 +5,7 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]   each target for SECONDS (default 600), one after the
 #                                           other; new inputs are merged into its corpus under
 #                                           fuzz/corpus/TARGET (not kept in git)
+#   scripts/fuzz.sh --runs N [TARGET...]    the same, for N inputs each instead
 #   scripts/fuzz.sh --suite                 each target for a short fixed number of runs over its
 #                                           seeds, as the test suite does
 #
@@ -19,12 +20,15 @@ declare -A suite_runs=([layout]=20000 [tabhost]=6000 [sqlite]=3000 [cli]=8000 [t
                        [settings]=3000)
 
 suite=false
-seconds=600
+limit=(-max_total_time=600)
 if [ "${1:-}" = "--suite" ]; then
   suite=true
   shift
+elif [ "${1:-}" = "--runs" ] && [[ "${2:-}" =~ ^[0-9]+$ ]]; then
+  limit=(-runs="$2")
+  shift 2
 elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
-  seconds=$1
+  limit=(-max_total_time="$1")
   shift
 fi
 [ $# -gt 0 ] && targets=("$@")
@@ -81,11 +85,11 @@ if $suite; then
   exit 0
 fi
 
-echo "Fuzz hedefleri, her biri $seconds saniye (nice ile, sırayla):"
+echo "Fuzz hedefleri, sırayla ve nice ile (${limit[*]}):"
 for t in "${targets[@]}"; do
   corpus=fuzz/corpus/$t
   mkdir -p "$corpus"
-  NICE="nice -n 10" run_target "$t" -max_total_time="$seconds" "$corpus" "tests/data/fuzz/$t"
+  NICE="nice -n 10" run_target "$t" "${limit[@]}" "$corpus" "tests/data/fuzz/$t"
   # Keeps the corpus small: only inputs that add coverage stay.
   merged=$(mktemp -d)
   nice "build-fuzz/fuzz/fuzz_$t" -merge=1 "$merged" "$corpus" >/dev/null 2>&1 &&

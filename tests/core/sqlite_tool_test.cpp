@@ -130,9 +130,10 @@ TEST(DatabaseHelper, ClassTexts) {
     t.add("tel", kText, false, false, true);
     EXPECT_TRUE(sameText(t.tool->classText(), readData("sqlite_tool/kisiler_class.bytes")));
 
-    // Quotes and backslashes in names must not end the Java strings they stand in.
+    // Quotes and backslashes in names must not end the Java strings they stand in, nor a "*/"
+    // the comment that holds one.
     Tool quoted;
-    quoted.name("com.zep.rehber", "C:\\vt.db", "\"my table\"");
+    quoted.name("com.zep.rehber", "C:\\vt.db", "\"my */ table\"");
     quoted.add("id", kInteger, true);
     quoted.add("\"ad soyad\"", kText, false, true);
     EXPECT_TRUE(

@@ -288,14 +288,14 @@ TEST(TabHostProjectWriter, ThreeTabsWithEveryOptionAndALeftOverMenu) {
 }
 
 // A quote typed into a title must not add an element to the manifest, nor "&" make it invalid,
-// nor a quote or backslash end a Java string.
+// nor a quote or backslash end a Java string. Characters no XML file can hold are left out.
 TEST(TabHostProjectWriter, TypedTextCannotBreakTheXmlOrTheJava) {
     Desk d;
     TabHostWizard w = d.listed(1);
     w.project().tabs[0] = {"Tab1Activity", "Başlık \"1\" & <2> \\ yol", "simge\"x"};
-    w.project().applicationId = "Tom & Jerry";
+    w.project().applicationId = "Tom &\x01 Jerry\xEF\xBF\xBF";
     w.project().windowTitle =
-        "x\"/><uses-permission android:name=\"android.permission.INTERNET\"/><x y=\"";
+        "x\"/><uses-permission android:name=\"android.permission.INTERNET\"/><x y=\"\x1b";
     ASSERT_TRUE(w.create().ok());
     EXPECT_TRUE(sameProjectTree(d.tree(), "tabhost/escaped"));
 }
