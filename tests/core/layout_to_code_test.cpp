@@ -178,6 +178,9 @@ TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
          bad + "2, sütun 23 (geçerli UTF-8 olmayan bayt)"},
         {x("<a t=\"ş\x1b\"/>"), bad + "1, sütun 8 (XML'de yeri olmayan bir karakter)"},
         {x("<a>&nbsp;</a>"), bad + "1, sütun 4 (bilinmeyen başvuru: &nbsp;)"},
+        // No '<' in a value, where the parser would take a comment for text and decode it.
+        {x("<a>\n<b c=\"<!-- &#0; -->\"/></a>"),
+         bad + "2, sütun 7 (öznitelik değerinde < işareti)"},
         // What cannot be a name is a bare "&", and bytes that are not characters are not quoted.
         {x("<a b=\"&x=\xff;\"/>"), bad + "1, sütun 7 (tek başına & işareti (&amp; yazılmalı))"},
         {Files{{"/p/x.xml", utf16(u"<a>\n<b/>\xD800</a>", false)}},

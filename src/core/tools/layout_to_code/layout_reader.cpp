@@ -142,22 +142,38 @@ public:
         while (i < m_bytes.size()) {
             if (m_bytes[i] == '<') {
                 const std::size_t end = markupEnd(i);
-                if (end != i) {
-                    if (auto fault = characters(i, end)) return fault;
-                    i = end;
-                    continue;
-                }
-            }
-            if (m_bytes[i] == '&') {
-                if (auto fault = reference(i)) return fault;
+                const auto fault = end != i ? characters(i, end) : tag(i);
+                if (fault) return fault;
+                i = std::max(i, end);
                 continue;
             }
-            if (auto fault = character(i)) return fault;
+            if (auto fault = m_bytes[i] == '&' ? reference(i) : character(i)) return fault;
         }
         return std::nullopt;
     }
 
 private:
+    // A tag up to its '>', with its quoted attribute values: the parser takes a '<' inside a
+    // value as text, so what looks like a comment there is none, and its references count. XML
+    // allows no '<' in a value at all. A tag left open ends where the next one starts; the
+    // parser reports it.
+    std::optional<TextFault> tag(std::size_t& i) {
+        for (++i; i < m_bytes.size() && m_bytes[i] != '<';) {
+            const char c = m_bytes[i];
+            if (c == '>') return ++i, std::nullopt;
+            if (c != '"' && c != '\'') {
+                if (auto fault = character(i)) return fault;
+                continue;
+            }
+            for (++i; i < m_bytes.size() && m_bytes[i] != c;) {
+                if (m_bytes[i] == '<') return TextFault{i, "öznitelik değerinde < işareti"};
+                if (auto fault = m_bytes[i] == '&' ? reference(i) : character(i)) return fault;
+            }
+            ++i;
+        }
+        return std::nullopt;
+    }
+
     // Where a comment, CDATA section, processing instruction or DOCTYPE that starts at i ends;
     // i itself for any other markup. One left open runs to the end (the parser reports it).
     std::size_t markupEnd(std::size_t i) const {
