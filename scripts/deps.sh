@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libpugixml-dev libglib2.0-0 libfontconfig-dev
   fonts-liberation xvfb xauth clang-format
+  clang-14 libclang-rt-14-dev
   desktop-file-utils appstream groff-base man-db dpkg-dev lintian
   default-jdk-headless kotlin aapt android-framework-res python3
 )

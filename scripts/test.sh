@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: once in the normal build, once with AddressSanitizer and
-# UndefinedBehaviorSanitizer. --quick runs the normal build only.
+# UndefinedBehaviorSanitizer, then each fuzz target for a fixed number of runs over its seeds.
+# --quick runs the normal build only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -25,4 +26,7 @@ if [ "${1:-}" != "--quick" ]; then
   export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DNAKKAS_SANITIZE=ON
+
+  echo "== Fuzz hedefleri (libFuzzer) =="
+  scripts/fuzz.sh --suite
 fi

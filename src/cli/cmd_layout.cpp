@@ -3,6 +3,7 @@
 #include "access_option.h"
 #include "cli.h"
 #include "platform/services.h"
+#include "platform/visible_text.h"
 #include "tools/layout_to_code/layout_to_code.h"
 
 namespace nakkas::cli {
@@ -52,7 +53,8 @@ int run(const Args& args, Context& ctx) {
 
     LayoutToCode model(ctx.services, options, ctx.language());
     if (!model.open(args.positional.front()).ok()) return kRefused;
-    for (const std::string& note : model.notes()) write(ctx.err, note + "\n");
+    // Notes name includes as the file wrote them; XML allows characters a terminal obeys.
+    for (const std::string& note : model.notes()) write(ctx.err, visibleText(note) + "\n");
 
     if (args.has("only")) {
         model.checkNone();

@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "platform/visible_text.h"
 #include "snippets/snippet_catalogue.h"
 
 namespace nakkas::cli {
@@ -26,7 +27,8 @@ int run(const Args& args, Context& ctx) {
     if (args.positional.empty()) return usageError(ctx, "snippet", "kod parçası adı eksik");
     const Snippet* snippet = findSnippet(args.positional.front());
     if (!snippet) {
-        write(ctx.err, "nakkas-cli snippet: bilinmeyen kod parçası: " + args.positional.front() +
+        write(ctx.err, "nakkas-cli snippet: bilinmeyen kod parçası: " +
+                           visibleText(args.positional.front()) +
                            "\n(liste için: nakkas-cli snippet --list)\n");
         return kUsage;
     }

@@ -53,7 +53,11 @@ int run(const Args& args, Context& ctx) {
     rc.deleteNotify = !args.flag("no-delete-notify");
 
     // Presses go in command-line order, whichever group they belong to.
-    for (const auto& [option, value] : args.sequence) {
+    // Named rather than bound: clang 14, which builds the fuzz targets, cannot capture a
+    // structured binding in a lambda.
+    for (const auto& pressed : args.sequence) {
+        const std::string& option = pressed.first;
+        const std::string& value = pressed.second;
         const auto press = std::find_if(std::begin(kPresses), std::end(kPresses),
                                         [&](const Press& p) { return p.option == option; });
         if (press == std::end(kPresses)) continue;

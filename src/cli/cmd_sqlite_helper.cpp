@@ -1,5 +1,6 @@
 #include "app/defaults.h"
 #include "cli.h"
+#include "platform/visible_text.h"
 #include "sqlite_columns.h"
 #include "tools/sqlite_tool/sqlite_tool.h"
 
@@ -23,7 +24,8 @@ int run(const Args& args, Context& ctx) {
     if (!tool.buildHelper().ok()) return kRefused;
 
     if (const auto warning = tool.tableWarning()) {
-        write(ctx.err, *warning + "\n");
+        // SQLite's words quote the names given, which must not steer the terminal.
+        write(ctx.err, visibleText(*warning, true) + "\n");
         if (args.flag("check")) return kRefused;
     }
     if (!args.has("output")) {

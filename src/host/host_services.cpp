@@ -44,14 +44,15 @@ QString userSettingsFile() {
 
 // Qt reads any bytes as an INI file and reports no error, so a file of binary junk would pass
 // for an empty store. Text never holds a NUL or the other control characters; junk almost always
-// does.
+// does. DEL is not among them: Qt itself writes it unescaped when a value holds one, and a store
+// it saved must read back.
 bool looksLikeText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return true;  // QSettings reports what it cannot open
     const QByteArray bytes = file.readAll();
     return std::none_of(bytes.begin(), bytes.end(), [](char c) {
         const auto b = static_cast<unsigned char>(c);
-        return (b < 0x20 && b != '\t' && b != '\n' && b != '\r') || b == 0x7F;
+        return b < 0x20 && b != '\t' && b != '\n' && b != '\r';
     });
 }
 

@@ -102,6 +102,8 @@ TEST(CommonRulesCli, ControlCharactersAreEchoedVisibly) {
          "nakkas-cli --version: fazladan argüman: \\x09\\x7F\\xC2\\x9B\n"},
         {{"layout", "a.xml", "--style", "\r\x01"},
          "nakkas-cli layout: bilinmeyen ad biçimi: \\x0D\\x01\n"},
+        {{"snippet", "x\x1b]0;ad\x07"},
+         "nakkas-cli snippet: bilinmeyen kod parçası: x\\e]0;ad\\a\n"},
     };
     for (const auto& [args, line] : cases) {
         const CliRun r = runCli(args);

@@ -136,6 +136,16 @@ Files nested(const std::string& name, int levels, int fan) {
     return out;
 }
 
+// The bytes of a UTF-16 file with its byte order mark.
+std::string utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = char(unit >> 8), low = char(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 // Reading stops at the first fault, or at a limit, and keeps none of the views read before it.
 TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
     const std::string bad = "x.xml geçerli bir XML dosyası değil: satır ";
@@ -188,6 +198,13 @@ TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
          "b.xml çok büyük (bir layout dosyası en fazla 1 MB olabilir); okuma durduruldu"},
         {{{"/p/a.xml", three}, {"/p/b.xml", part}, {"/p/c.xml", part}, {"/p/d.xml", part}},
          "Include edilen layout'lar toplam 2 MB sınırını aşıyor; okuma durduruldu"},
+        // No '<' in a value, where the parser would take a comment for text and decode it.
+        {x("<a>\n<b c=\"<!-- &#0; -->\"/></a>"),
+         bad + "2, sütun 7 (öznitelik değerinde < işareti)"},
+        // What cannot be a name is a bare "&", and bytes that are not characters are not quoted.
+        {x("<a b=\"&x=\xff;\"/>"), bad + "1, sütun 7 (tek başına & işareti (&amp; yazılmalı))"},
+        {Files{{"/p/x.xml", utf16(u"<a>\n<b/>\xD800</a>", false)}},
+         bad + "2, sütun 5 (geçerli UTF-16 olmayan karakter)"},
     };
     const LayoutLimits limits{std::size_t(1) << 20, std::size_t(2) << 20};
     for (const auto& [files, error] : cases) {
@@ -204,6 +221,25 @@ TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
                                    "<a t=\"&amp;&lt;&#x1F600;&#233;&quot;\" u='&apos;&gt;'>"
                                    "<!-- & --><![CDATA[ & ]]><?pi & ?>ağaç\t𝄞</a>"}}));
     EXPECT_EQ(fine.error, "");
+}
+
+// A file in UTF-16 or Latin-1 reads as its characters, whatever else its declaration holds.
+TEST(LayoutReader, OtherEncodingsGiveTheirCharacters) {
+    const std::pair<std::string, std::string> cases[] = {
+        {utf16(u"<?xml version=\"1.0\" encoding=\"utf-16\"?><a><Button android:id="
+               u"\"@+id/ağaç\xD834\xDD1E\"/></a>",
+               true),
+         "ağaç𝄞"},
+        {"<?xml version=\"?\" encoding=\"ISO-8859-1\"?><a><Button "
+         "android:id=\"@+id/d\xfcgme\"/></a>",
+         "dügme"},
+    };
+    for (const auto& [bytes, id] : cases) {
+        const LayoutScan scan = readLayout("/p/x.xml", memoryFolder({{"/p/x.xml", bytes}}));
+        EXPECT_EQ(scan.error, "");
+        ASSERT_EQ(scan.views.size(), 1u) << id;
+        EXPECT_EQ(scan.views[0].id, id);
+    }
 }
 
 // Includes that cannot be read are noted once each, by the name written; a name that would

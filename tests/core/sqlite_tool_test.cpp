@@ -148,7 +148,7 @@ TEST(DatabaseHelper, ClassTexts) {
         // clang-format off
         {java, "2", "com.zep.rehber", "RehberVT", "Kisiler", {id, ad, tel},
          "sqlite_tool/kisiler_class.bytes"},
-        {java, "2", "com.zep.rehber", "C:\\vt.db", "\"my table\"",
+        {java, "2", "com.zep.rehber", "C:\\vt.db", "\"my */ table\"",
          {id, {"\"ad soyad\"", "TEXT", false, true}}, "sqlite_tool/quoted_names_class.bytes"},
         {java, "7", "", "Okul.db", "Dersler", {unique, no},
          "sqlite_tool/key_second_no_version_class.bytes"},

@@ -87,6 +87,25 @@ TEST_F(HostServices, BinaryJunkReadsAsFactoryAndASaveDropsIt) {
     EXPECT_EQ(again.readString("Varsayilanlar", "SimgeAdi"), std::nullopt);
 }
 
+// What was saved reads back whole: a value with a DEL in it (which Qt writes as it is), and a
+// value or a file name that starts with a byte order mark.
+TEST_F(HostServices, EveryCharacterSavedReadsBack) {
+    const std::string del = "a\177b", bom = "\357\273\277ad";  // DEL; U+FEFF as UTF-8
+    {
+        nakkas::HostServices services(file());
+        services.writeString("Varsayilanlar", "TabloAdi", del);
+        services.writeString("Varsayilanlar", "PaketAdi", bom);
+        ASSERT_TRUE(services.commitSettings());
+        ASSERT_TRUE(services.writeFile(m_dir.path().toStdString() + "/" + bom, "x"));
+    }
+    nakkas::HostServices again(file());
+    EXPECT_TRUE(again.settingsReadable());
+    EXPECT_EQ(again.readString("Varsayilanlar", "TabloAdi"), del);
+    EXPECT_EQ(again.readString("Varsayilanlar", "PaketAdi"), bom);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
+              QStringList({"ayarlar.ini", QChar(0xFEFF) + QString("ad")}));
+}
+
 // Below a plain file nothing can be created; a FIFO would block whoever opens it, so it reads as
 // factory values. Neither can be saved to, which the window reports with its write error. The store
 // runs on a thread of its own, so that a store that blocks fails the test instead of hanging it.

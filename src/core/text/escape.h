@@ -10,7 +10,8 @@ namespace nakkas {
 
 // The text as the value of a double-quoted XML attribute: "&", "<", ">" and '"' as entity
 // references, so that a title like Tom & Jerry keeps the file well-formed and a typed quote
-// cannot add attributes or elements of its own.
+// cannot add attributes or elements of its own. Characters no XML file can hold (control
+// characters other than tab and the line breaks, U+FFFE, U+FFFF) are left out.
 std::string xmlAttribute(std::string_view text);
 
 // The text inside a double-quoted Java string literal: '"' and '\' escaped with a backslash.

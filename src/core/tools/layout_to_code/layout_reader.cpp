@@ -130,50 +130,48 @@ struct TextFault {
 
 // The parser is lenient where XML is not: it keeps a bare "&" as text, takes any character
 // reference (even "&#0;", which cuts an id short), and passes on bytes that are not UTF-8. This
-// finds the first such fault in a file, so that it is refused like any other that is not
-// well-formed. Comments, CDATA sections, processing instructions and the DOCTYPE hold no
-// references; every byte is checked as a character.
+// finds the first such fault in a file's text (UTF-8 by then, see asUtf8), so that it is refused
+// like any other that is not well-formed. Comments, CDATA sections, processing instructions and
+// the DOCTYPE hold no references; every byte is checked as a character.
 class TextChecker {
 public:
-    explicit TextChecker(std::string_view bytes) : m_bytes(bytes) {
-        // A file in another encoding than UTF-8 is converted by the parser; its bytes are not
-        // UTF-8 and its references are checked by the parser alone.
-        m_utf8 = !bytes.starts_with("\xFE\xFF") && !bytes.starts_with("\xFF\xFE") &&
-                 !bytes.starts_with(std::string_view("\0\0", 2)) && declaresUtf8();
-    }
+    explicit TextChecker(std::string_view utf8) : m_bytes(utf8) {}
 
     std::optional<TextFault> firstFault() {
-        if (!m_utf8) return std::nullopt;
         std::size_t i = m_bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
         while (i < m_bytes.size()) {
             if (m_bytes[i] == '<') {
                 const std::size_t end = markupEnd(i);
-                if (end != i) {
-                    if (auto fault = characters(i, end)) return fault;
-                    i = end;
-                    continue;
-                }
-            }
-            if (m_bytes[i] == '&') {
-                if (auto fault = reference(i)) return fault;
+                const auto fault = end != i ? characters(i, end) : tag(i);
+                if (fault) return fault;
+                i = std::max(i, end);
                 continue;
             }
-            if (auto fault = character(i)) return fault;
+            if (auto fault = m_bytes[i] == '&' ? reference(i) : character(i)) return fault;
         }
         return std::nullopt;
     }
 
 private:
-    bool declaresUtf8() const {
-        if (!m_bytes.starts_with("<?xml")) return true;
-        const std::string_view declaration = m_bytes.substr(0, m_bytes.find("?>"));
-        const auto at = declaration.find("encoding");
-        if (at == std::string_view::npos) return true;
-        const auto quote = declaration.find_first_of("\"'", at);
-        if (quote == std::string_view::npos) return true;
-        std::string name(declaration.substr(quote + 1, 5));
-        for (char& c : name) c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        return name == "utf-8" || name == "utf8\"" || name == "utf8'";
+    // A tag up to its '>', with its quoted attribute values: the parser takes a '<' inside a
+    // value as text, so what looks like a comment there is none, and its references count. XML
+    // allows no '<' in a value at all. A tag left open ends where the next one starts; the
+    // parser reports it.
+    std::optional<TextFault> tag(std::size_t& i) {
+        for (++i; i < m_bytes.size() && m_bytes[i] != '<';) {
+            const char c = m_bytes[i];
+            if (c == '>') return ++i, std::nullopt;
+            if (c != '"' && c != '\'') {
+                if (auto fault = character(i)) return fault;
+                continue;
+            }
+            for (++i; i < m_bytes.size() && m_bytes[i] != c;) {
+                if (m_bytes[i] == '<') return TextFault{i, "öznitelik değerinde < işareti"};
+                if (auto fault = m_bytes[i] == '&' ? reference(i) : character(i)) return fault;
+            }
+            ++i;
+        }
+        return std::nullopt;
     }
 
     // Where a comment, CDATA section, processing instruction or DOCTYPE that starts at i ends;
@@ -217,7 +215,14 @@ private:
         const std::string_view body = semicolon == std::string_view::npos
                                           ? std::string_view()
                                           : m_bytes.substr(at + 1, semicolon - at - 1);
-        if (body.empty() || body.size() > 16)
+        // Only what could be a reference is named as one: text like "& Jerry;" is a bare "&",
+        // and the message never quotes bytes that are not characters.
+        const auto delimiter = [](char c) {
+            return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F ||
+                   std::string_view("<>&\"'=;/").find(c) != std::string_view::npos;
+        };
+        if (body.empty() || body.size() > 16 || !isUtf8(body) ||
+            std::any_of(body.begin(), body.end(), delimiter))
             return TextFault{at, "tek başına & işareti (&amp; yazılmalı)"};
         if (body.front() != '#') {
             for (const std::string_view known : {"lt", "gt", "amp", "apos", "quot"})
@@ -248,8 +253,83 @@ private:
     }
 
     std::string_view m_bytes;
-    bool m_utf8 = true;
 };
+
+// The encoding named in the XML declaration, in lower case; empty when none is named.
+std::string declaredEncoding(std::string_view bytes) {
+    if (!bytes.starts_with("<?xml")) return {};
+    const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
+    const auto at = declaration.find("encoding");
+    if (at == std::string_view::npos) return {};
+    const auto quote = declaration.find_first_of("\"'", at);
+    if (quote == std::string_view::npos) return {};
+    const auto close = declaration.find(declaration[quote], quote + 1);
+    if (close == std::string_view::npos) return {};
+    std::string name(declaration.substr(quote + 1, close - quote - 1));
+    for (char& c : name) c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return name;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += char(cp);
+    } else if (cp < 0x800) {
+        out += char(0xC0 | (cp >> 6));
+        out += char(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += char(0xE0 | (cp >> 12));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    } else {
+        out += char(0xF0 | (cp >> 18));
+        out += char(0x80 | ((cp >> 12) & 0x3F));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    }
+}
+
+// A file's text as UTF-8. Layouts are UTF-8 almost always; a byte order mark makes one UTF-16,
+// and a declaration may name Latin-1. Converting here, rather than leaving it to the parser,
+// puts every file through the same checks, and the parser's guess of the encoding (which stops
+// at the first oddity in the declaration and then takes Latin-1 bytes for UTF-8) never decides
+// what reaches the code. Any other encoding named is read as UTF-8, so a file of plain ASCII
+// still reads. A UTF-16 file that breaks off gives a fault at that point of the text.
+struct Utf8Text {
+    std::string text;
+    std::optional<TextFault> fault;
+};
+
+Utf8Text asUtf8(std::string_view bytes) {
+    Utf8Text out;
+    const bool little = bytes.starts_with("\xFF\xFE"), big = bytes.starts_with("\xFE\xFF");
+    if (little || big) {
+        const auto unit = [&](std::size_t at) {
+            const auto b0 = static_cast<unsigned char>(bytes[at]);
+            const auto b1 = static_cast<unsigned char>(bytes[at + 1]);
+            return char32_t(little ? b0 | (b1 << 8) : (b0 << 8) | b1);
+        };
+        for (std::size_t at = 2; at < bytes.size(); at += 2) {
+            char32_t cp = at + 1 < bytes.size() ? unit(at) : 0xD800;  // half a unit at the end
+            if (cp >= 0xD800 && cp <= 0xDBFF && at + 3 < bytes.size() && unit(at + 2) >= 0xDC00 &&
+                unit(at + 2) <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(at + 2) - 0xDC00);
+                at += 2;
+            } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+                out.fault = TextFault{out.text.size(), "geçerli UTF-16 olmayan karakter"};
+                return out;
+            }
+            appendUtf8(out.text, cp);
+        }
+        return out;
+    }
+    const std::string encoding = declaredEncoding(bytes);
+    if (encoding == "iso-8859-1" || encoding == "latin1") {
+        for (const char c : bytes) appendUtf8(out.text, static_cast<unsigned char>(c));
+        return out;
+    }
+    out.text = std::string(bytes);
+    return out;
+}
 
 // The parser accepts an attribute written twice; XML does not. Names are collected in a set so
 // that an element with a huge number of attributes costs no more than its size.
@@ -267,12 +347,16 @@ public:
 
     LayoutScan scan;
 
-    bool readDocument(const std::string& name, const std::string& bytes,
+    bool readDocument(const std::string& name, const std::string& fileBytes,
                       const std::optional<ParsedId>& rootId) {
-        if (const auto fault = TextChecker(bytes).firstFault())
+        Utf8Text decoded = asUtf8(fileBytes);
+        const std::string& bytes = decoded.text;
+        if (!decoded.fault) decoded.fault = TextChecker(bytes).firstFault();
+        if (const auto& fault = decoded.fault)
             return malformed(name, bytes, std::ptrdiff_t(fault->offset), fault->reason);
         pugi::xml_document doc;
-        const pugi::xml_parse_result parsed = doc.load_buffer(bytes.data(), bytes.size());
+        const pugi::xml_parse_result parsed =
+            doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
         if (!parsed) return malformed(name, bytes, parsed.offset, reasonFor(parsed.status));
         pugi::xml_node root;
         for (pugi::xml_node child = doc.first_child(); child; child = child.next_sibling()) {

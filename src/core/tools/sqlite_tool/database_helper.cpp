@@ -16,6 +16,15 @@ std::optional<std::size_t> indexIn(const std::array<std::string_view, N>& list,
     return std::size_t(it - list.begin());
 }
 
+// A literal that stands inside a block comment: a "*/" in it would end the comment there and
+// leave the rest as broken code, so it is split into two literals joined with "+", which reads
+// as the same text once the line is taken back into the code.
+std::string inBlockComment(std::string literal) {
+    for (std::size_t at = 0; (at = literal.find("*/", at)) != std::string::npos; at += 7)
+        literal.replace(at, 2, "*\" + \"/");
+    return literal;
+}
+
 }  // namespace
 
 std::optional<std::size_t> columnTypeIndex(std::string_view word) {
@@ -67,7 +76,8 @@ std::string databaseHelperText(const HelperInput& in) {
     text.reserve(t.body.size() + 200 + columns.size() + 2 * table.size());
     appendFilled(text, in.packageName.empty() ? t.noPackageLine : t.packageLine,
                  {{'p', in.packageName}});
-    appendFilled(text, t.body, {{'d', database}, {'t', table}, {'v', version}, {'s', columns}});
+    appendFilled(text, t.body, {{'d', database}, {'t', table}, {'v', version}, {'s', columns},
+                                 {'c', inBlockComment(table)}});
     return text;
 }
 

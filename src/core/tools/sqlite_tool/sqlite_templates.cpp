@@ -29,7 +29,7 @@ constexpr SqliteTemplates kJava = {
         "public void onCreate(SQLiteDatabase VT)\n{\n"
         "   VT.execSQL(\"CREATE TABLE \" + VT_TABLO + \"( %s )\");\n}\r\n"
         "public void onUpgrade(SQLiteDatabase vt, int EskiSurum, int YeniSurum)\n{\n"
-        "   /*vt.execSQL(\"DROP TABLE IF EXISTS %t\");\n   onCreate(vt);*/\n}\n}\n",
+        "   /*vt.execSQL(\"DROP TABLE IF EXISTS %c\");\n   onCreate(vt);*/\n}\n}\n",
         "Java Kaynak Kod (*.java)",
         "java",
         writeTextFile,
