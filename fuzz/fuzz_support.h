@@ -119,24 +119,43 @@ inline char32_t codePoint(std::string_view text, std::size_t at, std::size_t len
 
 namespace nakkas::fuzz {
 
-// Java text as the compiler's lexer sees it: the code with comments dropped and each string or
-// character literal as an empty pair of quotes, and the literals' values in order. Typed text
-// that stays inside its literal changes the values and never the code.
+// Java or Kotlin text as the compiler's lexer sees it: the code with comments dropped and each
+// string or character literal as an empty pair of quotes, and the literals' values in order.
+// Typed text that stays inside its literal changes the values and never the code. In Kotlin a
+// template ("$name", "${...}") is code inside a literal: it shows in the code as "${}" and its
+// '$' stays in the value, while an escaped "\$" is a plain '$' of the value. Kotlin's block
+// comments nest.
 struct JavaText {
     std::string code;
     std::vector<std::string> literals;
 };
 
-inline JavaText javaText(std::string_view t) {
+inline JavaText javaText(std::string_view t, bool kotlin = false) {
     JavaText out;
     std::size_t i = 0;
     const auto at = [&](std::string_view s) { return t.substr(i).starts_with(s); };
+    const auto templateStart = [](char c) {
+        return c == '{' || c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    };
     while (i < t.size()) {
         if (at("//")) {
             while (i < t.size() && t[i] != '\n') ++i;
-        } else if (at("/*")) {
+        } else if (at("/*") && !kotlin) {  // Java: the first "*/" ends it
             const auto end = t.find("*/", i + 2);
             i = end == std::string_view::npos ? t.size() : end + 2;
+        } else if (at("/*")) {
+            int depth = 0;
+            do {
+                if (at("/*")) {
+                    ++depth;
+                    i += 2;
+                } else if (at("*/")) {
+                    --depth;
+                    i += 2;
+                } else {
+                    ++i;
+                }
+            } while (depth > 0 && i < t.size());
         } else if (t[i] == '"' || t[i] == '\'') {
             const char quote = t[i++];
             std::string value;
@@ -144,10 +163,13 @@ inline JavaText javaText(std::string_view t) {
                 if (t[i] == '\\' && i + 1 < t.size()) {
                     const char c = t[i + 1];
                     value += c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c;
-                    if (c != '"' && c != '\'' && c != '\\' && c != 'n' && c != 't' && c != 'r')
+                    if (c != '"' && c != '\'' && c != '\\' && c != 'n' && c != 't' && c != 'r' &&
+                        !(kotlin && c == '$'))
                         value.insert(value.size() - 1, 1, '\\');  // kept as written
                     i += 2;
                 } else {
+                    if (kotlin && t[i] == '$' && i + 1 < t.size() && templateStart(t[i + 1]))
+                        out.code += "${}";
                     value += t[i++];
                 }
             }
@@ -161,7 +183,6 @@ inline JavaText javaText(std::string_view t) {
     return out;
 }
 
-// No character that could end or open a literal or a comment in Java, or a line.
 inline bool plainJava(std::string_view text) {
     return text.find_first_of("\"'\\/*\r\n") == std::string_view::npos;
 }

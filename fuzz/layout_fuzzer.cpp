@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LayoutOptions options;
     options.accessIndex = size % 7;
     options.writeListeners = size % 2 == 0;
-    LayoutToCode tool(services, options);
+    LayoutToCode tool(services, options, size % 3 == 0 ? Language::Kotlin : Language::Java);
     Loader toolLoader(folder);
     const FileLoader load = [&](const std::string& p, const std::string& f, std::size_t max) {
         return toolLoader(p, f, std::min(max, kLimits.file));

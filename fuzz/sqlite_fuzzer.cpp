@@ -40,16 +40,24 @@ std::FILE* sink() {
 }
 
 // The helper class names the database and the table in its literals, and builds the statement
-// from a literal around the column text: unescaped, they are exactly what was typed.
+// from a literal around the column text: unescaped, they are exactly what was typed. The Kotlin
+// class names the table in the statement with its one template, "$VT_TABLO".
 void checkHelper(const HelperInput& in) {
     if (!fuzz::plainJava(in.packageName)) return;  // a package name is code, not a literal
     const std::string text = databaseHelperText(in);
-    const fuzz::JavaText java = fuzz::javaText(text);
-    const std::vector<std::string> expected = {in.databaseName, in.tableName, "CREATE TABLE ",
-                                               "( " + columnText(in.columns) + " )"};
-    require(java.literals == expected, "the helper class does not carry the names typed", text);
+    const bool kotlin = in.language == Language::Kotlin;
+    const fuzz::JavaText code = fuzz::javaText(text, kotlin);
+    const std::string columns = "( " + columnText(in.columns) + " )";
+    const std::vector<std::string> expected =
+        kotlin ? std::vector<std::string>{in.databaseName, in.tableName,
+                                          "CREATE TABLE $VT_TABLO" + columns}
+               : std::vector<std::string>{in.databaseName, in.tableName, "CREATE TABLE ", columns};
+    require(code.literals == expected, "the helper class does not carry the names typed", text);
+    if (kotlin)
+        require(code.code.find("${}") == code.code.rfind("${}"),
+                "a typed name starts a Kotlin template", text);
     require(createTableStatement(in.tableName, columnText(in.columns)) ==
-                expected[2] + in.tableName + expected[3],
+                "CREATE TABLE " + in.tableName + columns,
             "the statement checked is not the one the class runs");
 }
 
@@ -71,7 +79,8 @@ std::string after(std::string_view text) {
 
 class Session {
 public:
-    explicit Session(std::string_view input) : m_lines(fuzz::lines(input)) {}
+    Session(std::string_view input, Language language)
+        : m_lines(fuzz::lines(input)), m_language(language) {}
 
     void run() {
         for (const std::string_view line : m_lines) step(fuzz::event(line));
@@ -112,7 +121,7 @@ private:
         if (e.verb == "rawcol") return rawColumn(e.rest);
         if (e.verb == "rawcheck") {
             checkTableEnds(e.rest, m_raw);
-            return checkHelper({m_raw, "com.ornek", "vt", rest, "1"});
+            return checkHelper({m_raw, "com.ornek", "vt", rest, "1", m_language});
         }
         commandEvent(e);
     }
@@ -196,16 +205,18 @@ private:
         const std::string typed = m_tool.commands.compile(m_tool.tableName);
         const std::string plainText = m_plain.compile(plain(m_tool.tableName));
         if (!m_plainNames) return;
-        require(fuzz::javaText(typed).code == fuzz::javaText(plainText).code,
+        const bool kotlin = m_language == Language::Kotlin;
+        require(fuzz::javaText(typed, kotlin).code == fuzz::javaText(plainText, kotlin).code,
                 "a typed name changed the code of the record commands", typed);
     }
 
     std::vector<std::string_view> m_lines;
+    Language m_language;
     test::FakeServices m_services;
     SqliteToolState m_state{"1"};
-    SqliteTool m_tool{m_services, m_state, {"Kisiler", "Veritabanim", "com.ornek.uyg"}};
+    SqliteTool m_tool{m_services, m_state, {"Kisiler", "Veritabanim", "com.ornek.uyg"}, m_language};
     test::FakeServices m_plainServices;
-    RecordCommands m_plain{m_plainServices};
+    RecordCommands m_plain{m_plainServices, m_language};
     bool m_plainNames = true;
     int m_checks = 0;
     std::vector<std::string> m_specs;
@@ -216,6 +227,7 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 4096) return 0;
-    Session(fuzz::bytesOf(data, size)).run();
+    // Odd sizes write Kotlin, so that every input is tried in both languages as it grows.
+    Session(fuzz::bytesOf(data, size), size % 2 ? Language::Kotlin : Language::Java).run();
     return 0;
 }

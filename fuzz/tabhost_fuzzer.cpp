@@ -5,7 +5,8 @@
 //             layout N, scroll 0|1, orientation N, fullscreen 0|1, menuflag 0|1, starttab N,
 //             lifecycle N, target N, min N, appid T, wintitle T, package T, folder PATH,
 //             pickfolder PATH, open 0|1, create, replace (create without the question)
-//   opening:  start-activity T, start-icon T, start-package T (the next "new" opens with them)
+//   opening:  start-activity T, start-icon T, start-package T, kotlin 1|0 (the next "new"
+//             opens with them)
 //   menu:     menu, then mcount T, mlist, mchoose N, mtitle T, micon T, miconfile PATH, and
 //             ok or cancel to close the design
 //   machine:  zep (an old project lies in the output folder), answer yes|no, fail-fresh,
@@ -327,6 +328,7 @@ private:
             {"start-activity", [](S& s, A a) { s.m_start.activityName = a.text; }},
             {"start-icon", [](S& s, A a) { s.m_start.iconName = a.text; }},
             {"start-package", [](S& s, A a) { s.m_start.packageName = a.text; }},
+            {"kotlin", [](S& s, A a) { s.m_start.language = a.n == 1 ? Language::Kotlin : Language::Java; }},
             {"tabs", [](S& s, A a) { s.wizard().tabCountText = a.text; }},
             {"list", [](S& s, A) { s.wizard().list(); }},
             {"tab", [](S& s, A a) { s.wizard().chooseTab(a.n); }},

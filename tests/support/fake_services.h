@@ -41,7 +41,9 @@ struct MemoryFileSystem {
     std::set<std::string> folders{"/"};
     std::map<std::string, std::string> files;  // path -> bytes
     std::set<std::string> cannotCreate;        // folders or files whose creation fails
+    std::set<std::string> cannotCopy;          // copy targets that fail
     std::set<std::string> trashFails;          // folders that cannot be moved to the trash
+    std::set<std::string> cannotRename;        // rename targets that fail
     std::vector<std::string> trashed;          // folders moved to the trash, in order
     int freshFolders = 0;                      // fresh folders made so far; numbers their names
     // "mkdir P", "write P", "copy S -> T", "trash P", "rename S -> T", "remove P"
@@ -72,7 +74,9 @@ struct MemoryFileSystem {
     }
     bool copyNoOverwrite(const std::string& source, const std::string& target) {
         const auto src = files.find(source);
-        if (src == files.end() || exists(target) || !folders.count(parentOf(target))) return false;
+        if (src == files.end() || exists(target) || cannotCopy.count(target) ||
+            !folders.count(parentOf(target)))
+            return false;
         files[target] = src->second;
         log.push_back("copy " + source + " -> " + target);
         return true;
@@ -93,7 +97,9 @@ struct MemoryFileSystem {
         return path;
     }
     bool rename(const std::string& from, const std::string& to) {
-        if (!folders.count(from) || exists(to) || !folders.count(parentOf(to))) return false;
+        if (!folders.count(from) || exists(to) || cannotRename.count(to) ||
+            !folders.count(parentOf(to)))
+            return false;
         std::set<std::string> movedFolders;
         std::map<std::string, std::string> movedFiles;
         const auto moved = [&](const std::string& p) { return to + p.substr(from.size()); };
