@@ -93,90 +93,81 @@ TEST(CommandsCli, EachCommandPrintsItsToolsWholeTextForItsOptionsAndStoredValues
     }
 }
 
-// The message is the one the window's box shows; nothing is printed and no file is written.
-TEST(CommandsCli, EachRefusalExitsOneWithTheToolsMessageAndWritesNothing) {
+// A refusal exits 1 with the message the window's box shows; a mistake on the command line exits
+// 2 before any tool runs, naming the command and what is wrong on standard error, so no box was
+// shown. Either way nothing is printed and no file is written.
+TEST(CommandsCli, RefusalsExitOneAndMistakesExitTwoWritingNothing) {
     const std::string count = "Girdiğiniz değer 1 ile 6 arasında bir rakam olmalıdır.";
     const std::string choice = "Listeden bir veri türü ve Kayıt şekli seçmelisiniz";
-    const std::pair<const char*, std::string> cases[] = {
-        {"object ListView --item a --item ''", "Yazı kutusu boş, listeye eklenecek elemanı yazın"},
-        {"dialog Toast~Mesaj", "Toast Bayrağı parametresini seçmemişsiniz."},
-        {"prefs --type Metin", choice},
-        {"prefs --mode Ekleme~Yapılır", choice},
-        {"menu", count},
-        {"menu --title=1 --title=2 --title=3 --title=4 --title=5 --title=6 --title=7", count},
-        {"layout @layout_to_code/sample/ana_ekran.xml --only btn_yok",
+    const std::tuple<int, const char*, std::string> cases[] = {
+        {1, "object ListView --item a --item ''",
+         "Yazı kutusu boş, listeye eklenecek elemanı yazın"},
+        {1, "dialog Toast~Mesaj", "Toast Bayrağı parametresini seçmemişsiniz."},
+        {1, "prefs --type Metin", choice},
+        {1, "prefs --mode Ekleme~Yapılır", choice},
+        {1, "menu", count},
+        {1, "menu --title=1 --title=2 --title=3 --title=4 --title=5 --title=6 --title=7", count},
+        {1, "layout @layout_to_code/sample/ana_ekran.xml --only btn_yok",
          "Layout'ta böyle bir id yok: btn_yok"},
-        {"layout @layout_to_code/eksik/ekran.xml --skip ses_duzeyi", "Kod üretmek için"},
-        {"sqlite-helper", "Listede hiç"},
-        {"sqlite-helper --column :TEXT", "Hücre adı boş"},
-        {"sqlite-helper --column a:pk --column b:pk", "Birincil anahtar zaten"},
-        {"sqlite-helper --column a:TEXT --output /yok/klasor/D.java", "Dosya oluş"},
-        {"sqlite-commands --column ad:TEXT --delete", "Sil örneklemesi"},
-        {"sqlite-commands --column ad:TEXT --insert ad=", "Kullanılacak hücre"},
-        {"tabhost --out /proje", "Uygulama paket adınız"},
-        {"tabhost --out /proje --package com.a --tabs 7", "Girilecek sayı 1 ile 6"},
-    };
-    for (const auto& [line, message] : cases) {
-        SCOPED_TRACE(line);
-        FakeServices services;
-        services.fs.folders.insert("/proje");
-        const CliRun r = runCli(services, words(line));
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.out, "");
-        EXPECT_TRUE(services.lastMessage().text.starts_with(message))
-            << services.lastMessage().text;
-        EXPECT_TRUE(services.fs.files.empty());
-    }
-}
-
-// Standard error names the command and what is wrong; no tool has run, so no box was shown.
-TEST(CommandsCli, EachMistakeIsAUsageErrorBeforeAnyToolRuns) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"object TabHost", "\"nakkas-cli tabhost\""},
-        {"object ListBox", "bilinmeyen nesne: ListBox"},
-        {"object Button --access Final", "bilinmeyen erişim belirteci: Final"},
-        {"object Button --item a", "--item yalnızca"},
-        {"object Button --id=a --id=a", "--id bir kez verilebilir"},
-        {"snippet", "kod parçası adı eksik"},
-        {"snippet Barkod",
+        {1, "layout @layout_to_code/eksik/ekran.xml --skip ses_duzeyi", "Kod üretmek için"},
+        {1, "sqlite-helper", "Listede hiç"},
+        {1, "sqlite-helper --column :TEXT", "Hücre adı boş"},
+        {1, "sqlite-helper --column a:pk --column b:pk", "Birincil anahtar zaten"},
+        {1, "sqlite-helper --column a:TEXT --output /yok/klasor/D.java", "Dosya oluş"},
+        {1, "sqlite-commands --column ad:TEXT --delete", "Sil örneklemesi"},
+        {1, "sqlite-commands --column ad:TEXT --insert ad=", "Kullanılacak hücre"},
+        {1, "tabhost --out /proje", "Uygulama paket adınız"},
+        {1, "tabhost --out /proje --package com.a --tabs 7", "Girilecek sayı 1 ile 6"},
+        {2, "object TabHost", "\"nakkas-cli tabhost\""},
+        {2, "object ListBox", "bilinmeyen nesne: ListBox"},
+        {2, "object Button --access Final", "bilinmeyen erişim belirteci: Final"},
+        {2, "object Button --item a", "--item yalnızca"},
+        {2, "object Button --id=a --id=a", "--id bir kez verilebilir"},
+        {2, "snippet", "kod parçası adı eksik"},
+        {2, "snippet Barkod",
          "bilinmeyen kod parçası: Barkod\n(liste için: nakkas-cli snippet --list)"},
-        {"snippet --list KPBtn01", "--list ile birlikte ad verilmez"},
-        {"dialog", ""},
-        {"dialog standart", ""},
-        {"dialog Toast~Mesaj --toast LENGTH_MEDIUM", ""},
-        {"dialog Standart --toast LENGTH_LONG", ""},
-        {"prefs --type tamsayı --mode Ekleme~Yapılır", ""},
-        {"prefs --type Metin --mode MODE_PRIVATE", ""},
-        {"layout", ""},
-        {"layout @layout_to_code/bozuk.xml @layout_to_code/bozuk.xml", ""},
-        {"layout @layout_to_code/sample/ana_ekran.xml --style pascal", ""},
-        {"sqlite-helper --column ad", ""},
-        {"sqlite-helper --column ad:text", ""},
-        {"sqlite-helper --column id:pk:notnull", ""},
-        {"sqlite-commands --column a:TEXT --insert yok=x", ""},
-        {"sqlite-commands --column a:TEXT --show a", ""},
-        {"tabhost --package com.a", "--out"},
-        {"tabhost --out /proje --package com.a --tab 2:title=x", "--tab"},
-        {"tabhost --out /proje --package com.a --tab 1:layout=GridLayout", "GridLayout"},
-        {"tabhost --out /proje --package com.a --tab 1:renk=mavi", "renk"},
-        {"tabhost --out /proje --package com.a --tab 1:icon=/yok.png", "/yok.png"},
-        {"tabhost --out /proje --package com.a --orientation 3", "--orientation"},
-        {"tabhost --out /proje --package com.a --lifecycle onCreate", "onCreate"},
-        {"tabhost --out /proje --package com.a --target-sdk 16", "--target-sdk"},
-        {"tabhost --out /proje --package com.a --menu-icon 1=/yok.png", "--menu-icon"},
+        {2, "snippet --list KPBtn01", "--list ile birlikte ad verilmez"},
+        {2, "dialog", ""},
+        {2, "dialog standart", ""},
+        {2, "dialog Toast~Mesaj --toast LENGTH_MEDIUM", ""},
+        {2, "dialog Standart --toast LENGTH_LONG", ""},
+        {2, "prefs --type tamsayı --mode Ekleme~Yapılır", ""},
+        {2, "prefs --type Metin --mode MODE_PRIVATE", ""},
+        {2, "layout", ""},
+        {2, "layout @layout_to_code/bozuk.xml @layout_to_code/bozuk.xml", ""},
+        {2, "layout @layout_to_code/sample/ana_ekran.xml --style pascal", ""},
+        {2, "sqlite-helper --column ad", ""},
+        {2, "sqlite-helper --column ad:text", ""},
+        {2, "sqlite-helper --column id:pk:notnull", ""},
+        {2, "sqlite-commands --column a:TEXT --insert yok=x", ""},
+        {2, "sqlite-commands --column a:TEXT --show a", ""},
+        {2, "tabhost --package com.a", "--out"},
+        {2, "tabhost --out /proje --package com.a --tab 2:title=x", "--tab"},
+        {2, "tabhost --out /proje --package com.a --tab 1:layout=GridLayout", "GridLayout"},
+        {2, "tabhost --out /proje --package com.a --tab 1:renk=mavi", "renk"},
+        {2, "tabhost --out /proje --package com.a --tab 1:icon=/yok.png", "/yok.png"},
+        {2, "tabhost --out /proje --package com.a --orientation 3", "--orientation"},
+        {2, "tabhost --out /proje --package com.a --lifecycle onCreate", "onCreate"},
+        {2, "tabhost --out /proje --package com.a --target-sdk 16", "--target-sdk"},
+        {2, "tabhost --out /proje --package com.a --menu-icon 1=/yok.png", "--menu-icon"},
     };
-    for (const auto& [line, message] : cases) {
+    for (const auto& [status, line, message] : cases) {
         SCOPED_TRACE(line);
         FakeServices services;
         services.fs.folders.insert("/proje");
         const Args args = words(line);
         const CliRun r = runCli(services, args);
-        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.status, status);
         EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(services.fs.files.empty());
+        if (status == 1) {
+            EXPECT_TRUE(services.lastMessage().text.starts_with(message))
+                << services.lastMessage().text;
+            continue;
+        }
         EXPECT_TRUE(r.err.starts_with("nakkas-cli " + args[0] + ": ")) << r.err;
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
         EXPECT_TRUE(services.messages.empty());
-        EXPECT_TRUE(services.fs.files.empty());
     }
 }
 
@@ -221,24 +212,22 @@ TEST(SqliteCli, TheHelperIsWrittenInItsLanguagesOwnBytes) {
 // A table SQLite refuses is printed with a warning, or refused with --check.
 TEST(SqliteCli, ATableSqliteRefusesIsWarnedOfOrRefusedWithCheck) {
     const std::string warning = "SQLite bu tabloyu kabul etmiyor: near \"order\"";
-    CliRun r = runCli({"sqlite-helper", "--column", "order:TEXT"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out, "");
-    EXPECT_TRUE(r.err.starts_with(warning)) << r.err;
-
-    r = runCli({"sqlite-helper", "--column", "ad:TEXT", "--check"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out, "");
-    EXPECT_EQ(r.err, "");
-
-    FakeServices services;
-    services.fs.folders.insert("/ev");
-    r = runCli(services, {"sqlite-helper", "--column", "order:TEXT", "--check", "--output",
-                          "/ev/DatabaseHelper.java"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_TRUE(r.err.starts_with(warning)) << r.err;
-    EXPECT_TRUE(services.fs.files.empty());
+    const std::tuple<const char*, int, bool> cases[] = {
+        {"--column order:TEXT", 0, true},
+        {"--column ad:TEXT --check", 0, false},
+        {"--column order:TEXT --check --output /ev/DatabaseHelper.java", 1, true},
+    };
+    for (const auto& [options, status, warned] : cases) {
+        SCOPED_TRACE(options);
+        FakeServices services;
+        services.fs.folders.insert("/ev");
+        const CliRun r = runCli(services, words(std::string("sqlite-helper ") + options));
+        EXPECT_EQ(r.status, status);
+        EXPECT_EQ(r.out.empty(), status == 1);
+        EXPECT_EQ(r.err.substr(0, warned ? warning.size() : std::string::npos),
+                  warned ? warning : "");
+        EXPECT_TRUE(services.fs.files.empty());
+    }
 }
 
 // A project folder "/proje" with two icon files in it.

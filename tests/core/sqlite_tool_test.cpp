@@ -53,34 +53,45 @@ struct Tool {
     }
 };
 
+// The design pane's boxes and the column editor by name, so that a failure names the field.
+std::string boxes(const SqliteTool& t) {
+    return test::flagsSet({{"save", t.saveEnabled()},
+                           {"notNullOn", t.notNullEnabled()},
+                           {"uniqueOn", t.uniqueEnabled()},
+                           {"key", t.primaryKeyBox},
+                           {"notNull", t.notNullBox},
+                           {"unique", t.uniqueBox}}) +
+           " name=" + t.columnName;
+}
+std::string editor(const SqliteTool::Editor& e) {
+    return "type=" + (e.type ? std::to_string(*e.type) : "none") + " " +
+           test::flagsSet({{"enabled", e.enabled},
+                           {"key", e.primaryKey},
+                           {"notNull", e.notNull},
+                           {"unique", e.unique}});
+}
+
 TEST(SqliteTable, AddingAndEditingColumns) {
     Tool t;
     SqliteTool& tool = *t.tool;
-    EXPECT_FALSE(tool.saveEnabled());
-
+    const auto warning = [](const char* text) { return Msg(text, "Uyarı", MessageIcon::Warning); };
     tool.columnName = "id";
     EXPECT_TRUE(tool.setPrimaryKeyBox(true).ok());
-    EXPECT_FALSE(tool.notNullEnabled());
-    EXPECT_FALSE(tool.addColumn().ok());
+    EXPECT_FALSE(tool.addColumn().ok());  // the key shows INTEGER, which is not a choice
     EXPECT_EQ(t.last(),
               Msg("Hücre adı boş veya hücre tipi seçilmemiş !", "Hata", MessageIcon::Error));
     EXPECT_EQ(tool.newType(), kInteger);
-    EXPECT_EQ(tool.columnName, "id");
+    EXPECT_EQ(boxes(tool), "key name=id");
     tool.chooseNewType(kInteger);
     ASSERT_TRUE(tool.addColumn().ok());
     EXPECT_EQ(tool.columns().back(), (Column{"id", "INTEGER", true, false, false}));
-    EXPECT_TRUE(tool.saveEnabled());
-    EXPECT_TRUE(tool.notNullEnabled());
-    EXPECT_TRUE(tool.uniqueEnabled());
-    EXPECT_EQ(tool.columnName, "");
+    EXPECT_EQ(boxes(tool), "save notNullOn uniqueOn name=");
     tool.notNullBox = tool.uniqueBox = true;
     EXPECT_EQ(tool.setPrimaryKeyBox(true).kind, Outcome::Kind::Refused);
-    EXPECT_FALSE(tool.primaryKeyBox);
-    EXPECT_FALSE(tool.notNullBox);
-    EXPECT_FALSE(tool.uniqueBox);
-    EXPECT_EQ(t.last(),
-              Msg("Birincil anahtar zaten belirlenmiş, tekrar birincil anahtar oluşturamazsınız",
-                  "Uyarı", MessageIcon::Warning));
+    EXPECT_EQ(boxes(tool), "save notNullOn uniqueOn name=");
+    EXPECT_EQ(
+        t.last(),
+        warning("Birincil anahtar zaten belirlenmiş, tekrar birincil anahtar oluşturamazsınız"));
     // One blank is no name, two blanks are one.
     tool.columnName = " ";
     EXPECT_FALSE(tool.addColumn().ok());
@@ -91,11 +102,7 @@ TEST(SqliteTable, AddingAndEditingColumns) {
     ASSERT_TRUE(t.add("ad", kNvarchar, false, true).ok());
     auto& e = tool.editor;
     tool.chooseColumn(2);
-    EXPECT_TRUE(e.enabled);
-    EXPECT_EQ(e.type, kNvarchar);
-    EXPECT_TRUE(e.notNull);
-    EXPECT_FALSE(e.unique);
-    EXPECT_FALSE(e.primaryKey);
+    EXPECT_EQ(editor(e), "type=9 enabled notNull");
     std::tie(e.type, e.notNull, e.unique) = std::make_tuple(kReal, false, true);
     EXPECT_TRUE(tool.updateColumn().ok());
     EXPECT_EQ(tool.columns()[2], (Column{"ad", "REAL", false, false, true}));
@@ -103,17 +110,14 @@ TEST(SqliteTable, AddingAndEditingColumns) {
     tool.chooseColumn(0);
     std::tie(e.type, e.notNull) = std::make_tuple(kText, true);
     EXPECT_FALSE(tool.updateColumn().ok());
-    EXPECT_EQ(t.last(), Msg("Birincil anahtar üzerinde değişiklik yapamazsınız", "Uyarı",
-                            MessageIcon::Warning));
+    EXPECT_EQ(t.last(), warning("Birincil anahtar üzerinde değişiklik yapamazsınız"));
     EXPECT_EQ(tool.columns()[0], (Column{"id", "INTEGER", true, false, false}));
-    EXPECT_EQ(e.type, kInteger);  // the editor shows the column as it stayed
-    EXPECT_FALSE(e.notNull);
+    EXPECT_EQ(editor(e), "type=0 enabled key");  // the editor shows the column as it stayed
     for (int i = 4; i <= 99; ++i) ASSERT_TRUE(t.add("h" + std::to_string(i), kText).ok());
     EXPECT_EQ(t.add("h100", kText).kind, Outcome::Kind::Refused);
-    EXPECT_EQ(tool.countLabel(), "Toplam 99 hücre var");
+    EXPECT_EQ(tool.countLabel() + " / " + tool.columnName, "Toplam 99 hücre var / h100");
     EXPECT_EQ(t.last(), Msg("Tabloya en fazla 99 hücre eklenebilir, yeni hücre eklenemedi.", "Hata",
                             MessageIcon::Error));
-    EXPECT_EQ(tool.columnName, "h100");
 }
 
 TEST(DatabaseHelper, ColumnTextsInTheTableStatement) {
@@ -196,9 +200,8 @@ TEST(DatabaseHelper, SavePress) {
         EXPECT_EQ(tool.save().kind, Outcome::Kind::Cancelled);
         ASSERT_EQ(t.services.dialogs.size(), 1u);
         const auto& d = t.services.dialogs[0];
-        EXPECT_EQ(d.title, "Veritabanı Oluşturma Sınıfı - KAYDET");
-        EXPECT_EQ(d.filter, filter);
-        EXPECT_EQ(d.proposedName + "." + d.suffix, name);
+        EXPECT_EQ(d.title + " | " + d.filter + " | " + d.proposedName + "." + d.suffix,
+                  "Veritabanı Oluşturma Sınıfı - KAYDET | " + filter + " | " + name);
         EXPECT_TRUE(t.services.fs.files.empty());
         t.services.fs.files["/ev/" + name] = std::string(5000, 'x');
         t.services.savePaths = {"/ev/" + name, "/ev/" + name};
@@ -214,8 +217,7 @@ TEST(DatabaseHelper, SavePress) {
     // An unlisted stored version selects nothing, and saving stores that nothing.
     Tool other("7");
     EXPECT_EQ(other.tool->version(), std::nullopt);
-    EXPECT_EQ(other.tool->versionText(), "");
-    EXPECT_EQ(other.state.version, "7");
+    EXPECT_EQ(other.tool->versionText() + "/" + other.state.version, "/7");
     other.add("no", kInteger, true);
     EXPECT_EQ(other.tool->save().kind, Outcome::Kind::Cancelled);
     EXPECT_EQ(other.state.version, "");
@@ -250,9 +252,8 @@ TEST(DatabaseHelper, SqliteChecksTheTable) {
             ASSERT_EQ(t.services.messages.size(), asked && yes ? 2u : 1u);
             if (!asked) continue;
             const auto& m = t.services.messages[0];
-            EXPECT_EQ(m.caption, "Uyarı");
-            EXPECT_EQ(m.icon, MessageIcon::Warning);
-            EXPECT_EQ(m.buttons, MessageButtons::YesNo);
+            EXPECT_EQ(std::tie(m.caption, m.icon, m.buttons),
+                      std::make_tuple("Uyarı", MessageIcon::Warning, MessageButtons::YesNo));
             EXPECT_NE(m.text.find(sqliteSays), std::string::npos) << m.text;
             EXPECT_NE(m.text.find("Yine de kaydetmek istiyor musunuz?"), std::string::npos);
         }
@@ -303,12 +304,11 @@ TEST(RecordCommands, PressesAccumulateAndReadTheirBoxesEachTime) {
     b.rc.setIncluded(G::Show, true);
     b.rc.reset(G::Show);
     const auto& s = b.rc.group(G::Show);  // still checked though disabled; the selection stays
-    EXPECT_EQ(s.result, "");
-    EXPECT_EQ(s.variable, "");
-    EXPECT_FALSE(s.editText);
-    EXPECT_FALSE(s.includeEnabled);
-    EXPECT_TRUE(s.included);
-    EXPECT_EQ(s.chosenColumn, "b");
+    EXPECT_EQ("result=" + s.result + " variable=" + s.variable + " column=" + s.chosenColumn + " " +
+                  test::flagsSet({{"editText", s.editText},
+                                  {"includeOn", s.includeEnabled},
+                                  {"included", s.included}}),
+              "result= variable= column=b included");
     b.press(G::Show, "d", "td");
     EXPECT_TRUE(b.shows(G::Show, "show_after_reset.txt"));
 

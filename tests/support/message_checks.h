@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "fake_services.h"
 
@@ -16,6 +19,15 @@ inline void expectMessage(const MessageScript::Message& shown, std::string_view 
     EXPECT_EQ(shown.caption, caption);
     EXPECT_EQ(shown.icon, icon);
     EXPECT_EQ(shown.buttons, buttons);
+}
+
+// The names of the flags that are set, in the order given, so that one comparison of a
+// control's boxes names each flag that differs.
+inline std::string flagsSet(std::initializer_list<std::pair<const char*, bool>> flags) {
+    std::string out;
+    for (const auto& [name, on] : flags)
+        if (on) out += (out.empty() ? "" : " ") + std::string(name);
+    return out;
 }
 
 }  // namespace nakkas::test
