@@ -216,11 +216,10 @@ TEST_F(FormViewTest, TheTabHostWizardStartsFromTheFormsNames) {
     form.definer().activityName = "AnaEkran";
     const auto expectHandedOver = [&](const char* variable, const char* id, Language language) {
         form.chooseEntry(entryOf("TabHost"));
-        const TabHostStart& handed = *host.tabHostStart;
-        EXPECT_EQ(handed.activityName, "AnaEkran");
-        EXPECT_EQ(handed.variableName, variable);
-        EXPECT_EQ(handed.idName, id);
-        EXPECT_EQ(handed.language, language);
+        const TabHostStart& h = *host.tabHostStart;
+        EXPECT_EQ("activity=" + h.activityName + " variable=" + h.variableName + " id=" + h.idName,
+                  std::string("activity=AnaEkran variable=") + variable + " id=" + id);
+        EXPECT_EQ(h.language, language);
     };
     expectHandedOver("tabHost1", "tabHost1", Language::Java);
     form.definer().sameAsId = false;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/defaults.h"
@@ -17,20 +18,17 @@ namespace {
 using test::FakeServices;
 using Strings = std::vector<std::string>;
 
-TEST(Defaults, EmptyStoreGivesTheFactoryValuesAndLoadingNeverWrites) {
+// Only a missing value falls back, an empty one stays empty; values from another section are
+// not read, and loading never writes.
+TEST(Defaults, LoadingFallsBackOnlyForAMissingValue) {
     FakeServices s;
-    s.strings[{"Baska", "SimgeAdi"}] = "yanlis_bolum";  // another section is not read
+    s.strings[{"Baska", "SimgeAdi"}] = "yanlis_bolum";
     const Defaults factory{"MainActivity", "com.example.uygulamaadiniz",
                            "ic_launcher",  "Veritabanim.db",
                            "TabloAdim",    "2",
                            "HAYIR"};
     EXPECT_EQ(Defaults::load(s), factory);
     EXPECT_EQ(Defaults::factory(), factory);
-    EXPECT_TRUE(s.writeLog.empty());
-}
-
-TEST(Defaults, OnlyAMissingValueFallsBackAnEmptyOneStaysEmpty) {
-    FakeServices s;
     for (const auto& [name, value] : {std::pair{"ActivityAdi", "Ağaçİşleri"},
                                       {"PaketAdi", ""},
                                       {"Veritabani", "vt.db"},
@@ -41,6 +39,7 @@ TEST(Defaults, OnlyAMissingValueFallsBackAnEmptyOneStaysEmpty) {
               (Defaults{"Ağaçİşleri", "", "ic_launcher", "vt.db", "Tablo", "7", "HAYIR"}));
     s.strings[{"Varsayilanlar", "SimgeAdi"}] = "simge";
     EXPECT_EQ(Defaults::load(s).SimgeAdi, "simge");
+    EXPECT_TRUE(s.writeLog.empty());
 }
 
 TEST(Defaults, OnlyExactlyEvetStartsWithAnEmptyPanel) {
@@ -66,11 +65,11 @@ TEST(ProgramSettings, AVersionOutsideTheListIsNeverWritten) {
     FakeServices s;
     Defaults record = Defaults::factory();
     record.VTVersiyon = "3";
-    record.KodPaneli = "EVET";
     EXPECT_EQ(ProgramSettings(record, s).versionIndex, 2);
-    EXPECT_TRUE(ProgramSettings(record, s).clearPanelAtStart);
-    record.KodPaneli = "evet";
-    EXPECT_FALSE(ProgramSettings(record, s).clearPanelAtStart);
+    for (const auto& [panel, clear] : {std::pair{"EVET", true}, {"evet", false}}) {
+        record.KodPaneli = panel;
+        EXPECT_EQ(ProgramSettings(record, s).clearPanelAtStart, clear) << panel;
+    }
     record.VTVersiyon = "7";
     ProgramSettings dialog(record, s);
     EXPECT_EQ(dialog.versionIndex, -1);
@@ -94,11 +93,8 @@ TEST(ProgramSettings, SaveWritesInOrderThenAsksToRestart) {
     ProgramSettings dialog(record, s);
     EXPECT_FALSE(dialog.clearPanelAtStart);
     EXPECT_EQ(dialog.versionIndex, 1);
-    dialog.activityAdi = "";
-    dialog.paketAdi = "com.ornek.app";
-    dialog.simgeAdi = "simge";
-    dialog.veritabani = "vt.db";
-    dialog.tabloAdi = "Tablo";
+    std::tie(dialog.activityAdi, dialog.paketAdi, dialog.simgeAdi, dialog.veritabani,
+             dialog.tabloAdi) = std::make_tuple("", "com.ornek.app", "simge", "vt.db", "Tablo");
     EXPECT_TRUE(dialog.selectVersion(2));
     dialog.clearPanelAtStart = true;
     s.answers = {MessageAnswer::Yes};
