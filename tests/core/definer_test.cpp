@@ -71,14 +71,12 @@ TEST(DefinerForm, ResetKeepsTheBoxesAndTheAccessEntry) {
     form.advanceCounter(entry("Button"));
     form.writeDeclaration = false;
     form.reset();
-    EXPECT_EQ(form.currentType(), "YOK");
     for (std::size_t i = 0; i < 18; ++i) EXPECT_EQ(form.counter(i), 1) << i;  // as at the start
-    EXPECT_EQ(form.activityName, "MainActivity");
-    EXPECT_EQ(form.variableName, "");
-    EXPECT_EQ(form.idName, "");
-    EXPECT_EQ(form.accessModifier(), "static");
-    EXPECT_FALSE(form.writeDeclaration);
-    EXPECT_TRUE(form.writeListener);
+    EXPECT_EQ("type=" + form.currentType() + " activity=" + form.activityName + " variable=" +
+                  form.variableName + " id=" + form.idName + " access=" + form.accessModifier() +
+                  (form.writeDeclaration ? " declaration" : "") +
+                  (form.writeListener ? " listener" : ""),
+              "type=YOK activity=MainActivity variable= id= access=static listener");
 }
 
 // The expected files stand for the two addresses the program chooses itself by these marks.
@@ -182,12 +180,11 @@ TEST(CodePanel, SlotsStoreShowEraseAndNavigationStopsAtBothEnds) {
     panel.replace("ilk");
     panel.store();
     panel.replace("kaybolur");
+    const auto shown = [&] { return std::to_string(panel.selectedSlot()) + ":" + panel.text(); };
     panel.previous();  // stays on the first slot and shows it
-    EXPECT_EQ(panel.selectedSlot(), 0);
-    EXPECT_EQ(panel.text(), "ilk");
+    EXPECT_EQ(shown(), "0:ilk");
     panel.next();  // an empty slot empties the panel at once
-    EXPECT_EQ(panel.selectedSlot(), 1);
-    EXPECT_EQ(panel.text(), "");
+    EXPECT_EQ(shown(), "1:");
 
     panel.selectSlot(2);
     panel.replace("üç");
@@ -203,8 +200,7 @@ TEST(CodePanel, SlotsStoreShowEraseAndNavigationStopsAtBothEnds) {
     panel.store();
     panel.replace("kaybolur");
     panel.next();
-    EXPECT_EQ(panel.selectedSlot(), 9);
-    EXPECT_EQ(panel.text(), "son");
+    EXPECT_EQ(shown(), "9:son");
     panel.eraseAll();
     EXPECT_EQ(panel.text(), "son");
     for (int i = 0; i < CodePanel::kSlotCount; ++i) EXPECT_EQ(panel.slot(i), "") << i;
