@@ -176,8 +176,8 @@ TEST(TabHostForm, EditsGoToTheChosenTabAndTheMenuBox) {
     w.setScroll(true);
     d.s.openFiles.push_back(OpenedFile{"/resim/ev.png", "ev.png"});
     EXPECT_TRUE(w.pickIcon().ok());
-    EXPECT_EQ(d.s.dialogs.back().title, "Tab Host için Simge Dosyası Seçin");
-    EXPECT_EQ(d.s.dialogs.back().filter, "PNG Simge Dosyası (*.png)");
+    EXPECT_EQ(d.s.dialogs.back().title + " | " + d.s.dialogs.back().filter,
+              "Tab Host için Simge Dosyası Seçin | PNG Simge Dosyası (*.png)");
     EXPECT_EQ(w.pickIcon(), Outcome::cancelled());
     EXPECT_EQ(fields(w.project().tabs[1]),
               "activity=Tab2Activity title=Ayarlar icon=ev source=/resim/ev.png "
