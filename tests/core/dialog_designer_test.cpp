@@ -130,13 +130,10 @@ TEST(DialogDesigner, ClearAllEmptiesEveryFieldButKeepsTheFlag) {
     d.model.selectToastFlag(0);
     d.model.clearAll();
     const DialogFields& f = d.model.fields;
-    EXPECT_EQ(f.variableName, "");
-    EXPECT_EQ(f.activityName, "");
-    EXPECT_EQ(f.title, "");
-    EXPECT_EQ(f.message, "");
-    EXPECT_EQ(f.button1, "");
-    EXPECT_EQ(f.button2, "");
-    EXPECT_EQ(f.icon, "");
+    EXPECT_EQ("variable=" + f.variableName + " activity=" + f.activityName + " title=" + f.title +
+                  " message=" + f.message + " button1=" + f.button1 + " button2=" + f.button2 +
+                  " icon=" + f.icon,
+              "variable= activity= title= message= button1= button2= icon=");
     EXPECT_EQ(d.model.toastFlag(), "LENGTH_LONG");
 }
 

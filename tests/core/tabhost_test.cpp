@@ -129,39 +129,37 @@ TEST(TabHostForm, ListingFixesTheCountAndResetsAllSixTabs) {
     EXPECT_EQ(w.project().tabCount, 2);
 }
 
-// Every control's enabled state, from opening through "Listele", a chosen tab and the menu box.
+// Every control's enabled state by name, from opening through "Listele", a chosen tab and the
+// menu box, with the start tab buttons shown and whether onCreate is ticked.
 TEST(TabHostForm, EnabledStates) {
     using C = TabHostWizard::Control;
-    const C all[] = {C::TabCount,     C::TabFields, C::IconPicker,    C::Project,
-                     C::OnCreate,     C::Lifecycle, C::FolderOption,  C::FolderButton,
-                     C::OpenWhenDone, C::MenuFlag,  C::NewMenuDesign, C::Create};
-    const auto enabledOnes = [&](const TabHostWizard& w) {
-        std::vector<C> on;
-        for (const C c : all)
-            if (w.enabled(c)) on.push_back(c);
-        return on;
-    };
-    const std::vector<C> listed = {C::Project,      C::Lifecycle, C::FolderOption, C::FolderButton,
-                                   C::OpenWhenDone, C::MenuFlag,  C::Create};
+    const std::pair<C, const char*> controls[] = {
+        {C::TabCount, "count"},         {C::TabFields, "fields"},     {C::IconPicker, "icon"},
+        {C::Project, "project"},        {C::OnCreate, "onCreate"},    {C::Lifecycle, "lifecycle"},
+        {C::FolderOption, "folderBox"}, {C::FolderButton, "folder"},  {C::OpenWhenDone, "open"},
+        {C::MenuFlag, "menu"},          {C::NewMenuDesign, "design"}, {C::Create, "create"}};
     Desk d;
     TabHostWizard w = d.open();
-    EXPECT_EQ(enabledOnes(w), std::vector<C>{C::TabCount});
-    EXPECT_FALSE(w.startTabShown(0));
-    EXPECT_FALSE(w.onCreateChecked());
+    const auto state = [&] {
+        std::string on;
+        for (const auto& [c, name] : controls)
+            if (w.enabled(c)) on += std::string(name) + " ";
+        int shown = 0;
+        while (shown < 6 && w.startTabShown(shown)) ++shown;
+        return on + "| " + std::to_string(shown) + " start tabs" +
+               (w.onCreateChecked() ? ", onCreate ticked" : "");
+    };
+    EXPECT_EQ(state(), "count | 0 start tabs");
     w.tabCountText = "3";
     ASSERT_TRUE(w.list().ok());
-    EXPECT_EQ(enabledOnes(w), listed);
-    EXPECT_TRUE(w.startTabShown(2));
-    EXPECT_TRUE(w.onCreateChecked());
-    EXPECT_FALSE(w.startTabShown(3));
+    const std::string listed = "project lifecycle folderBox folder open menu ";
+    EXPECT_EQ(state(), listed + "create | 3 start tabs, onCreate ticked");
     w.chooseTab(1);
-    std::vector<C> chosen = {C::TabFields, C::IconPicker};
-    chosen.insert(chosen.end(), listed.begin(), listed.end());
-    EXPECT_EQ(enabledOnes(w), chosen);
+    EXPECT_EQ(state(), "fields icon " + listed + "create | 3 start tabs, onCreate ticked");
     w.setMenuFlag(true);
-    EXPECT_TRUE(w.enabled(C::NewMenuDesign));
+    EXPECT_EQ(state(), "fields icon " + listed + "design create | 3 start tabs, onCreate ticked");
     w.setMenuFlag(false);
-    EXPECT_FALSE(w.enabled(C::NewMenuDesign));
+    EXPECT_EQ(state(), "fields icon " + listed + "create | 3 start tabs, onCreate ticked");
 }
 
 TEST(TabHostForm, EditsGoToTheChosenTabAndTheMenuBox) {
