@@ -73,6 +73,10 @@ QSettings* HostServices::store() const {
     } else {
         m_junk = info.exists() && !looksLikeText(m_path);
         m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+        // A key written as "Section\Name" outside its section is found by Qt only once it has
+        // parsed the whole file, as a save does; without this, a save would bring up a stored
+        // value that the reads before it did not see.
+        m_settings->allKeys();
         m_readable = !m_junk && m_settings->status() == QSettings::NoError;
     }
     if (!m_readable) settingsUnreadable(us(m_path));
