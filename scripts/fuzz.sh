@@ -60,7 +60,7 @@ mkdir -p "$crashes"
 run_target() {
   local name=$1
   shift
-  local bin=build-fuzz/fuzz/fuzz_$name log=build-fuzz/fuzz-$name.log
+  local bin=build-fuzz/fuzz/fuzz_$name log=build-fuzz/${LOG_KIND:-fuzz}-$name.log
   local dict=()
   [ -f "fuzz/$name.dict" ] && dict=(-dict="fuzz/$name.dict")
   local flags=()
@@ -70,14 +70,14 @@ run_target() {
        -print_final_stats=1 "$@" >"$log" 2>&1; then
     tail -n 40 "$log"
     local found
-    found=$(grep -o "Test unit written to .*" "$log" | tail -n 1 | cut -d' ' -f5- || true)
+    found=$(grep -ao "Test unit written to .*" "$log" | tail -n 1 | cut -d' ' -f5- || true)
     echo "HATA: fuzz_$name bir çökme buldu. Yeniden üretmek için: $bin ${found:-(bkz. $log)}" >&2
     return 1
   fi
   # libFuzzer's own figures: inputs run and coverage reached (edges), and the time it took.
   local runs cov
-  runs=$(grep -o "stat::number_of_executed_units: *[0-9]*" "$log" | grep -o "[0-9]*$" || echo "?")
-  cov=$(grep -o "cov: [0-9]*" "$log" | tail -n 1 | grep -o "[0-9]*$" || echo "?")
+  runs=$(grep -ao "stat::number_of_executed_units: *[0-9]*" "$log" | grep -o "[0-9]*$" || echo "?")
+  cov=$(grep -ao "cov: [0-9]*" "$log" | tail -n 1 | grep -o "[0-9]*$" || echo "?")
   printf '  %-9s %10s girdi  %6s kapsam (cov)  %6s sn\n' "$name" "$runs" "$cov" \
     "$((SECONDS - started))"
 }
@@ -87,7 +87,8 @@ if $suite; then
   for t in "${targets[@]}"; do
     work=$(mktemp -d)
     # New inputs land in the first folder; the seeds in git are only read.
-    run_target "$t" -runs="${suite_runs[$t]}" -seed=1 "$work" "tests/data/fuzz/$t" || {
+    # A log of its own, so that the suite can run beside a long run of the same target.
+    LOG_KIND=suite run_target "$t" -runs="${suite_runs[$t]}" -seed=1 "$work" "tests/data/fuzz/$t" || {
       rm -rf "$work"
       exit 1
     }
