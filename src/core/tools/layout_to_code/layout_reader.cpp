@@ -270,24 +270,6 @@ std::string declaredEncoding(std::string_view bytes) {
     return name;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
 // A file's text as UTF-8. Layouts are UTF-8 almost always; a byte order mark makes one UTF-16,
 // and a declaration may name Latin-1. Converting here, rather than leaving it to the parser,
 // puts every file through the same checks, and the parser's guess of the encoding (which stops
