@@ -124,15 +124,7 @@ TEST(CommandsCli, RefusalsExitOneAndMistakesExitTwoWritingNothing) {
         {2, "snippet Barkod",
          "bilinmeyen kod parçası: Barkod\n(liste için: nakkas-cli snippet --list)"},
         {2, "snippet --list KPBtn01", "--list ile birlikte ad verilmez"},
-        {2, "tabhost --package com.a", "--out"},
-        {2, "tabhost --out /proje --package com.a --tab 2:title=x", "--tab"},
-        {2, "tabhost --out /proje --package com.a --tab 1:layout=GridLayout", "GridLayout"},
-        {2, "tabhost --out /proje --package com.a --tab 1:renk=mavi", "renk"},
-        {2, "tabhost --out /proje --package com.a --tab 1:icon=/yok.png", "/yok.png"},
-        {2, "tabhost --out /proje --package com.a --orientation 3", "--orientation"},
-        {2, "tabhost --out /proje --package com.a --lifecycle onCreate", "onCreate"},
-        {2, "tabhost --out /proje --package com.a --target-sdk 16", "--target-sdk"},
-        {2, "tabhost --out /proje --package com.a --menu-icon 1=/yok.png", "--menu-icon"}};
+        {2, "tabhost --package com.a", "--out"}};
     for (const char* line :
          {"dialog", "dialog standart", "dialog Toast~Mesaj --toast LENGTH_MEDIUM",
           "dialog Standart --toast LENGTH_LONG", "prefs --type tamsayı --mode Ekleme~Yapılır",
@@ -141,6 +133,11 @@ TEST(CommandsCli, RefusalsExitOneAndMistakesExitTwoWritingNothing) {
           "sqlite-commands --column a:TEXT --insert yok=x",
           "sqlite-commands --column a:TEXT --show a"})
         cases.emplace_back(2, line, "");
+    // Each Tab Host value that is not valid, given beside the required options.
+    for (const char* more : {"--tab 2:title=x", "--tab 1:layout=GridLayout", "--tab 1:renk=mavi",
+                             "--tab 1:icon=/yok.png", "--orientation 3", "--lifecycle onCreate",
+                             "--target-sdk 16", "--menu-icon 1=/yok.png"})
+        cases.emplace_back(2, "tabhost --out /proje --package com.a " + std::string(more), "");
     for (const auto& [status, line, message] : cases) {
         SCOPED_TRACE(line);
         FakeServices services;
