@@ -40,7 +40,7 @@ TEST(ExecutableCli, ExitStatusAndStreams) {
 
 TEST(ExecutableCli, OutputThatCannotBeWrittenIsAFailure) {
     CliHome home;
-    const CliResult r = home.runTo("/dev/full", {"snippet", "--list"});
+    const CliResult r = home.run({"snippet", "--list"}, "/dev/full");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err,
               "nakkas-cli: çıktı yazılamadı (disk dolu ya da çıktıyı okuyan taraf kapanmış "

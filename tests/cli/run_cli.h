@@ -45,14 +45,11 @@ public:
         return command;
     }
 
-    CliResult run(const std::vector<std::string>& args) const {
-        return runTo(quoted(m_dir / "out"), args);
-    }
-
-    // Standard output goes to the given shell word (a file, /dev/full); only a file under the
-    // home is read back.
-    CliResult runTo(const std::string& stdoutTarget, const std::vector<std::string>& args) const {
+    // Standard output goes to the given shell word (a file, /dev/full), by default a file under
+    // the home; only that file is read back.
+    CliResult run(const std::vector<std::string>& args, std::string stdoutTarget = {}) const {
         std::filesystem::remove(m_dir / "out");
+        if (stdoutTarget.empty()) stdoutTarget = quoted(m_dir / "out");
         const int st = std::system(
             (command(args) + " >" + stdoutTarget + " 2>" + quoted(m_dir / "err")).c_str());
         return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, slurp(m_dir / "out"), slurp(m_dir / "err")};
