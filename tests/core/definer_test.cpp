@@ -150,6 +150,9 @@ TEST(ObjectGenerator, WholeTextPerObjectType) {
             EXPECT_EQ(generateObjectText(c.typeKey, in), "");
         }
     // Addresses that keep the Java and Kotlin string literals around them whole.
+    EXPECT_TRUE(kWebViewAddress.starts_with("https://"));
+    EXPECT_TRUE(kVideoResourceAddress.starts_with("android.resource://"));
+    EXPECT_TRUE(kVideoResourceAddress.ends_with("/"));
     for (std::string_view address : {kWebViewAddress, kVideoResourceAddress})
         EXPECT_EQ(address.find_first_of("\" \r\n\\$"), std::string_view::npos) << address;
 }
