@@ -15,14 +15,7 @@ std::string slurp(const std::filesystem::path& p) {
 
 std::string visible(const std::string& text) {
     std::string out;
-    for (char c : text) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n\n";
-        else
-            out += c;
-    }
+    for (char c : text) out += c == '\r' ? "\\r" : c == '\n' ? "\\n\n" : std::string(1, c);
     return out;
 }
 

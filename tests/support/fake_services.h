@@ -46,8 +46,6 @@ struct MemoryFileSystem {
     std::set<std::string> cannotRename;        // rename targets that fail
     std::vector<std::string> trashed;          // folders moved to the trash, in order
     int freshFolders = 0;                      // fresh folders made so far; numbers their names
-    // "mkdir P", "write P", "copy S -> T", "trash P", "rename S -> T", "remove P"
-    std::vector<std::string> log;
 
     static std::string parentOf(const std::string& path) {
         const auto slash = path.find_last_of('/');
@@ -62,14 +60,12 @@ struct MemoryFileSystem {
         if (files.count(path) || cannotCreate.count(path) || !folders.count(parentOf(path)))
             return false;
         folders.insert(path);
-        log.push_back("mkdir " + path);
         return true;
     }
     bool writeFile(const std::string& path, const std::string& bytes) {
         if (folders.count(path) || cannotCreate.count(path) || !folders.count(parentOf(path)))
             return false;
         files[path] = bytes;
-        log.push_back("write " + path);
         return true;
     }
     bool copyNoOverwrite(const std::string& source, const std::string& target) {
@@ -78,14 +74,12 @@ struct MemoryFileSystem {
             !folders.count(parentOf(target)))
             return false;
         files[target] = src->second;
-        log.push_back("copy " + source + " -> " + target);
         return true;
     }
     bool moveToTrash(const std::string& path) {
         if (!folders.count(path) || trashFails.count(path)) return false;
         erase(path);
         trashed.push_back(path);
-        log.push_back("trash " + path);
         return true;
     }
     // Fresh folders are numbered: "<parent>/<prefix>1", "<parent>/<prefix>2"...
@@ -110,13 +104,11 @@ struct MemoryFileSystem {
         erase(from);
         folders.merge(movedFolders);
         files.merge(movedFiles);
-        log.push_back("rename " + from + " -> " + to);
         return true;
     }
     bool removeTree(const std::string& path) {
         if (!folders.count(path)) return false;
         erase(path);
-        log.push_back("remove " + path);
         return true;
     }
     void erase(const std::string& folder) {
