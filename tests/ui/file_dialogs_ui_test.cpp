@@ -1,6 +1,5 @@
 // The real file dialogs, as the window's services open them, over folders of the test's own.
 #include <QAbstractItemView>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -35,38 +34,41 @@ void touch(const QTemporaryDir& dir, const char* name) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
-TEST(FileDialogsUi, TheIconPickerListsPngFilesOnly) {
-    QTemporaryDir dir;
-    touch(dir, "a.png");
-    touch(dir, "b.txt");
-    RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
-    TabHostProject project;
-    MenuRecords menu;
-    TabHostWizard wizard(services, project, menu, {"AnaEkran", "t", "t", "ic_launcher", "com.a"});
-    ASSERT_TRUE(wizard.list().ok());
-    wizard.chooseTab(0);
+// The window's services over a folder of the test's own, and a listed Tab Host wizard.
+class FileDialogsUi : public ::testing::Test {
+protected:
+    QTemporaryDir m_dir;
+    RecordingQtServices m_services{m_dir.filePath(QStringLiteral("ayarlar.ini")).toStdString()};
+    TabHostProject m_project;
+    MenuRecords m_menu;
+    TabHostWizard m_wizard{m_services, m_project, m_menu, {"AnaEkran", "t", "t", "ic", "com.a"}};
+    void SetUp() override { ASSERT_TRUE(m_wizard.list().ok()); }
+};
+
+TEST_F(FileDialogsUi, TheIconPickerListsPngFilesOnly) {
+    touch(m_dir, "a.png");
+    touch(m_dir, "b.txt");
+    m_wizard.chooseTab(0);
     ModalHandler picker([&](QDialog& d) {
         auto& files = static_cast<QFileDialog&>(d);
-        files.setDirectory(dir.path());
+        files.setDirectory(m_dir.path());
         EXPECT_EQ(listedNames(files), QStringList{QStringLiteral("a.png")});
         child<QLineEdit>(files, "fileNameEdit").setText(QStringLiteral("a.png"));
         QMetaObject::invokeMethod(&files, "accept");
     });
-    EXPECT_TRUE(wizard.pickIcon().ok());
+    EXPECT_TRUE(m_wizard.pickIcon().ok());
     ASSERT_TRUE(picker.handled());
-    EXPECT_EQ(wizard.selectedRecord()->iconName, "a");
+    EXPECT_EQ(m_wizard.selectedRecord()->iconName, "a");
 }
 
 // The save button names the file it writes, which follows the output language.
-TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtension) {
+TEST_F(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtension) {
     for (const auto& [language, filter, file] :
          {std::tuple{Language::Java, "Java Kaynak Kod (*.java)", "DatabaseHelper.java"},
           std::tuple{Language::Kotlin, "Kotlin Kaynak Kod (*.kt)", "DatabaseHelper.kt"}}) {
         SCOPED_TRACE(file);
-        QTemporaryDir dir;
-        RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
         SqliteToolState state{"2"};
-        SqliteTool tool(services, state, {"Kisiler", "Rehber.db", "com.zep"}, language);
+        SqliteTool tool(m_services, state, {"Kisiler", "Rehber.db", "com.zep"}, language);
         tool.chooseNewType(1);
         tool.columnName = "ad";
         ASSERT_TRUE(tool.addColumn().ok());
@@ -77,60 +79,47 @@ TEST(FileDialogsUi, TheHelperIsSavedUnderTheProposedNameWithItsLanguagesExtensio
         ModalHandler saver([&](QDialog& d) {
             auto& files = static_cast<QFileDialog&>(d);
             EXPECT_EQ(files.nameFilters(), QStringList{QString::fromUtf8(filter)});
-            files.setDirectory(dir.path());
+            files.setDirectory(m_dir.path());
             EXPECT_EQ(child<QLineEdit>(files, "fileNameEdit").text(),
                       QStringLiteral("DatabaseHelper"));
             QMetaObject::invokeMethod(&files, "accept");
         });
         click(shown, "saveButton");
         ASSERT_TRUE(saver.handled());
-        EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromUtf8(file))));
+        EXPECT_TRUE(QFile::exists(m_dir.filePath(QString::fromUtf8(file))));
     }
 }
 
 // A window title holds one line: the folder browser takes the prompt's first line as its title.
-TEST(FileDialogsUi, TheFolderBrowserIsTitledWithThePromptsFirstLine) {
-    QTemporaryDir dir;
-    RecordingQtServices services(dir.filePath(QStringLiteral("ayarlar.ini")).toStdString());
-    TabHostProject project;
-    MenuRecords menu;
-    TabHostWizard wizard(services, project, menu, {"AnaEkran", "t", "t", "ic_launcher", "com.a"});
-    ASSERT_TRUE(wizard.list().ok());
+TEST_F(FileDialogsUi, TheFolderBrowserIsTitledWithThePromptsFirstLine) {
     ModalHandler browser([&](QDialog& d) {
-        static_cast<QFileDialog&>(d).setDirectory(dir.path());
+        static_cast<QFileDialog&>(d).setDirectory(m_dir.path());
         QMetaObject::invokeMethod(&d, "accept");
     });
-    EXPECT_TRUE(wizard.pickFolder().ok());
+    EXPECT_TRUE(m_wizard.pickFolder().ok());
     ASSERT_TRUE(browser.handled());
     EXPECT_EQ(browser.title(), QStringLiteral("Lütfen ZEP klasörünün oluşacağı yeri seçin."));
-    EXPECT_EQ(project.outputFolder, dir.path().toStdString());
+    EXPECT_EQ(m_project.outputFolder, m_dir.path().toStdString());
 }
 
 // Qt's own texts from its Turkish catalogue, and dates and sizes in Turkish form.
-TEST(FileDialogsUi, QtsOwnDialogNamesFoldersDatesAndSizesInTurkish) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("alt")));
-    touch(dir, "a.png");
-
-    QFileDialog dialog(nullptr, QStringLiteral("Deneme"), dir.path());
+TEST_F(FileDialogsUi, QtsOwnDialogNamesFoldersDatesAndSizesInTurkish) {
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("alt")));
+    touch(m_dir, "a.png");
+    const QString png = m_dir.filePath(QStringLiteral("a.png"));
+    QFileDialog dialog(nullptr, QStringLiteral("Deneme"), m_dir.path());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.show();
     auto* model = dialog.findChild<QFileSystemModel*>();
     ASSERT_NE(model, nullptr);
-    const QModelIndex root = model->index(dir.path());
-    QModelIndex folder, file;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (folder = model->index(dir.filePath(QStringLiteral("alt")), 2),
-         file = model->index(dir.filePath(QStringLiteral("a.png")), 1),
-         model->rowCount(root) == 2 && !model->data(folder).toString().isEmpty()),
-        5000);
+    const QModelIndex folder = model->index(m_dir.filePath(QStringLiteral("alt")), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(!model->data(folder).toString().isEmpty(), 5000);
 
     EXPECT_EQ(model->data(folder).toString(), QStringLiteral("Klasör"));
-    EXPECT_EQ(model->data(file).toString(), QStringLiteral("0 bayt"));
-    const QModelIndex modified = model->index(dir.filePath(QStringLiteral("a.png")), 3);
-    const QDateTime when = QFileInfo(dir.filePath(QStringLiteral("a.png"))).lastModified();
-    EXPECT_EQ(model->data(modified).toString(),
-              QLocale(QLocale::Turkish, QLocale::Turkey).toString(when, QLocale::ShortFormat));
+    EXPECT_EQ(model->data(model->index(png, 1)).toString(), QStringLiteral("0 bayt"));
+    EXPECT_EQ(model->data(model->index(png, 3)).toString(),
+              QLocale(QLocale::Turkish, QLocale::Turkey)
+                  .toString(QFileInfo(png).lastModified(), QLocale::ShortFormat));
 }
 
 }  // namespace
