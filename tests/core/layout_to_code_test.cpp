@@ -160,7 +160,7 @@ TEST(LayoutReader, FaultsAreRefusedWithWhereTheyAre) {
         "<include layout=\"@layout/d\"/></a>";
     struct Case {
         Files files;
-        std::string error, ids;  // ids: those of the views read, when there is no error
+        std::string error, ids = {};  // ids: those of the views read, when there is no error
     };
     const Case cases[] = {
         {x("<LinearLayout>\n  <Button>\n</LinearLayout>\n"), bad + "3, sütun 3" + mismatch},

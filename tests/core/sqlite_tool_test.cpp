@@ -429,20 +429,6 @@ TEST(TextFileWriter, WritesOneBytePerCharacterWithCrLf) {
     EXPECT_EQ(textFileBytes(""), "");
 }
 
-// Kotlin sources are written as editors write them today: UTF-8 kept as it is, LF line ends, no
-// byte order mark; broken bytes become U+FFFD without taking the next character with them.
-TEST(TextFileWriter, WritesUtf8WithLf) {
-    test::FakeServices s;
-    ASSERT_TRUE(writeUtf8TextFile(s, "/DatabaseHelper.kt", "a\r\nb\nc\rd ĞİŞ €😀\xff\xc3\n\r\r\n"));
-    EXPECT_EQ(s.fs.files.at("/DatabaseHelper.kt"),
-              "a\nb\nc\nd \xC4\x9E\xC4\xB0\xC5\x9E \xE2\x82\xAC\xF0\x9F\x98\x80"
-              "\xEF\xBF\xBD\xEF\xBF\xBD\n\n\n");
-    EXPECT_TRUE(s.messages.empty());
-    s.fs.cannotCreate.insert("/x.kt");
-    EXPECT_FALSE(writeUtf8TextFile(s, "/x.kt", "a"));
-    EXPECT_EQ(s.messages.size(), 1u);
-}
-
 TEST(TextFileWriter, AFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
     test::FakeServices s;
     s.fs.folders.insert("/korumali");

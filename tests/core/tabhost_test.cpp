@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
@@ -22,22 +21,8 @@ namespace {
 using test::sameProjectTree;
 using Strings = std::vector<std::string>;
 
-// Keeps every path the writer tries to create, whether the file system lets it or not.
-struct RecordingServices : test::FakeServices {
-    using S = std::string;
-    Strings attempts;
-    bool note(const S& path) { return attempts.push_back(path), true; }
-    bool createFolder(const S& p) override { return note(p) && FakeServices::createFolder(p); }
-    bool writeFile(const S& p, const S& b) override {
-        return note(p) && FakeServices::writeFile(p, b);
-    }
-    bool copyFileNoOverwrite(const S& source, const S& target) override {
-        return note(target) && FakeServices::copyFileNoOverwrite(source, target);
-    }
-};
-
 struct Desk {
-    RecordingServices s;
+    test::FakeServices s;
     TabHostProject project;
     MenuRecords menu;
     TabHostStart start{"AnaEkran", "tabHost1", "tabHost1", "ic_launcher", "com.firma.uyg"};
@@ -367,46 +352,6 @@ std::string notWritten(const Strings& failed, bool replacing) {
     for (const std::string& f : failed) text += "\n/proje/" + f;
     return text + (replacing ? "\n\nEski dosyalarınız yerinde duruyor, hiçbir dosya yazılmadı."
                              : "\n\nHiçbir dosya yazılmadı.");
-}
-
-// A name that would leave its folder fails like a file that cannot be created; an icon name
-// that would is skipped like a failed copy. Nothing is ever tried outside the fresh folder.
-TEST(TabHostProjectWriter, NothingIsWrittenOutsideTheProjectFolder) {
-    // a: tab activity, i: icon name, f: icon file, p: package, m: main activity
-    const std::tuple<char, const char*, Strings> cases[] = {
-        {'a', "../../../disari", {"Zep/src/com.firma.uyg/../../../disari.java"}},
-        {'a', "..", {"Zep/src/com.firma.uyg/...java"}},
-        {'a', "", {"Zep/src/com.firma.uyg/.java"}},
-        {'i', "../../../../disari", {}},
-        {'f', "/resim/...png", {}},
-        {'p', "../../../disari", {"Zep/src/../../../disari"}},
-        {'m', "a/../../b", {"Zep/src/com.firma.uyg/a/../../b.java"}},
-    };
-    for (const auto& [field, value, failed] : cases) {
-        SCOPED_TRACE(field + std::string(" ") + value);
-        Desk d;
-        d.s.fs.files["/resim/...png"] = d.s.fs.files["/resim/disari.png"] = "resim";
-        TabHostWizard w = d.listed(2);
-        w.chooseTab(0);
-        if (field == 'i') w.setIconFile("/resim/disari.png");
-        if (field == 'i') w.setIconName(value);
-        if (field == 'a') w.setActivityName(value);
-        if (field == 'f') w.setIconFile(value);
-        if (field == 'p') w.project().packageName = value;
-        if (field == 'm') w.project().mainActivity = value;
-        EXPECT_EQ(w.create().ok(), failed.empty());
-        for (const std::string& path : d.s.attempts) {
-            const std::string normal = std::filesystem::path(path).lexically_normal().string();
-            EXPECT_TRUE(normal.starts_with("/proje/.Zep-1/")) << path;
-        }
-        if (failed.empty()) {
-            EXPECT_EQ(d.tree().size(), 9u);
-            continue;
-        }
-        test::expectMessage(d.s.lastMessage(), notWritten(failed, false), "Hata",
-                            MessageIcon::None);
-        EXPECT_EQ(d.s.fs.folders, (std::set<std::string>{"/", "/proje"}));
-    }
 }
 
 // A file that cannot be written, a folder that cannot be made, or an output folder that is

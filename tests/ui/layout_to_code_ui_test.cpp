@@ -54,18 +54,6 @@ TEST_F(LayoutToCodeUi, UncheckRenameAndOptionsReachThePanel) {
     EXPECT_TRUE(sameText(m_main.panel(), readDataCrLf("layout_to_code/ana_ekran_ui.txt")));
 }
 
-// The check boxes are set after the rows are filled; the column must make room for them too.
-TEST_F(LayoutToCodeUi, TheClassColumnFitsItsNamesWithTheirCheckBoxes) {
-    openDialog([&](QDialog& d) {
-        auto& table = child<QTableWidget>(d, "views");
-        for (int r = 0; r < table.rowCount(); ++r)
-            EXPECT_GE(table.columnWidth(0),
-                      table.sizeHintForIndex(table.model()->index(r, 0)).width())
-                << table.item(r, 0)->text().toStdString();
-        d.reject();
-    });
-}
-
 TEST_F(LayoutToCodeUi, TabLeavesTheTableForTheButtons) {
     openDialog([&](QDialog& d) {
         auto& table = child<QTableWidget>(d, "views");

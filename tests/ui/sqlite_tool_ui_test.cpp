@@ -90,16 +90,6 @@ TEST(SqliteToolUi, OnlyAKeyThatMovesTheSelectionChoosesATypeNotTabbingIn) {
     EXPECT_EQ(tool.columns()[0].type, "TEXT");
 }
 
-TEST(SqliteToolUi, BothTypeListsShowEveryTypeWithoutScrolling) {
-    ShownTool t;
-    for (const char* name : {"newColumnType", "editorType"}) {
-        auto& list = child<QListWidget>(t.d, name);
-        ASSERT_EQ(list.count(), 12) << name;
-        const QRect last = list.visualItemRect(list.item(list.count() - 1));
-        EXPECT_TRUE(list.viewport()->rect().contains(last)) << name;
-    }
-}
-
 // Three groups have a field of that caption; a screen reader must tell them apart.
 TEST(SqliteToolUi, TheVariableFieldsAreNamedWithTheirGroup) {
     ShownTool t;

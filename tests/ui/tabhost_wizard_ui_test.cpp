@@ -1,5 +1,4 @@
 
-#include "app/looks_palette.h"
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 #include "ui_support.h"
 
@@ -87,20 +86,6 @@ TEST(TabHostWizardUi, AClickOnTheFirstTabAfterListingChoosesIt) {
     click(d, "listButton");
     pickRow(d, "tabs", 0);
     EXPECT_EQ(field(d, "tabId"), QStringLiteral("Tab1"));
-}
-
-// A pressed look alone (a shade darker) is easily missed; the chosen start tab must stand out.
-TEST(TabHostWizardUi, TheChosenStartTabStandsOutInEveryLook) {
-    for (const Look& look : looks()) {
-        applyLook(look.id);
-        ShownWizard w;
-        click(*w.dialog, "startTab2");
-        const auto colour = [&](const char* name) {
-            return meanColour(child<QPushButton>(*w.dialog, name).grab().toImage());
-        };
-        EXPECT_GE(contrast(colour("startTab2"), colour("startTab1")), 1.5) << look.name;
-    }
-    applyLook(kDefaultLook);
 }
 
 TEST(TabHostWizardUi, DisplayOnlyFieldsDoNotLookEditable) {

@@ -86,17 +86,6 @@ double contrast(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QRgb meanColour(const QImage& image) {
-    double sum[3] = {};
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c);
-        }
-    const double n = std::max(1, image.width() * image.height());
-    return qRgb(int(sum[0] / n + 0.5), int(sum[1] / n + 0.5), int(sum[2] / n + 0.5));
-}
-
 QStringList unnamedControls(QWidget& root) {
     QStringList unnamed;
     QList<QWidget*> widgets = root.findChildren<QWidget*>();

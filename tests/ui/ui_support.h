@@ -122,9 +122,6 @@ void pickRow(QObject& parent, const char* list, int row);
 // measure it.
 double contrast(QRgb a, QRgb b);
 
-// The mean colour of a picture.
-QRgb meanColour(const QImage& image);
-
 // Every interactive control under root (buttons, fields, lists, drop-downs, sliders) whose
 // accessible name is empty, as "Class objectName". A drop-down that is named only by its current
 // entry counts as unnamed, since a screen reader would read the entry, not what it is for.
