@@ -12,9 +12,6 @@
 #include <QStackedWidget>
 #include <QTextEdit>
 
-#include <algorithm>
-#include <cmath>
-
 #include "app/ribbon_widget.h"
 
 namespace nakkas::test {
@@ -72,18 +69,6 @@ void typeText(QWidget& widget, const QString& text) {
 void pickRow(QObject& parent, const char* list, int row) {
     auto& l = child<QListWidget>(parent, list);
     QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
-}
-
-double contrast(QRgb a, QRgb b) {
-    const auto luminance = [](QRgb c) {
-        const auto channel = [](int v) {
-            const double s = v / 255.0;
-            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QStringList unnamedControls(QWidget& root) {

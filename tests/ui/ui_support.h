@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -117,10 +116,6 @@ inline void retype(QObject& parent, const char* name, const QString& text) {
 
 // Clicks a row of a named list with the mouse.
 void pickRow(QObject& parent, const char* list, int row);
-
-// The contrast ratio of two colours, from their relative luminance, as accessibility guidelines
-// measure it.
-double contrast(QRgb a, QRgb b);
 
 // Every interactive control under root (buttons, fields, lists, drop-downs, sliders) whose
 // accessible name is empty, as "Class objectName". A drop-down that is named only by its current
