@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <map>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "cli_runner.h"

@@ -3,9 +3,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <functional>
 #include <future>
-#include <memory>
 #include <optional>
 #include <thread>
 #include <tuple>
