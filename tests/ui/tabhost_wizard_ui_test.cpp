@@ -1,4 +1,3 @@
-
 #include "tools/tabhost_wizard/tabhost_wizard_dialog.h"
 #include "ui_support.h"
 
